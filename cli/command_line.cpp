@@ -1,0 +1,107 @@
+#include "command_line.h"
+
+#include "conversion_run.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace velandry {
+
+namespace {
+
+QString withTrailingSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
+        return folder;
+    return folder + QDir::separator();
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts Windows Media Player playlists (*.wpl) into ASX playlists for the "
+                       "Windows Media Player for Pocket PC, keeping the references of one media type."));
+    const QCommandLineOption typeOption({QStringLiteral("t"), QStringLiteral("type")},
+                                        QStringLiteral("Media type to keep, without its full stop (WMA, MP3, WAV, ...)."),
+                                        QStringLiteral("TYPE"));
+    const QCommandLineOption mediaOption({QStringLiteral("m"), QStringLiteral("media-folder")},
+                                         QStringLiteral("Folder on the device written before every path (default %1).")
+                                             .arg(kDefaultMediaFolder),
+                                         QStringLiteral("FOLDER"), kDefaultMediaFolder.toString());
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output-folder")},
+                                          QStringLiteral("Folder for the .asx files (default: each playlist's own folder)."),
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
+                                         QStringLiteral("Print nothing for playlists that convert cleanly."));
+    parser.addOptions({typeOption, mediaOption, outputOption, quietOption});
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("PLAYLIST"), QStringLiteral("Playlists to convert."),
+                                 QStringLiteral("PLAYLIST..."));
+
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << "\n" << "Try '--help' for more information.\n";
+        return ExitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        return ExitOk;
+    }
+    if (parser.isSet(versionOption)) {
+        out << "velandry-convert " << VELANDRY_VERSION << "\n";
+        return ExitOk;
+    }
+    if (!parser.isSet(typeOption)) {
+        err << "velandry-convert: the media type is missing (--type TYPE)\n";
+        return ExitUsage;
+    }
+    const QStringList playlists = parser.positionalArguments();
+    if (playlists.isEmpty()) {
+        err << "velandry-convert: no playlist given\n";
+        return ExitUsage;
+    }
+    const QString mediaType = parser.value(typeOption);
+    if (mediaType == kMediaTypePlaceholder) {
+        err << kPlaceholderMessage.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << "\n";
+        return ExitUsage;
+    }
+    const QString mediaFolder = parser.value(mediaOption);
+    const bool quiet = parser.isSet(quietOption);
+    const std::optional<QString> outputFolder =
+        parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
+                                   : std::nullopt;
+
+    int status = ExitOk;
+    for (const QString &playlist : playlists) {
+        const QFileInfo info(playlist);
+        const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
+        const QString outputPath = folder + outputFileName(info.fileName());
+        const PlaylistOutcome outcome = convertPlaylist(playlist, outputPath, mediaType, mediaFolder);
+        if (outcome.failure) {
+            err << "velandry-convert: " << native(outcome.failure->path) << ": "
+                << outcome.failure->reason << "\n";
+            status = ExitPlaylistFailed;
+            continue;
+        }
+        if (!quiet)
+            out << native(playlist) << " -> " << native(outputPath) << " ("
+                << outcome.result.stats.entries << " entries)\n";
+        for (const QString &warning : conversionWarnings({outcome.result}))
+            err << "velandry-convert: warning: " << warning << "\n";
+        out.flush();
+        err.flush();
+    }
+    return status;
+}
+
+} // namespace velandry

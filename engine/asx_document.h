@@ -1,0 +1,38 @@
+#pragma once
+
+#include "media_paths.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+namespace velandry {
+
+struct AsxStats
+{
+    qsizetype entries = 0;
+    // Characters the ANSI code page cannot hold, written as '?'.
+    qsizetype lostCharacters = 0;
+    qsizetype entriesWithLostCharacters = 0;
+    // References whose path held '"', '<' or '>': the plain scan cut them
+    // across markup, so they name no real file.
+    qsizetype cutAcrossMarkup = 0;
+};
+
+// Upper bound of the path text one document may hold: larger than any storage
+// card's FAT file system can store, so such a document can only come from a
+// crafted playlist whose references overlap.
+inline constexpr qsizetype kMaxDocumentPathCharacters = qsizetype(0xFFFFFFFF);
+
+// Streams the ASX 3.0 document for `paths` to `device`: two header lines, three
+// lines per slot with `mediaFolder` written before the path as it stands, and
+// the closing line, each followed by CR LF, in the ANSI code page. In each path
+// "&apos;" becomes an apostrophe and '"', '<', '>' are written as entities.
+// Returns false when the device refuses a write.
+bool writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
+                      AsxStats *stats = nullptr);
+
+// The same document as bytes, for callers that want it in memory.
+QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, AsxStats *stats = nullptr);
+
+} // namespace velandry

@@ -1,0 +1,134 @@
+#include "conversion_run.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velandry {
+
+namespace {
+
+ConversionFailure failure(const QString &path, const QString &reason)
+{
+    return {path, reason};
+}
+
+std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const MediaPaths &paths,
+                                                 QStringView mediaFolder, AsxStats &stats)
+{
+    if (paths.totalLength() > kMaxDocumentPathCharacters)
+        return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
+                                                  "would make a file larger than 4 GiB"));
+    if (QFileInfo(outputPath).isDir())
+        return failure(outputPath, QStringLiteral("A folder of that name is in the way"));
+
+    QSaveFile file(outputPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(outputPath, file.errorString());
+    if (!writeAsxDocument(file, paths, mediaFolder, &stats)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(outputPath, reason);
+    }
+    if (!file.commit())
+        return failure(outputPath, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace
+
+QString outputFileName(QStringView playlistName)
+{
+    return playlistName.chopped(qMin<qsizetype>(4, playlistName.size())).toString()
+           + QStringLiteral(".asx");
+}
+
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath,
+                                QStringView mediaType, QStringView mediaFolder)
+{
+    PlaylistOutcome outcome;
+    outcome.result.inputPath = inputPath;
+    outcome.result.outputPath = outputPath;
+
+    QFile input(inputPath);
+    if (QFileInfo(inputPath).isDir()) {
+        outcome.failure = failure(inputPath, QStringLiteral("It is a folder, not a playlist"));
+        return outcome;
+    }
+    if (!input.open(QIODevice::ReadOnly)) {
+        outcome.failure = failure(inputPath, input.errorString());
+        return outcome;
+    }
+    // Converting "x.asx" next to itself would replace the playlist being read.
+    if (QFileInfo(inputPath).canonicalFilePath() == QFileInfo(outputPath).canonicalFilePath()) {
+        outcome.failure = failure(outputPath, QStringLiteral("The output would replace the playlist itself"));
+        return outcome;
+    }
+
+    MediaPaths paths;
+    {
+        QByteArray bytes = input.readAll();
+        if (input.error() != QFileDevice::NoError) {
+            outcome.failure = failure(inputPath, input.errorString());
+            return outcome;
+        }
+        input.close();
+        PlaylistText decoded = decodePlaylist(bytes);
+        bytes = QByteArray(); // the raw bytes are not needed past this point
+        outcome.result.encoding = decoded.encoding;
+        paths = extractMediaPaths(decoded.text, mediaType);
+    }
+    outcome.failure = writeAtomically(outputPath, paths, mediaFolder, outcome.result.stats);
+    return outcome;
+}
+
+ConversionReport runConversion(const ConversionRequest &request, const ProgressCallback &progress)
+{
+    ConversionReport report;
+    if (request.mediaType == kMediaTypePlaceholder) {
+        report.status = ConversionReport::Status::Refused;
+        return report;
+    }
+    for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
+        const QString &name = request.playlistNames[i];
+        if (progress && !progress(i, name)) {
+            report.status = ConversionReport::Status::Cancelled;
+            return report;
+        }
+        PlaylistOutcome outcome = convertPlaylist(request.playlistFolder + name,
+                                                  request.outputFolder + outputFileName(name),
+                                                  request.mediaType, request.mediaFolder);
+        if (outcome.failure) {
+            report.status = ConversionReport::Status::Failed;
+            report.failure = std::move(outcome.failure);
+            return report;
+        }
+        report.converted.append(std::move(outcome.result));
+    }
+    report.status = ConversionReport::Status::Completed;
+    return report;
+}
+
+QStringList conversionWarnings(const QList<PlaylistResult> &converted)
+{
+    QStringList lines;
+    for (const PlaylistResult &result : converted) {
+        const QString name = QFileInfo(result.inputPath).fileName();
+        const AsxStats &stats = result.stats;
+        if (stats.entriesWithLostCharacters > 0)
+            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters that the code page "
+                                        "cannot hold, written as \"?\"")
+                             .arg(name)
+                             .arg(stats.entriesWithLostCharacters)
+                             .arg(stats.entries));
+        if (stats.cutAcrossMarkup > 0)
+            lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
+                                        "and name no real file")
+                             .arg(name)
+                             .arg(stats.cutAcrossMarkup)
+                             .arg(stats.entries));
+    }
+    return lines;
+}
+
+} // namespace velandry

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "asx_document.h"
+#include "playlist_text.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace velandry {
+
+inline constexpr QStringView kMediaTypePlaceholder = u"Please select";
+inline constexpr QStringView kPlaceholderMessage = u"Please select a media type\r\ni.e. WMA, MP3";
+inline constexpr QStringView kAllDoneMessage = u"All Done";
+inline constexpr QStringView kApplicationTitle = u"Velandry";
+inline constexpr QStringView kDefaultMediaFolder = u"\\CF-Card\\My Music\\";
+
+// The inputs of one run, as the main window's fields hold them. The folders
+// are joined to the names with nothing in between.
+struct ConversionRequest
+{
+    QString mediaType;
+    QString playlistFolder;
+    QStringList playlistNames;
+    QString mediaFolder;
+    QString outputFolder;
+};
+
+struct PlaylistResult
+{
+    QString inputPath;
+    QString outputPath;
+    PlaylistEncoding encoding = PlaylistEncoding::Utf8;
+    AsxStats stats;
+};
+
+struct ConversionFailure
+{
+    QString path;   // the file that could not be read or written
+    QString reason; // the system's words
+};
+
+// What one playlist came to: the file written, or why not.
+struct PlaylistOutcome
+{
+    PlaylistResult result;
+    std::optional<ConversionFailure> failure;
+};
+
+struct ConversionReport
+{
+    enum class Status { Refused, Completed, Failed, Cancelled };
+    Status status = Status::Completed;
+    QList<PlaylistResult> converted;          // in queue order
+    std::optional<ConversionFailure> failure; // with Status::Failed
+};
+
+// The name of the output file for a playlist name: the name less its last four
+// characters (the ".wpl"), followed by ".asx".
+QString outputFileName(QStringView playlistName);
+
+// Reads `inputPath`, extracts the references of `mediaType` and writes the ASX
+// document to `outputPath` atomically: a failure leaves an earlier file of that
+// name whole and no temporary file behind.
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath,
+                                QStringView mediaType, QStringView mediaFolder);
+
+// Asked before each playlist with its position in the queue; returning false
+// stops the run there.
+using ProgressCallback = std::function<bool(qsizetype index, const QString &playlistName)>;
+
+// Converts the queue in order. Refuses the placeholder media type without
+// touching any file; stops at the first playlist that fails.
+ConversionReport runConversion(const ConversionRequest &request,
+                               const ProgressCallback &progress = {});
+
+// One line per playlist with lost characters or cut references, for the user;
+// empty when there is nothing to warn about.
+QStringList conversionWarnings(const QList<PlaylistResult> &converted);
+
+} // namespace velandry

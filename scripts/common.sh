@@ -1,0 +1,35 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages that are
+# missing, then configures and builds a preset. Safe to run again and again.
+
+VELANDRY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' || echo "$pkg"
+  done
+}
+
+ensure_packages() {
+  local missing
+  missing=$(missing_packages "$@" | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "These Debian packages are missing. Install them, then run this again:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y $missing" >&2
+    exit 1
+  fi
+  echo "Installing: $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing
+}
+
+build_preset() {
+  local preset=$1
+  cmake --preset "$preset" -S "$VELANDRY_ROOT" >/dev/null
+  cmake --build --preset "$preset" --parallel "$(nproc)"
+}
+
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev)

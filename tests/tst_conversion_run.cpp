@@ -1,0 +1,244 @@
+#include "conversion_run.h"
+#include "file_limit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velandry;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray playlist(const QStringList &sources)
+{
+    QByteArray text = "<?wpl version=\"1.0\"?>\r\n<smil>\r\n    <body>\r\n        <seq>\r\n";
+    for (const QString &source : sources)
+        text += "            <media src=\"" + source.toUtf8() + "\"/>\r\n";
+    return text + "        </seq>\r\n    </body>\r\n</smil>\r\n";
+}
+
+} // namespace
+
+class ConversionRunTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void placeholderTouchesNothing();
+    void runs_data();
+    void runs();
+    void stopsAtFirstFailure_data();
+    void stopsAtFirstFailure();
+    void failedWriteKeepsEarlierFile();
+    void cancelStopsBeforeNextPlaylist();
+    void outputNeverReplacesInput();
+    void warningsNameThePlaylist();
+    void samplePlaylists_data();
+    void samplePlaylists();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString lists_;
+    QString out_;
+};
+
+void ConversionRunTest::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QDir(dir_->path()).mkpath(QStringLiteral("lists"));
+    QDir(dir_->path()).mkpath(QStringLiteral("out"));
+    lists_ = dir_->filePath(QStringLiteral("lists")) + u'/';
+    out_ = dir_->filePath(QStringLiteral("out")) + u'/';
+    writeFile(lists_ + QStringLiteral("Pop.wpl"), playlist({QStringLiteral("..\\My Music\\Pop\\A.mp3")}));
+    writeFile(lists_ + QStringLiteral("Rock.wpl"), playlist({QStringLiteral("..\\Rock\\B.mp3")}));
+    writeFile(lists_ + QStringLiteral(".wpl"), playlist({QStringLiteral("..\\C.mp3")}));
+}
+
+void ConversionRunTest::placeholderTouchesNothing()
+{
+    for (const QStringList &queue : {QStringList{}, QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Missing.wpl")}}) {
+        const ConversionReport report =
+            runConversion({QStringLiteral("Please select"), lists_, queue, QStringLiteral("\\CF\\"), out_});
+        QCOMPARE(report.status, ConversionReport::Status::Refused);
+        QVERIFY(report.converted.isEmpty());
+        QVERIFY(QDir(out_).isEmpty());
+    }
+    // Only the exact text is the placeholder.
+    const ConversionReport other =
+        runConversion({QStringLiteral("please select"), lists_, {}, QStringLiteral("\\CF\\"), out_});
+    QCOMPARE(other.status, ConversionReport::Status::Completed);
+}
+
+void ConversionRunTest::runs_data()
+{
+    QTest::addColumn<QStringList>("queue");
+    QTest::addColumn<QStringList>("outputs");
+
+    QTest::newRow("empty queue") << QStringList{} << QStringList{};
+    QTest::newRow("queue order kept")
+        << QStringList{QStringLiteral("Rock.wpl"), QStringLiteral("Pop.wpl")}
+        << QStringList{QStringLiteral("Rock.asx"), QStringLiteral("Pop.asx")};
+    QTest::newRow("duplicates converted twice")
+        << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Pop.wpl")}
+        << QStringList{QStringLiteral("Pop.asx"), QStringLiteral("Pop.asx")};
+    QTest::newRow(".wpl alone") << QStringList{QStringLiteral(".wpl")} << QStringList{QStringLiteral(".asx")};
+}
+
+void ConversionRunTest::runs()
+{
+    QFETCH(QStringList, queue);
+    QFETCH(QStringList, outputs);
+    const ConversionReport report =
+        runConversion({QStringLiteral("MP3"), lists_, queue, QStringLiteral("\\CF-Card\\My Music\\"), out_});
+    QCOMPARE(report.status, ConversionReport::Status::Completed);
+    QCOMPARE(report.converted.size(), outputs.size());
+    for (qsizetype i = 0; i < outputs.size(); ++i) {
+        QCOMPARE(report.converted[i].outputPath, out_ + outputs[i]);
+        QCOMPARE(report.converted[i].stats.entries, 1);
+        QVERIFY(readFile(out_ + outputs[i]).contains("<ref href = \"\\CF-Card\\My Music\\"));
+    }
+    QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden).size(), QSet<QString>(outputs.begin(), outputs.end()).size());
+    if (queue.contains(QStringLiteral("Pop.wpl")))
+        QVERIFY(readFile(out_ + QStringLiteral("Pop.asx")).contains("\"\\CF-Card\\My Music\\Pop\\A.mp3\" />"));
+}
+
+void ConversionRunTest::stopsAtFirstFailure_data()
+{
+    QTest::addColumn<QString>("playlistFolder");
+    QTest::addColumn<QString>("outputFolder");
+    QTest::addColumn<QStringList>("queue");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QString>("failedPath");
+
+    QTest::newRow("missing input among good ones")
+        << QString() << QString() << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Gone.wpl"), QStringLiteral("Rock.wpl")}
+        << QStringList{QStringLiteral("Pop.asx")} << QStringLiteral("lists/Gone.wpl");
+    QTest::newRow("missing output folder")
+        << QString() << QStringLiteral("nowhere/") << QStringList{QStringLiteral("Pop.wpl")} << QStringList{}
+        << QStringLiteral("nowhere/Pop.asx");
+    QTest::newRow("folder without trailing separator")
+        << QStringLiteral("lists") << QString() << QStringList{QStringLiteral("Pop.wpl")} << QStringList{}
+        << QStringLiteral("listsPop.wpl");
+    QTest::newRow("output name taken by a folder")
+        << QString() << QString() << QStringList{QStringLiteral("Rock.wpl"), QStringLiteral("Taken.wpl")}
+        << QStringList{QStringLiteral("Rock.asx")} << QStringLiteral("out/Taken.asx");
+}
+
+void ConversionRunTest::stopsAtFirstFailure()
+{
+    QFETCH(QString, playlistFolder);
+    QFETCH(QString, outputFolder);
+    QFETCH(QStringList, queue);
+    QFETCH(QStringList, written);
+    QFETCH(QString, failedPath);
+    writeFile(lists_ + QStringLiteral("Taken.wpl"), playlist({QStringLiteral("..\\T.mp3")}));
+    QDir(out_).mkdir(QStringLiteral("Taken.asx"));
+    const QString root = dir_->path() + u'/';
+    const ConversionReport report = runConversion(
+        {QStringLiteral("mp3"), playlistFolder.isEmpty() ? lists_ : root + playlistFolder, queue,
+         QStringLiteral("\\CF\\"), outputFolder.isEmpty() ? out_ : root + outputFolder});
+    QCOMPARE(report.status, ConversionReport::Status::Failed);
+    QVERIFY(report.failure);
+    QCOMPARE(report.failure->path, root + failedPath);
+    QVERIFY(!report.failure->reason.isEmpty());
+    QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), written);
+}
+
+void ConversionRunTest::failedWriteKeepsEarlierFile()
+{
+    QString sources;
+    QStringList many;
+    for (int i = 0; i < 5000; ++i)
+        many.append(QStringLiteral("..\\Artist\\Album\\Track %1.mp3").arg(i));
+    writeFile(lists_ + QStringLiteral("Big.wpl"), playlist(many));
+    const QByteArray earlier = "an earlier Big.asx\r\n";
+    writeFile(out_ + QStringLiteral("Big.asx"), earlier);
+
+    ConversionReport report;
+    {
+        const FileSizeLimit limit(64 * 1024);
+        report = runConversion({QStringLiteral("mp3"), lists_, {QStringLiteral("Big.wpl")}, QStringLiteral("\\CF\\"), out_});
+    }
+    QCOMPARE(report.status, ConversionReport::Status::Failed);
+    QCOMPARE(report.failure->path, out_ + QStringLiteral("Big.asx"));
+    QCOMPARE(readFile(out_ + QStringLiteral("Big.asx")), earlier);
+    QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
+}
+
+void ConversionRunTest::cancelStopsBeforeNextPlaylist()
+{
+    QStringList asked;
+    const ConversionReport report = runConversion(
+        {QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl")}, QString(), out_},
+        [&](qsizetype index, const QString &name) {
+            asked.append(name);
+            return index == 0;
+        });
+    QCOMPARE(report.status, ConversionReport::Status::Cancelled);
+    QCOMPARE(asked, (QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl")}));
+    QCOMPARE(QDir(out_).entryList(QDir::Files), QStringList{QStringLiteral("Pop.asx")});
+}
+
+void ConversionRunTest::outputNeverReplacesInput()
+{
+    const QByteArray original = playlist({QStringLiteral("..\\x.mp3")});
+    writeFile(lists_ + QStringLiteral("Self.asx"), original);
+    const PlaylistOutcome outcome = convertPlaylist(lists_ + QStringLiteral("Self.asx"), lists_ + QStringLiteral("Self.asx"),
+                                                    u"mp3", u"\\CF\\");
+    QVERIFY(outcome.failure);
+    QCOMPARE(readFile(lists_ + QStringLiteral("Self.asx")), original);
+}
+
+void ConversionRunTest::warningsNameThePlaylist()
+{
+    writeFile(lists_ + QStringLiteral("Odd.wpl"),
+              playlist({QStringLiteral("..\\\u3042.mp3"), QStringLiteral("..\\b.mp3")}) + "<x>.mp3");
+    const ConversionReport report = runConversion(
+        {QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), QStringLiteral("Odd.wpl")}, QString(), out_});
+    QCOMPARE(report.status, ConversionReport::Status::Completed);
+    const QStringList warnings = conversionWarnings(report.converted);
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(warnings[0].startsWith(QStringLiteral("Odd.wpl: 1 of 3 entries")));
+    QVERIFY(warnings[1].startsWith(QStringLiteral("Odd.wpl: 1 of 3 entries were cut")));
+}
+
+void ConversionRunTest::samplePlaylists_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Halo, WMA") << QStringLiteral("Halo.wpl") << QStringLiteral("WMA") << QStringLiteral("Halo.WMA.asx");
+    QTest::newRow("Singles, MP3") << QStringLiteral("Singles.wpl") << QStringLiteral("MP3") << QStringLiteral("Singles.MP3.asx");
+    QTest::newRow("absolute paths, MP3") << QStringLiteral("Eurowizja (absolute paths).wpl") << QStringLiteral("mp3")
+                                         << QStringLiteral("Eurowizja (absolute paths).mp3.asx");
+}
+
+void ConversionRunTest::samplePlaylists()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    QFETCH(QString, expected);
+    const QString data = QStringLiteral(VELANDRY_TEST_DATA "/");
+    const ConversionReport report = runConversion({type, data, {name}, QStringLiteral("\\CF-Card\\My Music\\"), out_});
+    QCOMPARE(report.status, ConversionReport::Status::Completed);
+    QCOMPARE(readFile(report.converted[0].outputPath), readFile(data + expected));
+}
+
+QTEST_GUILESS_MAIN(ConversionRunTest)
+#include "tst_conversion_run.moc"

@@ -1,0 +1,203 @@
+#include "media_paths.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace velandry;
+
+namespace {
+
+// A literal, slow rendering of the scan as users of the original program know
+// it: 1-based positions, the whole text lower-cased for every search, the
+// markers searched backwards from each match. The fast scan must agree with it.
+QString mid(const QString &text, qsizetype start1, qsizetype length)
+{
+    if (length <= 0 || start1 > text.size())
+        return {};
+    return text.mid(start1 - 1, length);
+}
+
+QString lowerPerUnit(const QString &text)
+{
+    QString lower = text;
+    for (QChar &c : lower)
+        c = QChar(lowerUnit(c.unicode()));
+    return lower;
+}
+
+qsizetype inStr(qsizetype start1, const QString &text, const QString &key)
+{
+    if (start1 > text.size())
+        return 0;
+    return text.indexOf(key, start1 - 1) + 1;
+}
+
+// Last occurrence of `marker` lying wholly within the first `limit` characters.
+qsizetype inStrRev(const QString &text, const QString &marker, qsizetype limit)
+{
+    for (qsizetype s = limit - marker.size() + 1; s >= 1; --s) {
+        if (text.mid(s - 1, marker.size()) == marker)
+            return s;
+    }
+    return 0;
+}
+
+QStringList referenceExtract(const QString &openedfile, const QString &mediaType)
+{
+    QStringList slots = {QString(), QString()};
+    const QString key = QStringLiteral(".") + mediaType;
+    const qsizetype keyLength = key.size();
+    qsizetype position = 1;
+    qsizetype count = 0;
+    while (position <= openedfile.size()) {
+        const qsizetype match = inStr(position, lowerPerUnit(openedfile), lowerPerUnit(key));
+        if (match != 0) {
+            ++count;
+            QString prefix = QStringLiteral("My Music\\");
+            qsizetype marker = inStrRev(openedfile, prefix, match);
+            if (marker == 0) {
+                prefix = QStringLiteral("..\\");
+                marker = inStrRev(openedfile, prefix, match);
+            }
+            while (slots.size() <= qMax<qsizetype>(1, count))
+                slots.append(QString());
+            slots[count] = mid(openedfile, marker + prefix.size(),
+                               (match + keyLength) - (marker + prefix.size()));
+            position = match;
+        }
+        ++position;
+    }
+    return slots.mid(1);
+}
+
+QString randomPlaylist(QRandomGenerator &random)
+{
+    static const QStringList pieces = {
+        QStringLiteral("My Music\\"), QStringLiteral("my music\\"), QStringLiteral("MY MUSIC\\"),
+        QStringLiteral("..\\"), QStringLiteral(".\\"), QStringLiteral("."), QStringLiteral(".."),
+        QStringLiteral(".mp3"), QStringLiteral(".MP3"), QStringLiteral(".Mp"), QStringLiteral(".wma"),
+        QStringLiteral(".wav"), QStringLiteral("&apos;"), QStringLiteral("&amp;"), QStringLiteral("\""),
+        QStringLiteral("<media src=\""), QStringLiteral("\"/>\r\n"), QStringLiteral("Artist\\"),
+        QStringLiteral("Song"), QStringLiteral(" "), QStringLiteral("\\"), QStringLiteral("My Music"),
+        QStringLiteral("\u00C9t\u00E9"), QStringLiteral("\u0130"), QStringLiteral("\u212A"),
+        QStringLiteral("\U0001F3B5"), QStringLiteral("\u3042"), QString(QChar(0))};
+    QString text;
+    const int count = random.bounded(0, 40);
+    for (int i = 0; i < count; ++i) {
+        if (random.bounded(5) == 0)
+            text += QChar(char16_t(random.bounded(0x20, 0x7F)));
+        else
+            text += pieces[random.bounded(pieces.size())];
+    }
+    return text;
+}
+
+} // namespace
+
+class MediaPathsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void extract_data();
+    void extract();
+    void slotsAreNumberedFromOne();
+    void matchesLiteralScan_data();
+    void matchesLiteralScan();
+};
+
+void MediaPathsTest::extract_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty text") << QString() << QStringLiteral("MP3") << QStringList{QString()};
+    QTest::newRow("no reference of the type")
+        << QStringLiteral("<media src=\"..\\A\\b.wma\"/>") << QStringLiteral("MP3") << QStringList{QString()};
+    QTest::newRow("My Music marker")
+        << QStringLiteral("<media src=\"..\\My Music\\Artist\\Song.mp3\"/>") << QStringLiteral("MP3")
+        << QStringList{QStringLiteral("Artist\\Song.mp3")};
+    QTest::newRow("nearest parent marker")
+        << QStringLiteral("<media src=\"..\\..\\Artist\\Album\\Song.mp3\"/>") << QStringLiteral("MP3")
+        << QStringList{QStringLiteral("Artist\\Album\\Song.mp3")};
+    QTest::newRow("case ignored on match, kept in path")
+        << QStringLiteral("..\\A\\Song.MP3 ..\\b\\song.mp3") << QStringLiteral("mp3")
+        << QStringList{QStringLiteral("A\\Song.MP3"), QStringLiteral("b\\song.mp3")};
+    QTest::newRow("lower-case my music is no marker")
+        << QStringLiteral("..\\my music\\A\\x.mp3") << QStringLiteral("MP3")
+        << QStringList{QStringLiteral("my music\\A\\x.mp3")};
+    QTest::newRow("key inside a name")
+        << QStringLiteral("..\\Mix.mp3.wma") << QStringLiteral("MP3") << QStringList{QStringLiteral("Mix.mp3")};
+    QTest::newRow("earlier My Music spans to a later match")
+        << QStringLiteral("My Music\\a.mp3|..\\b.mp3") << QStringLiteral("MP3")
+        << QStringList{QStringLiteral("a.mp3"), QStringLiteral("a.mp3|..\\b.mp3")};
+    QTest::newRow("no marker: from the third character")
+        << QStringLiteral("<media src=\"D:\\x.mp3\"/>") << QStringLiteral("MP3")
+        << QStringList{QStringLiteral("edia src=\"D:\\x.mp3")};
+    QTest::newRow("empty type: every full stop")
+        << QStringLiteral("..\\a.b.c") << QString()
+        << QStringList{QString(), QString(), QStringLiteral("a."), QStringLiteral("a.b.")};
+    QTest::newRow("empty type, text starts with a full stop")
+        << QStringLiteral(".x") << QString() << QStringList{QString()};
+    QTest::newRow("resume one after the start of a match")
+        << QStringLiteral("..\\x.a.a.a") << QStringLiteral("a.a")
+        << QStringList{QStringLiteral("x.a.a"), QStringLiteral("x.a.a.a")};
+    QTest::newRow("marker ending right before the key")
+        << QStringLiteral("x..\\.mp3") << QStringLiteral("mp3") << QStringList{QStringLiteral(".mp3")};
+    QTest::newRow("key at the very end, cut short")
+        << QStringLiteral("..\\a.mp") << QStringLiteral("mp3") << QStringList{QString()};
+}
+
+void MediaPathsTest::extract()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, type);
+    QFETCH(QStringList, expected);
+    const MediaPaths paths = extractMediaPaths(text, type);
+    QCOMPARE(paths.toStringList(), expected);
+    QCOMPARE(paths.highestIndex(), expected.size());
+}
+
+void MediaPathsTest::slotsAreNumberedFromOne()
+{
+    const MediaPaths none = extractMediaPaths(QString(), u"MP3");
+    QCOMPARE(none.referenceCount(), 0);
+    QCOMPARE(none.highestIndex(), 1);
+    QVERIFY(none.slot(0).isEmpty());
+    QVERIFY(none.slot(1).isEmpty());
+
+    const MediaPaths one = extractMediaPaths(QStringLiteral("..\\x.mp3"), u"MP3");
+    QCOMPARE(one.highestIndex(), 1);
+    QVERIFY(one.slot(0).isEmpty());
+    QCOMPARE(one.slot(1), u"x.mp3");
+    QVERIFY(one.slot(2).isEmpty());
+}
+
+void MediaPathsTest::matchesLiteralScan_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 8; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void MediaPathsTest::matchesLiteralScan()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    static const QStringList types = {QStringLiteral("mp3"), QStringLiteral("MP3"), QStringLiteral("Mp"),
+                                      QString(), QStringLiteral("wav"), QStringLiteral("\\"),
+                                      QStringLiteral("."), QStringLiteral("\u0130"), QStringLiteral("k")};
+    for (int i = 0; i < 1000; ++i) {
+        const QString text = randomPlaylist(random);
+        const QString type = types[random.bounded(types.size())];
+        const QStringList fast = extractMediaPaths(text, type).toStringList();
+        const QStringList slow = referenceExtract(text, type);
+        if (fast != slow)
+            qWarning().noquote() << "text" << text << "type" << type;
+        QCOMPARE(fast, slow);
+    }
+}
+
+QTEST_GUILESS_MAIN(MediaPathsTest)
+#include "tst_media_paths.moc"
