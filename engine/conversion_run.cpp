@@ -10,7 +10,12 @@ namespace {
 
 ConversionFailure failure(const QString &path, const QString &reason)
 {
-    return {path, reason};
+    return {path, reason, false};
+}
+
+ConversionFailure readFailure(const QString &path, const QString &reason)
+{
+    return {path, reason, true};
 }
 
 std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const MediaPaths &paths,
@@ -52,11 +57,11 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
 
     QFile input(inputPath);
     if (QFileInfo(inputPath).isDir()) {
-        outcome.failure = failure(inputPath, QStringLiteral("It is a folder, not a playlist"));
+        outcome.failure = readFailure(inputPath, QStringLiteral("It is a folder, not a playlist"));
         return outcome;
     }
     if (!input.open(QIODevice::ReadOnly)) {
-        outcome.failure = failure(inputPath, input.errorString());
+        outcome.failure = readFailure(inputPath, input.errorString());
         return outcome;
     }
     // Converting "x.asx" next to itself would replace the playlist being read.
@@ -69,7 +74,7 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     {
         QByteArray bytes = input.readAll();
         if (input.error() != QFileDevice::NoError) {
-            outcome.failure = failure(inputPath, input.errorString());
+            outcome.failure = readFailure(inputPath, input.errorString());
             return outcome;
         }
         input.close();

@@ -41,6 +41,7 @@ struct ConversionFailure
 {
     QString path;   // the file that could not be read or written
     QString reason; // the system's words
+    bool whileReading = false;
 };
 
 // What one playlist came to: the file written, or why not.

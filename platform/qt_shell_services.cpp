@@ -1,0 +1,49 @@
+#include "qt_shell_services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace velandry {
+
+QString chosenFolderPath(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QString clean = QDir::cleanPath(path); // keeps "/" and "D:/" as they are
+    if (!QDir(clean).isRoot() && clean.endsWith(u'/'))
+        clean.chop(1);
+    return QDir::toNativeSeparators(clean);
+}
+
+QString QtShellServices::SpecialFolderPath(int csidl)
+{
+    if (csidl != CSIDL_PERSONAL)
+        return {};
+    return chosenFolderPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+std::optional<QString> QtShellServices::BrowseForFolder(QWidget *owner, const QString &title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(owner, title, QString(),
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return chosenFolderPath(folder);
+}
+
+void QtShellServices::ShellOpen(const QString &verb, const QString &target, const QString &parameters,
+                                const QString &directory, int showCommand)
+{
+    // The desktop's default handler opens the target; the other arguments have
+    // no counterpart here.
+    Q_UNUSED(parameters);
+    Q_UNUSED(directory);
+    Q_UNUSED(showCommand);
+    if (verb == QStringLiteral("open"))
+        QDesktopServices::openUrl(QUrl(target));
+}
+
+} // namespace velandry

@@ -1,0 +1,620 @@
+#include "conversion_run.h"
+#include "fake_services.h"
+#include "form1.h"
+#include "form1_layout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace velandry;
+
+namespace {
+
+const QString sep = QDir::separator();
+
+void writeFile(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+QList<int> selectedRows(const QListWidget *list)
+{
+    QList<int> rows;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            rows.append(i);
+    }
+    return rows;
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void layoutMatchesTable();
+    void captionsAndContents();
+    void tabOrderAndFocus();
+    void enterAndEscPressNothing();
+    void loadStep_data();
+    void loadStep();
+    void fileListTogglesAndSorts();
+    void addToQueue_data();
+    void addToQueue();
+    void removeFromQueue_data();
+    void removeFromQueue();
+    void hugeQueue();
+    void folderChooser_data();
+    void folderChooser();
+    void missingPlaylistFolderKeepsWindow();
+    void convertMessages_data();
+    void convertMessages();
+    void convertMatchesCommandLine();
+    void convertFailureKeepsWindow();
+    void endingTheProgram_data();
+    void endingTheProgram();
+
+private:
+    std::unique_ptr<Form1> makeWindow();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    FakeShell shell_;
+    FakeMessages messages_;
+};
+
+void Form1Test::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    shell_ = FakeShell();
+    messages_ = FakeMessages();
+    shell_.documents = dir_->path();
+}
+
+void Form1Test::cleanup()
+{
+    dir_.reset();
+}
+
+std::unique_ptr<Form1> Form1Test::makeWindow()
+{
+    return std::make_unique<Form1>(shell_, messages_);
+}
+
+void Form1Test::layoutMatchesTable()
+{
+    auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QWidget *client = window->centralWidget();
+    QCOMPARE(client->size(), QSize(433, 435));
+    QCOMPARE(client->y(), window->menuBar()->height());
+    for (const TwipsRect &place : form1_layout::kControls) {
+        auto *control = client->findChild<QWidget *>(QLatin1StringView(place.name));
+        QVERIFY2(control, place.name);
+        const QRect expected = place.toPixels();
+        if (qobject_cast<QLabel *>(control) && QByteArrayView(place.name) != "Label1" &&
+            QByteArrayView(place.name) != "Label2" && QByteArrayView(place.name) != "Label6") {
+            // Self-sizing labels: Label3 keeps its left edge, the others their right edge.
+            QCOMPARE(control->y(), expected.y());
+            QCOMPARE(control->size(), control->sizeHint());
+            if (QByteArrayView(place.name) == "Label3")
+                QCOMPARE(control->x(), expected.x());
+            else
+                QCOMPARE(control->geometry().right(), expected.right());
+            continue;
+        }
+        QCOMPARE(control->geometry(), expected);
+    }
+    QCOMPARE(window->Line1->geometry(), QRect(0, 0, 432, 1));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+void Form1Test::captionsAndContents()
+{
+    auto window = makeWindow();
+    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Windows Media Player Velandry"));
+    QCOMPARE(window->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(window->font().pointSizeF(), 8.25);
+    QCOMPARE(window->Command1->font(), window->font());
+    QVERIFY(!window->windowIcon().isNull());
+    // One icon file holding both depths of 32 x 32: 256 colours and true colour.
+    QFile ico(QStringLiteral(":/velandry/velandry.ico"));
+    QVERIFY(ico.open(QIODevice::ReadOnly));
+    const QByteArray head = ico.read(6 + 2 * 16);
+    QCOMPARE(head.size(), 38);
+    QCOMPARE(int(head[4]), 2);
+    for (int i = 0; i < 2; ++i) {
+        const char *entry = head.constData() + 6 + 16 * i;
+        QCOMPARE(int(uchar(entry[0])), 32);
+        QCOMPARE(int(uchar(entry[1])), 32);
+        QCOMPARE(int(uchar(entry[6])), i == 0 ? 8 : 32);
+    }
+
+    const QList<std::pair<QWidget *, QString>> texts = {
+        {window->Label3, QStringLiteral("Playlist Location :")}, {window->CmdFind, QStringLiteral("...")},
+        {window->Label6, QStringLiteral("Playlist contains :")}, {window->Label1, QStringLiteral("Window Media Player 9 Playlists")},
+        {window->Command2, QStringLiteral(">>")}, {window->Command4, QStringLiteral("<<")},
+        {window->Label2, QStringLiteral("Playlists to be converted")}, {window->Label4, QStringLiteral("Output Location :")},
+        {window->Command5, QStringLiteral("...")}, {window->Label5, QStringLiteral("Media Location :")},
+        {window->Command1, QStringLiteral("&Convert")}, {window->Command3, QStringLiteral("&Quit")}};
+    for (const auto &[widget, text] : texts)
+        QCOMPARE(widget->property("text").toString(), text);
+    QCOMPARE(window->txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
+    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
+    QVERIFY(window->cmbFileType->isEditable());
+    QCOMPARE(window->cmbFileType->count(), 3);
+    QCOMPARE(window->cmbFileType->itemText(0), QStringLiteral("WMA"));
+    QCOMPARE(window->cmbFileType->itemText(1), QStringLiteral("MP3"));
+    QCOMPARE(window->cmbFileType->itemText(2), QStringLiteral("WAV"));
+    QCOMPARE(window->File1->selectionMode(), QAbstractItemView::MultiSelection);
+    QCOMPARE(window->ListBox2->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(window->ListBox2->count(), 0);
+
+    const QList<QAction *> menus = window->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+    QCOMPARE(window->mnuFile->actions(), QList<QAction *>{window->mnuExit});
+    QCOMPARE(window->mnuHelp->actions(), QList<QAction *>{window->mnuAbout});
+    QCOMPARE(window->mnuExit->text(), QStringLiteral("&Exit"));
+    QCOMPARE(window->mnuAbout->text(), QStringLiteral("&About"));
+    for (const char *name : {"mnuFile", "mnuHelp", "mnuExit", "mnuAbout", "Line1", "Label1", "ListBox2"})
+        QVERIFY2(window->findChild<QObject *>(QLatin1StringView(name)), name);
+}
+
+void Form1Test::tabOrderAndFocus()
+{
+    auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), window->Command1);
+    QStringList visited;
+    for (int i = 0; i < 13; ++i) {
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList expected;
+    for (const char *name : form1_layout::kTabOrder)
+        expected.append(QLatin1StringView(name));
+    expected.append(expected.first());
+    QCOMPARE(visited, expected);
+}
+
+void Form1Test::enterAndEscPressNothing()
+{
+    auto window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (QPushButton *button : window->centralWidget()->findChildren<QPushButton *>()) {
+        QVERIFY(!button->autoDefault());
+        QVERIFY(!button->isDefault());
+    }
+    QTest::keyClick(window->Command1, Qt::Key_Return);
+    QTest::keyClick(window->Command1, Qt::Key_Enter);
+    QTest::keyClick(window->Command1, Qt::Key_Escape);
+    QVERIFY(messages_.shown.isEmpty());
+    QVERIFY(window->isVisible());
+    // Alt with the access key does press the button.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(messages_.shown.size(), 1); // the access key animates a click
+}
+
+void Form1Test::loadStep_data()
+{
+    QTest::addColumn<QStringList>("files");   // under My Music/My Playlists
+    QTest::addColumn<QStringList>("folders"); // under My Music/My Playlists
+    QTest::addColumn<bool>("documentsFound");
+    QTest::addColumn<bool>("useCandidate");
+    QTest::addColumn<QStringList>("listed");
+
+    QTest::newRow("playlists there") << QStringList{QStringLiteral("b.wpl"), QStringLiteral("A.wpl"), QStringLiteral("notes.txt")}
+                                     << QStringList{} << true << true
+                                     << QStringList{QStringLiteral("A.wpl"), QStringLiteral("b.wpl")};
+    QTest::newRow("files but no playlist") << QStringList{QStringLiteral("notes.txt")} << QStringList{} << true << true << QStringList{};
+    QTest::newRow("empty folder") << QStringList{} << QStringList{QString()} << true << false << QStringList{};
+    QTest::newRow("only subfolders") << QStringList{} << QStringList{QStringLiteral("sub.wpl")} << true << false << QStringList{};
+    QTest::newRow("only hidden files") << QStringList{QStringLiteral(".hidden.wpl")} << QStringList{} << true << false << QStringList{};
+    QTest::newRow("folder missing") << QStringList{} << QStringList{} << true << false << QStringList{};
+    QTest::newRow("documents not found") << QStringList{QStringLiteral("A.wpl")} << QStringList{} << false << false << QStringList{};
+}
+
+void Form1Test::loadStep()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, folders);
+    QFETCH(bool, documentsFound);
+    QFETCH(bool, useCandidate);
+    QFETCH(QStringList, listed);
+
+    const QString candidate = QDir::toNativeSeparators(dir_->path()) + sep + QStringLiteral("My Music") + sep +
+                              QStringLiteral("My Playlists") + sep;
+    if (!files.isEmpty() || !folders.isEmpty())
+        QDir().mkpath(candidate);
+    for (const QString &file : files)
+        writeFile(candidate + file);
+    for (const QString &folder : folders)
+        QDir().mkpath(candidate + folder);
+    if (!documentsFound)
+        shell_.documents.clear();
+
+    auto window = makeWindow();
+    const QString expected = useCandidate ? candidate : QDir::toNativeSeparators(QDir::rootPath());
+    QCOMPARE(window->txtPlaylistLoc->text(), expected);
+    QCOMPARE(window->txtOutputLoc->text(), expected);
+    QCOMPARE(shell_.specialFolderCalls, useCandidate ? 3 : 1);
+    if (useCandidate)
+        QCOMPARE(entries(window->File1), listed);
+    QVERIFY(window->File1->selectedItems().isEmpty());
+    QVERIFY(messages_.shown.isEmpty());
+    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
+    QCOMPARE(window->txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
+}
+
+void Form1Test::fileListTogglesAndSorts()
+{
+    const QString lists = dir_->filePath(QStringLiteral("lists"));
+    QDir().mkpath(lists);
+    for (const char *name : {"c.wpl", "B.WPL", "a.wpl", "x.txt", "d.wplx"})
+        writeFile(lists + u'/' + QLatin1StringView(name));
+    QDir().mkpath(lists + QStringLiteral("/folder.wpl"));
+    auto window = makeWindow();
+    window->show();
+    shell_.folderAnswers = {QDir::toNativeSeparators(lists)};
+    window->CmdFind_Click();
+    QCOMPARE(entries(window->File1), (QStringList{QStringLiteral("a.wpl"), QStringLiteral("B.WPL"), QStringLiteral("c.wpl")}));
+    clickRow(window->File1, 0);
+    clickRow(window->File1, 2);
+    QCOMPARE(selectedRows(window->File1), (QList<int>{0, 2}));
+    clickRow(window->File1, 0);
+    QCOMPARE(selectedRows(window->File1), QList<int>{2});
+}
+
+void Form1Test::addToQueue_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("queued");
+    QTest::addColumn<QList<int>>("select");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList abc = {QStringLiteral("a.wpl"), QStringLiteral("b.wpl"), QStringLiteral("c.wpl")};
+    QTest::newRow("empty list") << QStringList{} << QStringList{} << QList<int>{} << QStringList{};
+    QTest::newRow("nothing selected") << abc << QStringList{QStringLiteral("q.wpl")} << QList<int>{} << QStringList{QStringLiteral("q.wpl")};
+    QTest::newRow("three, in list order, at the end")
+        << abc << QStringList{QStringLiteral("q.wpl")} << QList<int>{2, 0, 1}
+        << QStringList{QStringLiteral("q.wpl"), QStringLiteral("a.wpl"), QStringLiteral("b.wpl"), QStringLiteral("c.wpl")};
+    QTest::newRow("already queued is added again")
+        << abc << QStringList{QStringLiteral("b.wpl")} << QList<int>{1}
+        << QStringList{QStringLiteral("b.wpl"), QStringLiteral("b.wpl")};
+}
+
+void Form1Test::addToQueue()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, queued);
+    QFETCH(QList<int>, select);
+    QFETCH(QStringList, expected);
+    auto window = makeWindow();
+    window->File1->clear();
+    window->File1->addItems(files);
+    window->ListBox2->addItems(queued);
+    for (const int row : select)
+        window->File1->item(row)->setSelected(true);
+    window->Command2->click();
+    QCOMPARE(entries(window->ListBox2), expected);
+    QCOMPARE(entries(window->File1), files);
+    QVERIFY(selectedRows(window->File1).isEmpty());
+    window->Command2->click(); // nothing is selected any more
+    QCOMPARE(entries(window->ListBox2), expected);
+}
+
+void Form1Test::removeFromQueue_data()
+{
+    QTest::addColumn<QStringList>("queue");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList abc = {QStringLiteral("a.wpl"), QStringLiteral("b.wpl"), QStringLiteral("c.wpl")};
+    QTest::newRow("empty queue") << QStringList{} << -1 << QStringList{};
+    QTest::newRow("nothing selected") << abc << -1 << abc;
+    QTest::newRow("first") << abc << 0 << QStringList{QStringLiteral("b.wpl"), QStringLiteral("c.wpl")};
+    QTest::newRow("middle") << abc << 1 << QStringList{QStringLiteral("a.wpl"), QStringLiteral("c.wpl")};
+    QTest::newRow("last") << abc << 2 << QStringList{QStringLiteral("a.wpl"), QStringLiteral("b.wpl")};
+    QTest::newRow("only entry") << QStringList{QStringLiteral("a.wpl")} << 0 << QStringList{};
+    QTest::newRow("one of two equal names")
+        << QStringList{QStringLiteral("a.wpl"), QStringLiteral("a.wpl")} << 1 << QStringList{QStringLiteral("a.wpl")};
+}
+
+void Form1Test::removeFromQueue()
+{
+    QFETCH(QStringList, queue);
+    QFETCH(int, selected);
+    QFETCH(QStringList, expected);
+    auto window = makeWindow();
+    window->show();
+    window->ListBox2->addItems(queue);
+    if (selected >= 0)
+        clickRow(window->ListBox2, selected);
+    window->Command4->click();
+    QCOMPARE(entries(window->ListBox2), expected);
+}
+
+void Form1Test::hugeQueue()
+{
+    QStringList names;
+    for (int i = 0; i < 40000; ++i)
+        names.append(QStringLiteral("list %1.wpl").arg(i, 5, 10, QLatin1Char('0')));
+    auto window = makeWindow();
+    window->File1->clear();
+    window->File1->addItems(names);
+    window->File1->selectAll();
+    window->Command2->click();
+    QCOMPARE(window->ListBox2->count(), 40000);
+    window->ListBox2->item(39999)->setSelected(true);
+    window->Command4->click();
+    QCOMPARE(window->ListBox2->count(), 39999);
+    window->ListBox2->item(35000)->setSelected(true);
+    window->Command4->click();
+    QCOMPARE(window->ListBox2->item(35000)->text(), names[35001]);
+}
+
+void Form1Test::folderChooser_data()
+{
+    QTest::addColumn<bool>("playlistButton");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("after");
+
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    const QString lists = QStringLiteral("%1Music%2Lists").arg(root, sep);
+    for (const bool playlist : {true, false}) {
+        const char *which = playlist ? "playlist" : "output";
+        QTest::addRow("%s: folder chosen", which) << playlist << QStringLiteral("old") << std::optional(lists) << lists + sep;
+        QTest::addRow("%s: root chosen", which) << playlist << QStringLiteral("old") << std::optional(root) << root;
+        QTest::addRow("%s: cancel, typed path", which) << playlist << lists << std::optional<QString>() << lists + sep;
+        QTest::addRow("%s: cancel, no separator at all", which) << playlist << QStringLiteral("abc") << std::optional<QString>()
+                                                                << QStringLiteral("abc") + sep;
+        QTest::addRow("%s: cancel, empty", which) << playlist << QString() << std::optional<QString>() << QString();
+        QTest::addRow("%s: cancel, already ends in one", which) << playlist << lists + sep << std::optional<QString>() << lists + sep;
+    }
+}
+
+void Form1Test::folderChooser()
+{
+    QFETCH(bool, playlistButton);
+    QFETCH(QString, before);
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, after);
+    auto window = makeWindow();
+    QLineEdit *field = playlistButton ? window->txtPlaylistLoc : window->txtOutputLoc;
+    QLineEdit *other = playlistButton ? window->txtOutputLoc : window->txtPlaylistLoc;
+    const QString otherBefore = other->text();
+    window->ListBox2->addItem(QStringLiteral("kept.wpl"));
+    window->File1->addItem(QStringLiteral("marker"));
+    field->setText(before);
+    shell_.folderAnswers = {answer};
+    messages_.shown.clear();
+    (playlistButton ? window->CmdFind : window->Command5)->click();
+
+    QCOMPARE(field->text(), after);
+    QCOMPARE(other->text(), otherBefore);
+    QCOMPARE(shell_.chooserTitles, QStringList{playlistButton ? QStringLiteral("Select your Playlist directory")
+                                                              : QStringLiteral("Select Output directory")});
+    QCOMPARE(shell_.chooserOwners, QList<QWidget *>{window.get()});
+    QCOMPARE(entries(window->ListBox2), QStringList{QStringLiteral("kept.wpl")});
+    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
+    // Only the playlist button re-points the file list.
+    QCOMPARE(window->File1->count() == 1 && window->File1->item(0)->text() == QStringLiteral("marker"), !playlistButton);
+}
+
+void Form1Test::missingPlaylistFolderKeepsWindow()
+{
+    auto window = makeWindow();
+    window->File1->addItem(QStringLiteral("stale.wpl"));
+    const QString missing = QDir::toNativeSeparators(dir_->filePath(QStringLiteral("gone")));
+    window->txtPlaylistLoc->setText(missing);
+    window->CmdFind->click();
+    QCOMPARE(window->txtPlaylistLoc->text(), missing + sep);
+    QCOMPARE(window->File1->count(), 0);
+    QCOMPARE(messages_.shown.size(), 1);
+    QCOMPARE(messages_.shown[0].icon, Message::Icon::Critical);
+    QVERIFY(messages_.shown[0].text.contains(missing));
+    // Emptied by the user and cancelled: an empty list and no message.
+    window->txtPlaylistLoc->clear();
+    window->CmdFind->click();
+    QCOMPARE(window->txtPlaylistLoc->text(), QString());
+    QCOMPARE(messages_.shown.size(), 1);
+}
+
+void Form1Test::convertMessages_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("queue");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("informative");
+    QTest::addColumn<QStringList>("written");
+
+    QTest::newRow("placeholder, empty queue") << QStringLiteral("Please select") << QStringList{} << int(Message::Icon::Information)
+                                              << QStringLiteral("Please select a media type\r\ni.e. WMA, MP3") << QString() << QStringList{};
+    QTest::newRow("placeholder, queued") << QStringLiteral("Please select") << QStringList{QStringLiteral("Pop.wpl")}
+                                         << int(Message::Icon::Information)
+                                         << QStringLiteral("Please select a media type\r\ni.e. WMA, MP3") << QString() << QStringList{};
+    QTest::newRow("empty queue") << QStringLiteral("MP3") << QStringList{} << int(Message::Icon::None) << QStringLiteral("All Done")
+                                 << QString() << QStringList{};
+    QTest::newRow("typed type, duplicates") << QStringLiteral("asf") << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Pop.wpl")}
+                                            << int(Message::Icon::None) << QStringLiteral("All Done") << QString()
+                                            << QStringList{QStringLiteral("Pop.asx")};
+    QTest::newRow("warnings told") << QStringLiteral("MP3") << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Odd.wpl")}
+                                   << int(Message::Icon::None) << QStringLiteral("All Done")
+                                   << QStringLiteral("Odd.wpl: 1 of 1 entries hold characters that the code page cannot hold, written as \"?\"")
+                                   << QStringList{QStringLiteral("Odd.asx"), QStringLiteral("Pop.asx")};
+}
+
+void Form1Test::convertMessages()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, queue);
+    QFETCH(QStringList, written);
+    const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
+    const QString out = dir_->filePath(QStringLiteral("out")) + u'/';
+    QDir().mkpath(lists);
+    QDir().mkpath(out);
+    writeFile(lists + QStringLiteral("Pop.wpl"), "<media src=\"..\\My Music\\a.mp3\"/><media src=\"..\\My Music\\b.asf\"/>");
+    writeFile(lists + QStringLiteral("Odd.wpl"), "<media src=\"..\\\xE3\x81\x82.mp3\"/>");
+
+    auto window = makeWindow();
+    window->cmbFileType->setEditText(type);
+    window->txtPlaylistLoc->setText(lists);
+    window->txtOutputLoc->setText(out);
+    window->ListBox2->addItems(queue);
+    window->Command1->click();
+    QCOMPARE(messages_.shown.size(), 1);
+    QTEST(int(messages_.shown[0].icon), "icon");
+    QTEST(messages_.shown[0].text, "text");
+    QTEST(messages_.shown[0].informativeText, "informative");
+    QCOMPARE(QDir(out).entryList(QDir::Files), written);
+    QCOMPARE(entries(window->ListBox2), queue); // a run leaves the queue alone
+}
+
+void Form1Test::convertMatchesCommandLine()
+{
+    const QString data = QStringLiteral(VELANDRY_TEST_DATA "/");
+    const QString out = dir_->filePath(QStringLiteral("out")) + u'/';
+    const QString cli = dir_->filePath(QStringLiteral("cli"));
+    QDir().mkpath(out);
+    QDir().mkpath(cli);
+    auto window = makeWindow();
+    window->cmbFileType->setCurrentIndex(1); // MP3
+    window->txtPlaylistLoc->setText(data);
+    window->txtOutputLoc->setText(out);
+    window->txtMediaLoc->setText(QStringLiteral("\\SD Card\\Music\\"));
+    window->ListBox2->addItem(QStringLiteral("Singles.wpl"));
+    window->Command1->click();
+    QCOMPARE(messages_.shown.last().text, QStringLiteral("All Done"));
+
+    QProcess convert;
+    convert.start(QStringLiteral(VELANDRY_CONVERT_EXE), {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"),
+                                                        QStringLiteral("-m"), QStringLiteral("\\SD Card\\Music\\"),
+                                                        QStringLiteral("-o"), cli, data + QStringLiteral("Singles.wpl")});
+    QVERIFY(convert.waitForFinished(60000));
+    QCOMPARE(convert.exitCode(), 0);
+    const QByteArray fromWindow = readFile(out + QStringLiteral("Singles.asx"));
+    QVERIFY(fromWindow.contains("\\SD Card\\Music\\Metric\\Synthetica\\06 Lost Kitten.mp3"));
+    QCOMPARE(fromWindow, readFile(cli + QStringLiteral("/Singles.asx")));
+}
+
+void Form1Test::convertFailureKeepsWindow()
+{
+    const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
+    const QString out = dir_->filePath(QStringLiteral("out")) + u'/';
+    QDir().mkpath(lists);
+    QDir().mkpath(out);
+    writeFile(lists + QStringLiteral("A.wpl"), "..\\a.wma");
+    auto window = makeWindow();
+    window->show();
+    window->cmbFileType->setCurrentIndex(0);
+    window->txtPlaylistLoc->setText(lists);
+    window->txtOutputLoc->setText(out);
+    window->ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("Gone.wpl"), QStringLiteral("A.wpl")});
+    window->Command1->click();
+    QCOMPARE(messages_.shown.size(), 1);
+    const Message &failure = messages_.shown[0];
+    QCOMPARE(failure.icon, Message::Icon::Critical);
+    QVERIFY2(failure.text.contains(QDir::toNativeSeparators(lists + QStringLiteral("Gone.wpl"))), qPrintable(failure.text));
+    QVERIFY(failure.text.contains(QStringLiteral("read")));
+    QVERIFY2(failure.informativeText.contains(QStringLiteral("No such file")), qPrintable(failure.informativeText));
+    QCOMPARE(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("A.asx")});
+    QVERIFY(window->isVisible());
+
+    // The window goes on working.
+    window->txtOutputLoc->setText(dir_->filePath(QStringLiteral("missing")) + u'/');
+    window->ListBox2->clear();
+    window->ListBox2->addItem(QStringLiteral("A.wpl"));
+    window->Command1->click();
+    QCOMPARE(messages_.shown.size(), 2);
+    QVERIFY(messages_.shown[1].text.contains(QStringLiteral("written")));
+}
+
+void Form1Test::endingTheProgram_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<int>("companion"); // 0 none, 1 shown, 2 hidden
+    for (const int how : {0, 1, 2}) {
+        const char *name = how == 0 ? "Quit" : how == 1 ? "Exit" : "close box";
+        for (const int companion : {0, 1, 2})
+            QTest::addRow("%s, companion %s", name, companion == 0 ? "none" : companion == 1 ? "shown" : "hidden")
+                << how << companion;
+    }
+}
+
+void Form1Test::endingTheProgram()
+{
+    QFETCH(int, how);
+    QFETCH(int, companion);
+    auto window = makeWindow();
+    window->show();
+    QPointer<QWidget> other = companion ? new QWidget : nullptr;
+    if (other) {
+        window->addCompanionWindow(other);
+        other->show();
+        if (companion == 2)
+            other->hide();
+    }
+    QTimer::singleShot(0, window.get(), [&] {
+        if (how == 0)
+            window->Command3->click();
+        else if (how == 1)
+            window->mnuExit->trigger();
+        else
+            window->close();
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!window->isVisible());
+    QVERIFY(other.isNull());
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

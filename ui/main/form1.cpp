@@ -1,0 +1,354 @@
+#include "form1.h"
+
+#include "conversion_run.h"
+#include "form1_layout.h"
+#include "message_boxes.h"
+#include "shell_services.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velandry {
+
+namespace {
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    // Where Tahoma is absent: the narrow sans-serifs closest to it.
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QPushButton *makeButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    // Neither Enter nor Esc presses any button of this window.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+template <typename T>
+T *named(T *object, const char *name)
+{
+    object->setObjectName(QLatin1StringView(name));
+    return object;
+}
+
+} // namespace
+
+QString withTrailingSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QDir::separator()))
+        return folder;
+    return folder + QDir::separator();
+}
+
+Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      shell_(shell), messages_(messages)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Windows Media Player Velandry"));
+    setWindowIcon(QIcon(QStringLiteral(":/velandry/velandry.ico")));
+    setFont(windowFont());
+    createMenus();
+    createControls();
+    placeControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createMenus()
+{
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuExit = named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuAbout = named(mnuHelp->addAction(QStringLiteral("&About")), "mnuAbout");
+    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+}
+
+void Form1::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Label3 = named(new QLabel(QStringLiteral("Playlist Location :"), client), "Label3");
+    txtPlaylistLoc = named(new QLineEdit(client), "txtPlaylistLoc");
+    CmdFind = named(makeButton(QStringLiteral("..."), client), "CmdFind");
+    Label6 = named(new QLabel(QStringLiteral("Playlist contains :"), client), "Label6");
+    cmbFileType = named(new QComboBox(client), "cmbFileType");
+    cmbFileType->setEditable(true);
+    cmbFileType->setInsertPolicy(QComboBox::NoInsert);
+    cmbFileType->setCompleter(nullptr); // what is typed is the type, letter for letter
+    cmbFileType->addItems({QStringLiteral("WMA"), QStringLiteral("MP3"), QStringLiteral("WAV")});
+    cmbFileType->setCurrentIndex(-1);
+    cmbFileType->setEditText(kMediaTypePlaceholder.toString());
+    cmbFileType->lineEdit()->setCursorPosition(0);
+    Label1 = named(new QLabel(QStringLiteral("Window Media Player 9 Playlists"), client), "Label1");
+    File1 = named(new QListWidget(client), "File1");
+    File1->setSelectionMode(QAbstractItemView::MultiSelection);
+    File1->setUniformItemSizes(true);
+    Command2 = named(makeButton(QStringLiteral(">>"), client), "Command2");
+    Command4 = named(makeButton(QStringLiteral("<<"), client), "Command4");
+    Label2 = named(new QLabel(QStringLiteral("Playlists to be converted"), client), "Label2");
+    ListBox2 = named(new QListWidget(client), "ListBox2");
+    ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox2->setUniformItemSizes(true);
+    Label4 = named(new QLabel(QStringLiteral("Output Location :"), client), "Label4");
+    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtOutputLoc = named(new QLineEdit(QStringLiteral("C:\\My Playlists\\"), client), "txtOutputLoc");
+    Command5 = named(makeButton(QStringLiteral("..."), client), "Command5");
+    Label5 = named(new QLabel(QStringLiteral("Media Location :"), client), "Label5");
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtMediaLoc = named(new QLineEdit(kDefaultMediaFolder.toString(), client), "txtMediaLoc");
+    Command1 = named(makeButton(QStringLiteral("&Convert"), client), "Command1");
+    Command3 = named(makeButton(QStringLiteral("&Quit"), client), "Command3");
+    Line1 = named(new QFrame(client), "Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setLineWidth(1);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(CmdFind, &QPushButton::clicked, this, &Form1::CmdFind_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+}
+
+void Form1::placeControls()
+{
+    using namespace form1_layout;
+    QWidget *client = centralWidget();
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
+    for (const TwipsRect &place : kControls) {
+        auto *control = client->findChild<QWidget *>(QLatin1StringView(place.name));
+        control->setGeometry(place.toPixels());
+    }
+    // The self-sizing labels take the size of their text; the two right-aligned
+    // ones keep their right edge, next to their field.
+    for (QLabel *label : {Label3, Label4, Label5}) {
+        const QRect cell = label->geometry();
+        label->adjustSize();
+        if (label != Label3)
+            label->move(cell.right() + 1 - label->width(), cell.top());
+    }
+    Line1->setGeometry(0, 0, px(kLineEnd), 1);
+
+    QWidget *previous = nullptr;
+    for (const char *name : kTabOrder) {
+        auto *control = client->findChild<QWidget *>(QLatin1StringView(name));
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6})
+        label->setFocusPolicy(Qt::NoFocus);
+    Line1->setFocusPolicy(Qt::NoFocus);
+    Command1->setFocus(Qt::OtherFocusReason);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Form1::Form_Load()
+{
+    const QString sep = QDir::separator();
+    const QString tail = sep + QStringLiteral("My Music") + sep + QStringLiteral("My Playlists") + sep;
+    const QString candidate = shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail;
+    // Ordinary files only: not folders, not hidden, not system entries.
+    const bool holdsFiles = !QDir(candidate).entryList(QDir::Files).isEmpty();
+    if (holdsFiles) {
+        txtPlaylistLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
+        txtOutputLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
+    } else {
+        const QString root = QDir::toNativeSeparators(QDir::rootPath());
+        txtPlaylistLoc->setText(root);
+        txtOutputLoc->setText(root);
+    }
+    pointFileList(txtPlaylistLoc->text());
+}
+
+void Form1::pointFileList(const QString &folder)
+{
+    File1->clear();
+    if (folder.isEmpty())
+        return; // nothing to list
+    const QDir dir(folder);
+    if (!dir.exists()) {
+        messages_.show(this, {Message::Icon::Critical,
+                              QStringLiteral("The playlist folder \"%1\" cannot be listed.").arg(folder),
+                              QStringLiteral("It does not exist or is not a folder.")});
+        return;
+    }
+    File1->addItems(dir.entryList({QStringLiteral("*.wpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+ConversionRequest Form1::conversionRequest() const
+{
+    ConversionRequest request;
+    request.mediaType = cmbFileType->currentText();
+    request.playlistFolder = txtPlaylistLoc->text();
+    request.mediaFolder = txtMediaLoc->text();
+    request.outputFolder = txtOutputLoc->text();
+    request.playlistNames.reserve(ListBox2->count());
+    for (int i = 0; i < ListBox2->count(); ++i)
+        request.playlistNames.append(ListBox2->item(i)->text());
+    return request;
+}
+
+void Form1::Command1_Click()
+{
+    const ConversionRequest request = conversionRequest();
+
+    // A dialog appears only for a run that takes more than about a second.
+    std::unique_ptr<QProgressDialog> progress;
+    QElapsedTimer clock;
+    clock.start();
+    const auto onPlaylist = [&](qsizetype index, const QString &name) {
+        if (!progress && clock.elapsed() > 1000) {
+            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0,
+                                                         int(request.playlistNames.size()), this);
+            progress->setObjectName(QStringLiteral("progress"));
+            progress->setWindowTitle(kApplicationTitle.toString());
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+            progress->setAutoReset(false);
+        }
+        if (!progress)
+            return true;
+        progress->setLabelText(QStringLiteral("Converting %1").arg(name));
+        progress->setValue(int(index)); // also lets the dialog take its Cancel click
+        return !progress->wasCanceled();
+    };
+
+    const ConversionReport report = runConversion(request, onPlaylist);
+    progress.reset();
+    switch (report.status) {
+    case ConversionReport::Status::Refused:
+        messages_.show(this, {Message::Icon::Information, kPlaceholderMessage.toString(), {}});
+        break;
+    case ConversionReport::Status::Completed:
+        messages_.show(this, {Message::Icon::None, kAllDoneMessage.toString(),
+                              conversionWarnings(report.converted).join(u'\n')});
+        break;
+    case ConversionReport::Status::Failed: {
+        const ConversionFailure &failure = *report.failure;
+        const QString verb = failure.whileReading ? QStringLiteral("read") : QStringLiteral("written");
+        QString details = failure.reason + u'.';
+        if (!report.converted.isEmpty())
+            details += QStringLiteral("\nThe %1 playlist(s) before it were converted.").arg(report.converted.size());
+        messages_.show(this, {Message::Icon::Critical,
+                              QStringLiteral("\"%1\" could not be %2.").arg(QDir::toNativeSeparators(failure.path), verb),
+                              details});
+        break;
+    }
+    case ConversionReport::Status::Cancelled:
+        break; // the user stopped it; what was written stays
+    }
+}
+
+void Form1::Command2_Click()
+{
+    // The selected names join the queue in list order; then nothing is selected.
+    QStringList names;
+    for (int i = 0; i < File1->count(); ++i) {
+        if (File1->item(i)->isSelected())
+            names.append(File1->item(i)->text());
+    }
+    if (names.isEmpty())
+        return;
+    File1->clearSelection();
+    ListBox2->addItems(names);
+}
+
+void Form1::Command4_Click()
+{
+    // Rows first, then removal: taking an item moves the current row, and in a
+    // single-selection list the selection would follow it to the next entry.
+    QList<int> rows;
+    for (int i = 0; i < ListBox2->count(); ++i) {
+        if (ListBox2->item(i)->isSelected())
+            rows.append(i);
+    }
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        delete ListBox2->takeItem(*row);
+}
+
+void Form1::chooseFolder(QLineEdit *field, const QString &title)
+{
+    if (const std::optional<QString> folder = shell_.BrowseForFolder(this, title))
+        field->setText(*folder);
+    field->setText(withTrailingSeparator(field->text()));
+}
+
+void Form1::CmdFind_Click()
+{
+    chooseFolder(txtPlaylistLoc, QStringLiteral("Select your Playlist directory"));
+    pointFileList(txtPlaylistLoc->text());
+}
+
+void Form1::Command5_Click()
+{
+    chooseFolder(txtOutputLoc, QStringLiteral("Select Output directory"));
+}
+
+void Form1::Command3_Click()
+{
+    endProgram();
+}
+
+void Form1::mnuExit_Click()
+{
+    endProgram();
+}
+
+void Form1::mnuAbout_Click()
+{
+    if (aboutHandler_)
+        aboutHandler_();
+}
+
+void Form1::endProgram()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    delete companion_.data();
+    QCoreApplication::quit();
+}
+
+} // namespace velandry

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace velandry {
+
+class MessageBoxes;
+class ShellServices;
+struct ConversionRequest;
+
+// The main window: picks the playlists, the media type and the folders, and
+// converts the queue.
+class Form1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Shows the About window; set by whoever provides it.
+    void setAboutHandler(std::function<void()> handler) { aboutHandler_ = std::move(handler); }
+
+    // Ends the program: every window goes, the About window in any state too.
+    void endProgram();
+
+    // Registers a window that must go when the program ends.
+    void addCompanionWindow(QWidget *window) { companion_ = window; }
+
+    ConversionRequest conversionRequest() const;
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLineEdit *txtPlaylistLoc = nullptr;
+    QLineEdit *txtOutputLoc = nullptr;
+    QLineEdit *txtMediaLoc = nullptr;
+    QComboBox *cmbFileType = nullptr;
+    QListWidget *File1 = nullptr;
+    QListWidget *ListBox2 = nullptr;
+    QPushButton *CmdFind = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QFrame *Line1 = nullptr;
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void CmdFind_Click();
+    void Command5_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void createMenus();
+    void pointFileList(const QString &folder);
+    void chooseFolder(QLineEdit *field, const QString &title);
+
+    ShellServices &shell_;
+    MessageBoxes &messages_;
+    std::function<void()> aboutHandler_;
+    QPointer<QWidget> companion_;
+    bool centred_ = false;
+};
+
+// A folder text ends in exactly one separator unless it is empty.
+QString withTrailingSeparator(const QString &folder);
+
+} // namespace velandry
