@@ -6,7 +6,7 @@
 #include <QList>
 #include <QStringList>
 
-#include <deque>
+#include <optional>
 
 // Records what the windows ask of the shell and answers from a script.
 class FakeShell final : public velandry::ShellServices
@@ -20,7 +20,7 @@ public:
     };
 
     QString documents;
-    std::deque<std::optional<QString>> folderAnswers;
+    QList<std::optional<QString>> folderAnswers;
     QStringList chooserTitles;
     QList<QWidget *> chooserOwners;
     QList<Open> opened;
@@ -35,11 +35,7 @@ public:
     {
         chooserOwners.append(owner);
         chooserTitles.append(title);
-        if (folderAnswers.empty())
-            return std::nullopt;
-        auto answer = folderAnswers.front();
-        folderAnswers.pop_front();
-        return answer;
+        return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
     void ShellOpen(const QString &verb, const QString &target, const QString &parameters,
                    const QString &directory, int showCommand) override

@@ -2,6 +2,7 @@
 #include "fake_services.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "frm_about.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -580,28 +581,28 @@ void Form1Test::convertFailureKeepsWindow()
 void Form1Test::endingTheProgram_data()
 {
     QTest::addColumn<int>("how");
-    QTest::addColumn<int>("companion"); // 0 none, 1 shown, 2 hidden
+    QTest::addColumn<int>("aboutState"); // the About window: 0 none, 1 shown, 2 hidden
     for (const int how : {0, 1, 2}) {
         const char *name = how == 0 ? "Quit" : how == 1 ? "Exit" : "close box";
-        for (const int companion : {0, 1, 2})
-            QTest::addRow("%s, companion %s", name, companion == 0 ? "none" : companion == 1 ? "shown" : "hidden")
-                << how << companion;
+        for (const int aboutState : {0, 1, 2})
+            QTest::addRow("%s, About %s", name, aboutState == 0 ? "none" : aboutState == 1 ? "shown" : "hidden")
+                << how << aboutState;
     }
 }
 
 void Form1Test::endingTheProgram()
 {
     QFETCH(int, how);
-    QFETCH(int, companion);
+    QFETCH(int, aboutState);
     auto window = makeWindow();
     window->show();
-    QPointer<QWidget> other = companion ? new QWidget : nullptr;
-    if (other) {
-        window->addCompanionWindow(other);
-        other->show();
-        if (companion == 2)
-            other->hide();
+    if (aboutState) {
+        window->mnuAbout->trigger();
+        if (aboutState == 2)
+            window->aboutWindow()->Command1->click();
+        QCOMPARE(window->aboutWindow()->isVisible(), aboutState == 1);
     }
+    const QPointer<QWidget> about = window->aboutWindow();
     QTimer::singleShot(0, window.get(), [&] {
         if (how == 0)
             window->Command3->click();
@@ -613,7 +614,7 @@ void Form1Test::endingTheProgram()
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!window->isVisible());
-    QVERIFY(other.isNull());
+    QVERIFY(about.isNull());
 }
 
 QTEST_MAIN(Form1Test)

@@ -2,6 +2,7 @@
 
 #include "conversion_run.h"
 #include "form1_layout.h"
+#include "frm_about.h"
 #include "message_boxes.h"
 #include "shell_services.h"
 
@@ -333,10 +334,18 @@ void Form1::mnuExit_Click()
     endProgram();
 }
 
+frmAbout *Form1::aboutWindow() const
+{
+    return about_.data();
+}
+
 void Form1::mnuAbout_Click()
 {
-    if (aboutHandler_)
-        aboutHandler_();
+    if (!about_)
+        about_ = new frmAbout(shell_);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 void Form1::endProgram()
@@ -347,7 +356,7 @@ void Form1::endProgram()
 void Form1::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    delete companion_.data();
+    delete about_.data();
     QCoreApplication::quit();
 }
 

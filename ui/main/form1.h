@@ -3,8 +3,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
-
 class QAction;
 class QComboBox;
 class QFrame;
@@ -18,6 +16,7 @@ namespace velandry {
 
 class MessageBoxes;
 class ShellServices;
+class frmAbout;
 struct ConversionRequest;
 
 // The main window: picks the playlists, the media type and the folders, and
@@ -30,14 +29,11 @@ public:
     Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Shows the About window; set by whoever provides it.
-    void setAboutHandler(std::function<void()> handler) { aboutHandler_ = std::move(handler); }
-
     // Ends the program: every window goes, the About window in any state too.
     void endProgram();
 
-    // Registers a window that must go when the program ends.
-    void addCompanionWindow(QWidget *window) { companion_ = window; }
+    // The About window while it exists, shown or hidden.
+    frmAbout *aboutWindow() const;
 
     ConversionRequest conversionRequest() const;
 
@@ -88,8 +84,7 @@ private:
 
     ShellServices &shell_;
     MessageBoxes &messages_;
-    std::function<void()> aboutHandler_;
-    QPointer<QWidget> companion_;
+    QPointer<frmAbout> about_;
     bool centred_ = false;
 };
 

@@ -1,0 +1,157 @@
+#include "frm_about.h"
+
+#include "frm_about_layout.h"
+#include "shell_services.h"
+
+#include <QBitmap>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace velandry {
+
+namespace {
+
+template <typename T>
+T *named(T *object, const char *name)
+{
+    object->setObjectName(QLatin1StringView(name));
+    return object;
+}
+
+} // namespace
+
+void PictureLink::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureLink::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+QCursor frmAbout::handCursor()
+{
+    // hand.png: palette index 0 clear, 1 black, 2 white.
+    const QImage hand(QStringLiteral(":/velandry/hand.png"));
+    QImage bits(hand.size(), QImage::Format_MonoLSB);
+    QImage mask(hand.size(), QImage::Format_MonoLSB);
+    // Index 1 is Qt::color1: black in the cursor's bits, opaque in its mask.
+    bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    bits.fill(0);
+    mask.fill(0);
+    for (int y = 0; y < hand.height(); ++y) {
+        for (int x = 0; x < hand.width(); ++x) {
+            const QRgb pixel = hand.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            mask.setPixel(x, y, 1);
+            bits.setPixel(x, y, qGray(pixel) < 128 ? 1 : 0);
+        }
+    }
+    return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), 12, 9);
+}
+
+frmAbout::frmAbout(ShellServices &shell)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
+      shell_(shell)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(about_layout::kClientWidth), px(about_layout::kClientHeight));
+
+    const QCursor hand = handCursor();
+    Image1 = named(new PictureLink(this), "Image1");
+    Image1->setPixmap(QPixmap(QStringLiteral(":/velandry/updates.png")));
+    Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1->setLineWidth(1);
+    Image1->setCursor(hand);
+    Image1->setToolTip(QStringLiteral("Click here for updates"));
+    Label1 = named(new QLabel(QStringLiteral("Please visit for updates, faq and help"), this), "Label1");
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = named(new QLabel(QStringLiteral("Revision History"), this), "Label2");
+    txtVersion = named(new QPlainTextEdit(this), "txtVersion");
+    txtVersion->setPlainText(kRevisionHistory.toString());
+    txtVersion->setReadOnly(true);
+    txtVersion->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtVersion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtVersion->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtVersion->setTabChangesFocus(true);
+    Command1 = named(new QPushButton(QStringLiteral("&Close"), this), "Command1");
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    Label4 = named(new QLabel(QStringLiteral("Velandry, freeware"), this), "Label4");
+    Line1 = named(new QFrame(this), "Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Image2 = named(new PictureLink(this), "Image2");
+    Image2->setPixmap(QPixmap(QStringLiteral(":/velandry/donate.png")));
+    Image2->setCursor(hand);
+    Label3 = named(new QLabel(QStringLiteral("If you feel that this software is worth using, please feel free to help "
+                                             "towards future developments"),
+                              this),
+                   "Label3");
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (const TwipsRect &place : about_layout::kControls)
+        findChild<QWidget *>(QLatin1StringView(place.name))->setGeometry(place.toPixels());
+    // The caption wraps within its frame; with a default font larger than the one
+    // the layout was made for it may need another line, so it grows downwards,
+    // never past the bottom of the window.
+    const QRect caption = Label3->geometry();
+    Label3->resize(caption.width(),
+                   qBound(caption.height(), Label3->heightForWidth(caption.width()), height() - caption.top()));
+    Line1->setGeometry(px(about_layout::kLineLeft), px(about_layout::kLineTop),
+                       px(about_layout::kLineRight) - px(about_layout::kLineLeft), 1);
+    for (QWidget *passive : std::initializer_list<QWidget *>{Image1, Label1, Label2, Label4, Line1, Image2, Label3})
+        passive->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(txtVersion, Command1);
+    txtVersion->setFocus(Qt::OtherFocusReason);
+
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    connect(Image1, &PictureLink::clicked, this, &frmAbout::Image1_Click);
+    connect(Image2, &PictureLink::clicked, this, &frmAbout::Image2_Click);
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmAbout::Command1_Click()
+{
+    hide();
+}
+
+void frmAbout::Image1_Click()
+{
+    shell_.ShellOpen(QStringLiteral("open"), kWebSite.toString(), QString(), QString(), ShellServices::SW_SHOWNORMAL);
+}
+
+void frmAbout::Image2_Click()
+{
+    shell_.ShellOpen(QStringLiteral("open"), kDonationPage.toString(), QString(), QString(),
+                     ShellServices::SW_SHOWNORMAL);
+}
+
+} // namespace velandry
