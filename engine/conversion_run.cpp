@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 namespace velandry {
 
@@ -18,25 +21,77 @@ ConversionFailure readFailure(const QString &path, const QString &reason)
     return {path, reason, true};
 }
 
+// QSaveFile names its temporary file after the target plus ".XXXXXX"; a name
+// within that much of the file system's limit of 255 bytes cannot have one.
+bool nameTooLongForSaveFile(const QString &path)
+{
+    return QFile::encodeName(QFileInfo(path).fileName()).size() > 255 - 7;
+}
+
+std::filesystem::path nativePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+QString reasonOf(const QFileDevice &file, const char *fallback)
+{
+    return file.error() == QFileDevice::NoError || file.errorString() == QStringLiteral("Unknown error")
+               ? QString::fromLatin1(fallback)
+               : file.errorString();
+}
+
+// The same atomic replacement through a temporary file with a short name.
+std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const MediaPaths &paths,
+                                                            QStringView mediaFolder, AsxStats &stats)
+{
+    QTemporaryFile temporary(QFileInfo(outputPath).absolutePath() + QStringLiteral("/.velandry-XXXXXX"));
+    if (!temporary.open())
+        return failure(outputPath, temporary.errorString());
+    if (!writeAsxDocument(temporary, paths, mediaFolder, &stats) || !temporary.flush())
+        return failure(outputPath, reasonOf(temporary, "The file could not be written"));
+    const QFileInfo existing(outputPath);
+    temporary.setPermissions(existing.exists() ? existing.permissions()
+                                               : QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    temporary.close();
+    std::error_code error;
+    std::filesystem::rename(nativePath(temporary.fileName()), nativePath(outputPath), error);
+    if (error)
+        return failure(outputPath, QString::fromLocal8Bit(error.message()));
+    temporary.setAutoRemove(false);
+    return std::nullopt;
+}
+
 std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const MediaPaths &paths,
                                                  QStringView mediaFolder, AsxStats &stats)
 {
     if (paths.totalLength() > kMaxDocumentPathCharacters)
         return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
                                                   "would make a file larger than 4 GiB"));
-    if (QFileInfo(outputPath).isDir())
+    const QFileInfo target(outputPath);
+    if (target.isDir())
         return failure(outputPath, QStringLiteral("A folder of that name is in the way"));
+    // A write-protected file stays as it is, although replacing it by renaming
+    // would be allowed.
+    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
+        return failure(outputPath, QStringLiteral("The file is write-protected"));
+    if (nameTooLongForSaveFile(outputPath))
+        return writeThroughShortTemporary(outputPath, paths, mediaFolder, stats);
 
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
         return failure(outputPath, file.errorString());
     if (!writeAsxDocument(file, paths, mediaFolder, &stats)) {
-        const QString reason = file.errorString();
+        const QString reason = reasonOf(file, "The file could not be written");
         file.cancelWriting();
         return failure(outputPath, reason);
     }
     if (!file.commit())
-        return failure(outputPath, file.errorString());
+        return failure(outputPath, reasonOf(file, "The file could not be replaced"));
     return std::nullopt;
 }
 

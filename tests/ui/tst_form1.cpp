@@ -1,4 +1,5 @@
 #include "conversion_run.h"
+#include "file_limit.h"
 #include "fake_services.h"
 #include "form1.h"
 #include "form1_layout.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +92,9 @@ private Q_SLOTS:
     void convertMessages();
     void convertMatchesCommandLine();
     void convertFailureKeepsWindow();
+    void faultsDuringRun_data();
+    void faultsDuringRun();
+    void largeFolderAndQueue();
     void endingTheProgram_data();
     void endingTheProgram();
 
@@ -576,6 +581,141 @@ void Form1Test::convertFailureKeepsWindow()
     window->Command1->click();
     QCOMPARE(messages_.shown.size(), 2);
     QVERIFY(messages_.shown[1].text.contains(QStringLiteral("written")));
+}
+
+void Form1Test::faultsDuringRun_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("named"); // the file the message names
+    QTest::addColumn<QString>("verb");
+    QTest::newRow("input removed after queueing") << QStringLiteral("input-removed") << QStringLiteral("lists/B.wpl") << QStringLiteral("read");
+    QTest::newRow("playlist folder removed") << QStringLiteral("folder-removed") << QStringLiteral("lists/A.wpl") << QStringLiteral("read");
+    QTest::newRow("output write-protected") << QStringLiteral("read-only") << QStringLiteral("out/B.asx") << QStringLiteral("written");
+    QTest::newRow("output name taken by a folder") << QStringLiteral("folder") << QStringLiteral("out/B.asx") << QStringLiteral("written");
+    QTest::newRow("disk full half way") << QStringLiteral("disk-full") << QStringLiteral("out/B.asx") << QStringLiteral("written");
+}
+
+void Form1Test::faultsDuringRun()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, named);
+    QFETCH(QString, verb);
+    const QString root = dir_->path() + u'/';
+    const QString lists = root + QStringLiteral("lists/");
+    const QString out = root + QStringLiteral("out/");
+    QDir().mkpath(lists);
+    QDir().mkpath(out);
+    QByteArray big;
+    for (int i = 0; i < 5000; ++i)
+        big += "<media src=\"..\\My Music\\Artist\\Track " + QByteArray::number(i) + ".mp3\"/>\r\n";
+    writeFile(lists + QStringLiteral("A.wpl"), "..\\a.mp3");
+    writeFile(lists + QStringLiteral("B.wpl"), big);
+    writeFile(lists + QStringLiteral("C.wpl"), "..\\c.mp3");
+    writeFile(out + QStringLiteral("B.asx"), "earlier B");
+
+    auto window = makeWindow();
+    window->show();
+    window->cmbFileType->setEditText(QStringLiteral("mp3"));
+    window->txtOutputLoc->setText(out);
+    shell_.folderAnswers = {QDir::toNativeSeparators(dir_->path() + QStringLiteral("/lists"))};
+    window->CmdFind->click();
+    window->File1->selectAll();
+    window->Command2->click();
+    QCOMPARE(entries(window->ListBox2), (QStringList{QStringLiteral("A.wpl"), QStringLiteral("B.wpl"), QStringLiteral("C.wpl")}));
+
+    std::unique_ptr<FileSizeLimit> limit;
+    if (fault == QStringLiteral("input-removed"))
+        QFile::remove(lists + QStringLiteral("B.wpl"));
+    else if (fault == QStringLiteral("folder-removed"))
+        QDir(lists).removeRecursively();
+    else if (fault == QStringLiteral("read-only"))
+        QFile::setPermissions(out + QStringLiteral("B.asx"), QFile::ReadOwner | QFile::ReadUser);
+    else if (fault == QStringLiteral("folder") && QFile::remove(out + QStringLiteral("B.asx")))
+        QDir().mkpath(out + QStringLiteral("B.asx"));
+    else if (fault == QStringLiteral("disk-full"))
+        limit = std::make_unique<FileSizeLimit>(64 * 1024);
+    window->Command1->click();
+    limit.reset();
+
+    QCOMPARE(messages_.shown.size(), 1);
+    const Message message = messages_.shown.takeFirst();
+    QCOMPARE(message.icon, Message::Icon::Critical);
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(root + named)), qPrintable(message.text));
+    QVERIFY2(message.text.contains(verb), qPrintable(message.text));
+    QVERIFY(!message.informativeText.isEmpty());
+    if (fault != QStringLiteral("folder"))
+        QCOMPARE(readFile(out + QStringLiteral("B.asx")), QByteArray("earlier B")); // whole, as it was
+    QCOMPARE(QFile::exists(out + QStringLiteral("A.asx")), fault != QStringLiteral("folder-removed"));
+    QVERIFY(!QFile::exists(out + QStringLiteral("C.asx"))); // the run stopped at the failure
+    const QStringList left = QDir(out).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(name.endsWith(QStringLiteral(".asx")), qPrintable(name)); // no temporary file left
+
+    // The window goes on: re-pointing at a folder that is gone says so, and a
+    // run into a fresh folder completes.
+    if (fault == QStringLiteral("folder-removed")) {
+        window->CmdFind->click(); // cancelled
+        QCOMPARE(window->File1->count(), 0);
+        QCOMPARE(messages_.shown.size(), 1);
+        QVERIFY(messages_.shown.takeFirst().text.contains(QDir::toNativeSeparators(lists)));
+        return;
+    }
+    const QString fresh = root + QStringLiteral("fresh/");
+    QDir().mkpath(fresh);
+    window->txtOutputLoc->setText(fresh);
+    window->ListBox2->clear();
+    window->ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("C.wpl")});
+    window->Command1->click();
+    QCOMPARE(messages_.shown.size(), 1);
+    QCOMPARE(messages_.shown[0].text, QStringLiteral("All Done"));
+}
+
+void Form1Test::largeFolderAndQueue()
+{
+    const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
+    const QString out = dir_->filePath(QStringLiteral("out")) + u'/';
+    QDir().mkpath(lists);
+    QDir().mkpath(out);
+    for (int i = 0; i < 10000; ++i)
+        writeFile(lists + QStringLiteral("p%1.wpl").arg(i, 5, 10, QLatin1Char('0')), "..\\x.mp3");
+    auto window = makeWindow();
+    window->show();
+    window->cmbFileType->setEditText(QStringLiteral("mp3"));
+    window->txtOutputLoc->setText(out);
+    shell_.folderAnswers = {QDir::toNativeSeparators(dir_->filePath(QStringLiteral("lists")))};
+    window->CmdFind->click();
+    QCOMPARE(window->File1->count(), 10000);
+    QCOMPARE(window->File1->item(9999)->text(), QStringLiteral("p09999.wpl"));
+    for (int round = 0; round < 4; ++round) {
+        window->File1->selectAll();
+        window->Command2->click();
+    }
+    QCOMPARE(window->ListBox2->count(), 40000);
+    window->ListBox2->item(0)->setSelected(true);
+    window->Command4->click();
+    QCOMPARE(window->ListBox2->count(), 39999);
+    QCOMPARE(window->ListBox2->item(0)->text(), QStringLiteral("p00001.wpl"));
+
+    // A long run shows its progress; Cancel stops it after the playlist at hand.
+    bool sawProgress = false;
+    QTimer cancel;
+    cancel.setInterval(100);
+    connect(&cancel, &QTimer::timeout, window.get(), [&] {
+        if (auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress")); progress && progress->isVisible()) {
+            sawProgress = true;
+            progress->cancel();
+        }
+    });
+    cancel.start();
+    window->Command1->click();
+    cancel.stop();
+    QVERIFY(sawProgress);
+    QVERIFY(messages_.shown.isEmpty()); // no "All Done" after a cancel
+    const qsizetype written = QDir(out).entryList(QDir::Files).size();
+    QVERIFY(written > 0);
+    QVERIFY(written < 10000);
+    QVERIFY(!window->findChild<QProgressDialog *>(QStringLiteral("progress")));
+    QCOMPARE(window->ListBox2->count(), 39999);
 }
 
 void Form1Test::endingTheProgram_data()
