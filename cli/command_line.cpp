@@ -11,13 +11,6 @@ namespace velandry {
 
 namespace {
 
-QString withTrailingSeparator(const QString &folder)
-{
-    if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
-        return folder;
-    return folder + QDir::separator();
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);

@@ -1,5 +1,6 @@
 #include "conversion_run.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -96,6 +97,13 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
 }
 
 } // namespace
+
+QString withTrailingSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QDir::separator()))
+        return folder;
+    return folder + QDir::separator();
+}
 
 QString outputFileName(QStringView playlistName)
 {

@@ -59,6 +59,11 @@ struct ConversionReport
     std::optional<ConversionFailure> failure; // with Status::Failed
 };
 
+// A folder text, as the folder fields hold it, ends in exactly one native
+// separator: an empty text stays empty, one that ends in a separator stays as
+// it is, any other gains one.
+QString withTrailingSeparator(const QString &folder);
+
 // The name of the output file for a playlist name: the name less its last four
 // characters (the ".wpl"), followed by ".asx".
 QString outputFileName(QStringView playlistName);

@@ -1,43 +1,11 @@
+#include "test_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run convert(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELANDRY_CONVERT_EXE), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class CommandLineTest : public QObject
 {
@@ -97,7 +65,7 @@ void CommandLineTest::statuses()
     QFETCH(QString, out);
     QFETCH(QString, err);
     QDir::setCurrent(dir_->path());
-    const Run run = convert(arguments);
+    const ConverterRun run = runConverter(arguments);
     QTEST(run.status, "status");
     if (out.isEmpty())
         QCOMPARE(run.out, QString());
@@ -111,7 +79,7 @@ void CommandLineTest::statuses()
 
 void CommandLineTest::defaultsToPlaylistFolder()
 {
-    const Run run = convert({QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"), QStringLiteral("\\SD\\"),
+    const ConverterRun run = runConverter({QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"), QStringLiteral("\\SD\\"),
                              dir_->filePath(QStringLiteral("A.wpl"))});
     QCOMPARE(run.status, 0);
     QCOMPARE(readFile(dir_->filePath(QStringLiteral("A.asx"))),
@@ -123,7 +91,7 @@ void CommandLineTest::defaultsToPlaylistFolder()
 void CommandLineTest::failureDoesNotStopOthers()
 {
     QDir::setCurrent(dir_->path());
-    const Run run = convert({QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("out/"),
+    const ConverterRun run = runConverter({QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("out/"),
                              QStringLiteral("Gone.wpl"), QStringLiteral("A.wpl")});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains(QStringLiteral("Gone.wpl")));

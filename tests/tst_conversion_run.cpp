@@ -1,4 +1,5 @@
 #include "conversion_run.h"
+#include "test_files.h"
 #include "file_limit.h"
 
 #include <QDir>
@@ -9,19 +10,6 @@
 using namespace velandry;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray playlist(const QStringList &sources)
 {

@@ -3,6 +3,7 @@
 // is lost.
 #include "conversion_run.h"
 #include "file_limit.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,37 +17,6 @@
 using namespace velandry;
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run convert(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELANDRY_CONVERT_EXE), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray randomBytes(quint32 seed, int size)
 {
@@ -140,7 +110,7 @@ void HostileInputTest::odd()
     QFETCH(QByteArray, contains);
     QFETCH(QString, warning);
     writeFile(path(QStringLiteral("odd.wpl")), bytes);
-    const Run run = convert({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"),
+    const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"),
                              QStringLiteral("\\CF\\"), path(QStringLiteral("odd.wpl"))});
     QCOMPARE(run.status, 0);
     const QByteArray document = readFile(path(QStringLiteral("odd.asx")));
@@ -174,7 +144,7 @@ void HostileInputTest::oddMediaTypes()
     QFETCH(QString, type);
     QFETCH(QList<QByteArray>, hrefs);
     writeFile(path(QStringLiteral("t.wpl")), "<m src=\"..\\My Music\\a b.m p3\"/><m src=\"..\\My Music\\c\\..\\d.\\x\"/>");
-    const Run run = convert({QStringLiteral("-q"), QStringLiteral("--type=") + type, QStringLiteral("-m"), QString(),
+    const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("--type=") + type, QStringLiteral("-m"), QString(),
                              path(QStringLiteral("t.wpl"))});
     QCOMPARE(run.status, 0);
     QByteArray expected;
@@ -217,7 +187,7 @@ void HostileInputTest::longNames()
     }
     // Written twice: the second replaces the first, atomically.
     for (const char *media : {"\\A\\", "\\B\\"}) {
-        const Run run = convert({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"),
+        const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"),
                                  QString::fromLatin1(media), QStringLiteral("-o"), dir_->path(), playlist});
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
@@ -272,7 +242,7 @@ void HostileInputTest::faults()
             QSKIP("root reads every file");
         QFile::setPermissions(path(QStringLiteral("A.wpl")), QFile::WriteOwner);
     }
-    const Run run = convert({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), outputFolder,
+    const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), outputFolder,
                              path(QStringLiteral("A.wpl")), path(QStringLiteral("B.wpl"))});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(path(named)), qPrintable(run.err));
@@ -292,11 +262,11 @@ void HostileInputTest::diskFullHalfWay()
     writeFile(path(QStringLiteral("Big.wpl")), big);
     writeFile(path(QStringLiteral("Big.asx")), "earlier, whole");
     writeFile(path(QStringLiteral("Small.wpl")), "..\\s.mp3");
-    Run run;
+    ConverterRun run;
     {
         // Inherited by the converter: its writes beyond 256 KiB fail as on a full disk.
         const FileSizeLimit limit(256 * 1024);
-        run = convert({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(QStringLiteral("Big.wpl")),
+        run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(QStringLiteral("Big.wpl")),
                        path(QStringLiteral("Small.wpl"))});
     }
     QCOMPARE(run.status, 1);
@@ -316,7 +286,7 @@ void HostileInputTest::overlappingReferencesAreBounded()
     for (int i = 0; i < 5000; ++i)
         text += ".mp3";
     writeFile(path(QStringLiteral("Square.wpl")), text);
-    const Run run = convert({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(QStringLiteral("Square.wpl"))});
+    const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(QStringLiteral("Square.wpl"))});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(QStringLiteral("4 GiB")), qPrintable(run.err));
     QVERIFY(!QFile::exists(path(QStringLiteral("Square.asx"))));

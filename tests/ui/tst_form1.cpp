@@ -1,4 +1,5 @@
 #include "conversion_run.h"
+#include "test_files.h"
 #include "file_limit.h"
 #include "fake_services.h"
 #include "form1.h"
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,19 +26,6 @@ using namespace velandry;
 namespace {
 
 const QString sep = QDir::separator();
-
-void writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList entries(const QListWidget *list)
 {
@@ -540,12 +527,10 @@ void Form1Test::convertMatchesCommandLine()
     window->Command1->click();
     QCOMPARE(messages_.shown.last().text, QStringLiteral("All Done"));
 
-    QProcess convert;
-    convert.start(QStringLiteral(VELANDRY_CONVERT_EXE), {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"),
-                                                        QStringLiteral("-m"), QStringLiteral("\\SD Card\\Music\\"),
-                                                        QStringLiteral("-o"), cli, data + QStringLiteral("Singles.wpl")});
-    QVERIFY(convert.waitForFinished(60000));
-    QCOMPARE(convert.exitCode(), 0);
+    const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"), QStringLiteral("-m"),
+                                           QStringLiteral("\\SD Card\\Music\\"), QStringLiteral("-o"), cli,
+                                           data + QStringLiteral("Singles.wpl")});
+    QCOMPARE(run.status, 0);
     const QByteArray fromWindow = readFile(out + QStringLiteral("Singles.asx"));
     QVERIFY(fromWindow.contains("\\SD Card\\Music\\Metric\\Synthetica\\06 Lost Kitten.mp3"));
     QCOMPARE(fromWindow, readFile(cli + QStringLiteral("/Singles.asx")));

@@ -2,26 +2,15 @@
 
 #include "frm_about_layout.h"
 #include "shell_services.h"
+#include "window_setup.h"
 
 #include <QBitmap>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace velandry {
-
-namespace {
-
-template <typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1StringView(name));
-    return object;
-}
-
-} // namespace
 
 void PictureLink::mousePressEvent(QMouseEvent *event)
 {
@@ -88,9 +77,7 @@ frmAbout::frmAbout(ShellServices &shell)
     txtVersion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtVersion->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtVersion->setTabChangesFocus(true);
-    Command1 = named(new QPushButton(QStringLiteral("&Close"), this), "Command1");
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
+    Command1 = named(makeButton(QStringLiteral("&Close"), this), "Command1");
     Label4 = named(new QLabel(QStringLiteral("Velandry, freeware"), this), "Label4");
     Line1 = named(new QFrame(this), "Line1");
     Line1->setFrameShape(QFrame::HLine);
@@ -131,11 +118,7 @@ void frmAbout::showEvent(QShowEvent *event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void frmAbout::Command1_Click()

@@ -5,11 +5,13 @@
 #include "frm_about.h"
 #include "message_boxes.h"
 #include "shell_services.h"
+#include "window_setup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
@@ -18,7 +20,6 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScreen>
 
 namespace velandry {
 
@@ -34,30 +35,7 @@ QFont windowFont()
     return font;
 }
 
-QPushButton *makeButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    // Neither Enter nor Esc presses any button of this window.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
-template <typename T>
-T *named(T *object, const char *name)
-{
-    object->setObjectName(QLatin1StringView(name));
-    return object;
-}
-
 } // namespace
-
-QString withTrailingSeparator(const QString &folder)
-{
-    if (folder.isEmpty() || folder.endsWith(QDir::separator()))
-        return folder;
-    return folder + QDir::separator();
-}
 
 Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -175,11 +153,7 @@ void Form1::showEvent(QShowEvent *event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void Form1::Form_Load()
@@ -187,8 +161,8 @@ void Form1::Form_Load()
     const QString sep = QDir::separator();
     const QString tail = sep + QStringLiteral("My Music") + sep + QStringLiteral("My Playlists") + sep;
     const QString candidate = shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail;
-    // Ordinary files only: not folders, not hidden, not system entries.
-    const bool holdsFiles = !QDir(candidate).entryList(QDir::Files).isEmpty();
+    // The first ordinary file is enough: not a folder, not hidden, not a system entry.
+    const bool holdsFiles = QDirIterator(candidate, QDir::Files).hasNext();
     if (holdsFiles) {
         txtPlaylistLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
         txtOutputLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);

@@ -88,7 +88,4 @@ private:
     bool centred_ = false;
 };
 
-// A folder text ends in exactly one separator unless it is empty.
-QString withTrailingSeparator(const QString &folder);
-
 } // namespace velandry
