@@ -7,7 +7,7 @@
 
 namespace velandry {
 
-// Every control carries its design name, so tests and scripts can find it.
+// Every control carries its name as objectName, so tests and scripts can find it.
 template <typename T>
 T *named(T *object, const char *name)
 {
