@@ -68,11 +68,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         err << kPlaceholderMessage.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << "\n";
         return ExitUsage;
     }
-    const QString mediaFolder = parser.value(mediaOption);
-    const bool quiet = parser.isSet(quietOption);
     const std::optional<QString> outputFolder =
         parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
                                    : std::nullopt;
+    if (outputFolder && !QFileInfo(*outputFolder).isDir()) {
+        err << "velandry-convert: the output folder " << native(*outputFolder) << " does not exist\n";
+        return ExitUsage;
+    }
+    const QString mediaFolder = parser.value(mediaOption);
+    const bool quiet = parser.isSet(quietOption);
 
     int status = ExitOk;
     for (const QString &playlist : playlists) {

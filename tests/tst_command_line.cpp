@@ -54,6 +54,9 @@ void CommandLineTest::statuses_data()
     QTest::newRow("warnings on stderr")
         << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("J.wpl")} << 0 << QString()
         << QStringLiteral("warning: J.wpl: 2 of 2 entries hold characters");
+    QTest::newRow("output folder missing")
+        << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("nowhere"), QStringLiteral("A.wpl")}
+        << 2 << QString() << QStringLiteral("the output folder nowhere/ does not exist");
     QTest::newRow("missing playlist")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Gone.wpl")} << 1 << QString()
         << QStringLiteral("velandry-convert: Gone.wpl: ");

@@ -206,7 +206,7 @@ void HostileInputTest::faults_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("output folder missing") << QStringLiteral("missing-folder") << QStringLiteral("nowhere/A.asx") << QStringLiteral("No such file");
+    QTest::newRow("output folder missing") << QStringLiteral("missing-folder") << QStringLiteral("nowhere/") << QStringLiteral("does not exist");
     QTest::newRow("output name taken by a folder") << QStringLiteral("folder") << QStringLiteral("out/A.asx") << QStringLiteral("folder");
     QTest::newRow("output write-protected") << QStringLiteral("read-only") << QStringLiteral("out/A.asx") << QStringLiteral("write-protected");
     QTest::newRow("input removed") << QStringLiteral("input-removed") << QStringLiteral("A.wpl") << QStringLiteral("No such file");
@@ -244,7 +244,8 @@ void HostileInputTest::faults()
     }
     const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), outputFolder,
                              path(QStringLiteral("A.wpl")), path(QStringLiteral("B.wpl"))});
-    QCOMPARE(run.status, 1);
+    // A missing output folder is a usage error, found before any playlist is read.
+    QCOMPARE(run.status, fault == QStringLiteral("missing-folder") ? 2 : 1);
     QVERIFY2(run.err.contains(path(named)), qPrintable(run.err));
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     if (fault == QStringLiteral("read-only"))
