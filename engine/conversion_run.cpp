@@ -184,8 +184,8 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
         const QString name = QFileInfo(result.inputPath).fileName();
         const AsxStats &stats = result.stats;
         if (stats.entriesWithLostCharacters > 0)
-            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters that the code page "
-                                        "cannot hold, written as \"?\"")
+            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside the code page, "
+                                        "written as \"?\"")
                              .arg(name)
                              .arg(stats.entriesWithLostCharacters)
                              .arg(stats.entries));

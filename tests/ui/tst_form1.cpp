@@ -481,7 +481,7 @@ void Form1Test::convertMessages_data()
                                             << QStringList{QStringLiteral("Pop.asx")};
     QTest::newRow("warnings told") << QStringLiteral("MP3") << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Odd.wpl")}
                                    << int(Message::Icon::None) << QStringLiteral("All Done")
-                                   << QStringLiteral("Odd.wpl: 1 of 1 entries hold characters that the code page cannot hold, written as \"?\"")
+                                   << QStringLiteral("Odd.wpl: 1 of 1 entries hold characters outside the code page, written as \"?\"")
                                    << QStringList{QStringLiteral("Odd.asx"), QStringLiteral("Pop.asx")};
 }
 
