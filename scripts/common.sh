@@ -32,4 +32,5 @@ build_preset() {
   cmake --build --preset "$preset" --parallel "$(nproc)"
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev)
+# A font for the window and its tests on the offscreen platform.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
