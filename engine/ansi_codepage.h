@@ -22,15 +22,6 @@ public:
     // not representable: they would make the XML unreadable.
     qsizetype encodeInto(QStringView text, QByteArray &out) const;
 
-    // Encodes one UTF-16 unit; returns 0 when it has no byte in the code page.
-    // (U+0000 also maps to 0, which is fine: it is never representable here.)
-    char encodeUnit(char16_t unit) const
-    {
-        if (unit < 0x80)
-            return isAllowedControl(unit) ? char(unit) : '\0';
-        return char(toByte_[unit]);
-    }
-
     QString decode(QByteArrayView bytes) const;
 
     AnsiCodePage(const AnsiCodePage &) = delete;
@@ -38,6 +29,14 @@ public:
 
 private:
     AnsiCodePage();
+
+    // One UTF-16 unit's byte, or 0 when it has none (U+0000 never has one).
+    char encodeUnit(char16_t unit) const
+    {
+        if (unit < 0x80)
+            return isAllowedControl(unit) ? char(unit) : '\0';
+        return char(toByte_[unit]);
+    }
     static bool isAllowedControl(char16_t unit)
     {
         return unit >= 0x20 || unit == u'\t' || unit == u'\n' || unit == u'\r';

@@ -1,5 +1,7 @@
 #include "conversion_run.h"
 
+#include "playlist_text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,17 +120,18 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     outcome.result.inputPath = inputPath;
     outcome.result.outputPath = outputPath;
 
-    QFile input(inputPath);
-    if (QFileInfo(inputPath).isDir()) {
+    const QFileInfo inputInfo(inputPath);
+    if (inputInfo.isDir()) {
         outcome.failure = readFailure(inputPath, QStringLiteral("It is a folder, not a playlist"));
         return outcome;
     }
+    QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly)) {
         outcome.failure = readFailure(inputPath, input.errorString());
         return outcome;
     }
     // Converting "x.asx" next to itself would replace the playlist being read.
-    if (QFileInfo(inputPath).canonicalFilePath() == QFileInfo(outputPath).canonicalFilePath()) {
+    if (inputInfo.canonicalFilePath() == QFileInfo(outputPath).canonicalFilePath()) {
         outcome.failure = failure(outputPath, QStringLiteral("The output would replace the playlist itself"));
         return outcome;
     }
@@ -141,10 +144,9 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
             return outcome;
         }
         input.close();
-        PlaylistText decoded = decodePlaylist(bytes);
+        const QString text = decodePlaylist(bytes).text;
         bytes = QByteArray(); // the raw bytes are not needed past this point
-        outcome.result.encoding = decoded.encoding;
-        paths = extractMediaPaths(decoded.text, mediaType);
+        paths = extractMediaPaths(text, mediaType);
     }
     outcome.failure = writeAtomically(outputPath, paths, mediaFolder, outcome.result.stats);
     return outcome;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "asx_document.h"
-#include "playlist_text.h"
 
 #include <QList>
 #include <QString>
@@ -33,7 +32,6 @@ struct PlaylistResult
 {
     QString inputPath;
     QString outputPath;
-    PlaylistEncoding encoding = PlaylistEncoding::Utf8;
     AsxStats stats;
 };
 

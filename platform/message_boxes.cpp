@@ -1,5 +1,7 @@
 #include "message_boxes.h"
 
+#include "conversion_run.h"
+
 #include <QMessageBox>
 
 namespace velandry {
@@ -7,7 +9,7 @@ namespace velandry {
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &message)
 {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QStringLiteral("Velandry"));
+    box->setWindowTitle(kApplicationTitle.toString());
     box->setText(message.text);
     box->setInformativeText(message.informativeText);
     box->setTextFormat(Qt::PlainText);
