@@ -1,5 +1,6 @@
 // Times each stage of a conversion on a large generated playlist, shaped like
-// the player's own files. Usage: velandry-bench [MiB] [file-to-keep]
+// the player's own files. Usage: velandry-bench [MiB] [file-to-keep] [ja]
+// With "ja" the names are Japanese and the output is in code page 932.
 #include "conversion_run.h"
 #include "media_paths.h"
 #include "playlist_text.h"
@@ -17,12 +18,19 @@ using namespace velandry;
 
 namespace {
 
-QByteArray generatePlaylist(qsizetype bytes)
+QByteArray generatePlaylist(qsizetype bytes, bool japanese)
 {
     QRandomGenerator random(20030519);
-    static const char *const artists[] = {"Martin O&apos;Donnell &amp; Michael Salvatori", "The Strokes",
+    static const char *const western[] = {"Martin O&apos;Donnell &amp; Michael Salvatori", "The Strokes",
                                           "Asian Kung-Fu Generation", "E Nomine", "Beyonc\xC3\xA9",
                                           "\xE3\x82\xA2\xE3\x82\xB8\xE3\x82\xAB\xE3\x83\xB3"};
+    // Kana and kanji names; one holds "ō", which code page 932 lacks.
+    static const char *const japaneseNames[] = {
+        "\xE3\x82\xA2\xE3\x82\xB8\xE3\x82\xA2\xE3\x83\xB3\xE3\x83\xBB\xE3\x82\xAB\xE3\x83\xB3\xE3\x83\x95\xE3\x83\xBC",
+        "\xE5\xAE\x87\xE5\xA4\x9A\xE7\x94\xB0\xE3\x83\x92\xE3\x82\xAB\xE3\x83\xAB",
+        "\xE6\xA4\x8E\xE5\x90\x8D\xE6\x9E\x97\xE6\xAA\x8E", "\xE3\x81\x8F\xE3\x82\x8B\xE3\x82\x8A",
+        "\xE5\x9D\x82\xE6\x9C\xAC\xE9\xBE\x8D\xE4\xB8\x80", "Ry\xC5\x8Dji Sakamoto"};
+    const char *const *artists = japanese ? japaneseNames : western;
     static const char *const extensions[] = {".wma", ".mp3", ".MP3", ".wav"};
     QByteArray text = "<?wpl version=\"1.0\"?>\r\n<smil>\r\n    <head>\r\n"
                       "        <meta name=\"Generator\" content=\"Microsoft Windows Media Player -- 9.0\"/>\r\n"
@@ -37,7 +45,7 @@ QByteArray generatePlaylist(qsizetype bytes)
         text += QByteArray::number(track / 12);
         text += "\\";
         text += number;
-        text += " Track";
+        text += japanese ? " \xE6\x9B\xB2" : " Track";
         text += extensions[random.bounded(4)];
         text += "\" albumTitle=\"Album ";
         text += QByteArray::number(track / 12);
@@ -68,9 +76,11 @@ int main(int argc, char *argv[])
 {
     const qsizetype mebibytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 64;
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool japanese = argc > 3 && QByteArray(argv[3]) == "ja";
+    const CodePage codePage = *CodePage::fromNumber(japanese ? 932 : 1252);
     QTextStream out(stdout);
 
-    const QByteArray bytes = generatePlaylist(mebibytes << 20);
+    const QByteArray bytes = generatePlaylist(mebibytes << 20, japanese);
     QTemporaryDir dir;
     const QString input = keep.isEmpty() ? dir.filePath(QStringLiteral("bench.wpl")) : keep;
     {
@@ -80,21 +90,22 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    out << "playlist: " << bytes.size() << " bytes (" << mebibytes << " MiB) at " << input << "\n";
+    out << "playlist: " << bytes.size() << " bytes (" << mebibytes << " MiB) at " << input << ", code page "
+        << codePage.number() << "\n";
 
     PlaylistText decoded;
     MediaPaths paths;
     QByteArray document;
-    const double decode = timed([&] { decoded = decodePlaylist(bytes); });
+    const double decode = timed([&] { decoded = decodePlaylist(bytes, codePage); });
     const double extract = timed([&] { paths = extractMediaPaths(decoded.text, u"wma"); });
-    const double build = timed([&] { document = asxDocument(paths, u"\\CF-Card\\My Music\\"); });
+    const double build = timed([&] { document = asxDocument(paths, u"\\CF-Card\\My Music\\", codePage); });
     const QString output = dir.filePath(QStringLiteral("bench.asx"));
     const double write = timed([&] {
         QFile file(output);
         file.open(QIODevice::WriteOnly);
         file.write(document);
     });
-    const double whole = timed([&] { convertPlaylist(input, output, u"wma", u"\\CF-Card\\My Music\\"); });
+    const double whole = timed([&] { convertPlaylist(input, output, u"wma", u"\\CF-Card\\My Music\\", codePage); });
 
     out << "references:       " << paths.referenceCount() << "\n"
         << "decode UTF-8:     " << decode << " ms\n"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Side by side: velandry-convert on a generated playlist against iconv on the same
-# file, at 64 MiB and at four times that, with peak memory. Run from the source root
-# after scripts/test (or any release build): bench/compare-with-iconv.sh [MiB]
+# Side by side in one run: velandry-convert against iconv on the same generated
+# playlists, with peak memory. Windows-1252 at [MiB] (default 64) and at four
+# times that; Japanese names in code page 932 at a quarter of it (16 MiB).
+# Run from the source root after scripts/test (or any release build):
+#   bench/compare-with-iconv.sh [MiB]
 set -euo pipefail
 build=${BUILD:-build/release}
 size=${1:-64}
@@ -18,15 +20,20 @@ best() { # best of 3 wall-clock seconds of a command
   echo "$best"
 }
 
-for mib in "$size" $((size * 4)); do
-  file="$work/list$mib.wpl"
-  "$build/bench/velandry-bench" "$mib" "$file" | sed 's/^/  /'
-  t_iconv=$(best sh -c "iconv -c -f UTF-8 -t WINDOWS-1252 '$file' > '$work/out.txt'")
-  t_ours=$(best "$build/cli/velandry-convert" -q -t wma -o "$work" "$file")
-  peak=$(/usr/bin/time -f %M "$build/cli/velandry-convert" -q -t wma -o "$work" "$file" 2>&1 >/dev/null | tail -1)
+compare() { # MiB code-page iconv-target [ja]
+  local mib=$1 cp=$2 target=$3 names=${4:-}
+  local file="$work/list$mib$names.wpl"
+  "$build/bench/velandry-bench" "$mib" "$file" $names | sed 's/^/  /'
+  t_iconv=$(best sh -c "iconv -c -f UTF-8 -t $target '$file' > '$work/out.txt'")
+  t_ours=$(best "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file")
+  peak=$(/usr/bin/time -f %M "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file" 2>&1 >/dev/null | tail -1)
   bytes=$(stat -c %s "$file")
-  echo "$mib MiB: iconv ${t_iconv}s, velandry-convert ${t_ours}s" \
+  echo "$mib MiB, code page $cp: iconv -t $target ${t_iconv}s, velandry-convert ${t_ours}s" \
        "(ratio $(echo "$t_ours $t_iconv" | awk '{printf "%.2f", $1/$2}'))," \
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{printf "%.2f", $1*1024/$2}')x the file)"
   rm -f "$file"
-done
+}
+
+compare "$size" 1252 WINDOWS-1252
+compare $((size * 4)) 1252 WINDOWS-1252
+compare $((size / 4)) 932 CP932 ja

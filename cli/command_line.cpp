@@ -34,9 +34,16 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output-folder")},
                                           QStringLiteral("Folder for the .asx files (default: each playlist's own folder)."),
                                           QStringLiteral("DIR"));
+    const DefaultCodePage defaultPage = defaultCodePage();
+    const QCommandLineOption codePageOption(
+        {QStringLiteral("c"), QStringLiteral("code-page")},
+        QStringLiteral("ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 "
+                       "(also as cp1250 or windows-1250). Default here: %2, %3.")
+            .arg(supportedCodePageList(), QString::number(defaultPage.number), defaultPage.reason),
+        QStringLiteral("CP"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          QStringLiteral("Print nothing for playlists that convert cleanly."));
-    parser.addOptions({typeOption, mediaOption, outputOption, quietOption});
+    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PLAYLIST"), QStringLiteral("Playlists to convert."),
@@ -63,6 +70,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         err << "velandry-convert: no playlist given\n";
         return ExitUsage;
     }
+    std::optional<CodePage> codePage = CodePage::fromNumber(defaultPage.number);
+    if (parser.isSet(codePageOption)) {
+        codePage = CodePage::fromName(parser.value(codePageOption));
+        if (!codePage) {
+            err << "velandry-convert: unknown code page " << parser.value(codePageOption)
+                << "; the ANSI code pages are " << supportedCodePageList() << "\n";
+            return ExitUsage;
+        }
+    }
     const QString mediaType = parser.value(typeOption);
     if (mediaType == kMediaTypePlaceholder) {
         err << kPlaceholderMessage.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << "\n";
@@ -83,7 +99,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         const QFileInfo info(playlist);
         const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
         const QString outputPath = folder + outputFileName(info.fileName());
-        const PlaylistOutcome outcome = convertPlaylist(playlist, outputPath, mediaType, mediaFolder);
+        const PlaylistOutcome outcome = convertPlaylist(playlist, outputPath, mediaType, mediaFolder, *codePage);
         if (outcome.failure) {
             err << "velandry-convert: " << native(outcome.failure->path) << ": "
                 << outcome.failure->reason << "\n";

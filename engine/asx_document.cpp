@@ -1,7 +1,5 @@
 #include "asx_document.h"
 
-#include "ansi_codepage.h"
-
 #include <QBuffer>
 
 namespace velandry {
@@ -20,9 +18,8 @@ constexpr qsizetype kFlushThreshold = qsizetype(1) << 20;
 
 // Appends one path, with "&apos;" replaced and markup characters escaped.
 // Returns true when the path held markup.
-bool appendPath(QStringView path, QByteArray &out, qsizetype &lost)
+bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, CodePageEncoder &codePage)
 {
-    const AnsiCodePage &codePage = AnsiCodePage::instance();
     bool heldMarkup = false;
     qsizetype runStart = 0;
     auto flushRun = [&](qsizetype upTo) {
@@ -65,51 +62,64 @@ bool appendPath(QStringView path, QByteArray &out, qsizetype &lost)
 
 } // namespace
 
-bool writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
-                      AsxStats *stats)
+WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats, const WriteProgress &progress)
 {
+    CodePageEncoder encoder(codePage);
     AsxStats local;
     QByteArray out;
     out.reserve(kFlushThreshold + 4096);
+    qint64 written = 0;
     auto flush = [&] {
         if (device.write(out) != out.size())
-            return false;
+            return WriteOutcome::DeviceFailed;
+        written += out.size();
         out.resize(0); // keeps the capacity
-        return true;
+        if (progress && !progress(written))
+            return WriteOutcome::Stopped;
+        return WriteOutcome::Written;
     };
 
     QByteArray folder;
-    const qsizetype folderLost = AnsiCodePage::instance().encodeInto(mediaFolder, folder);
+    const qsizetype folderLost = encoder.encodeInto(mediaFolder, folder);
 
     out.append(kHeader);
     for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
         out.append(kEntryOpen);
         out.append(folder);
         qsizetype lost = folderLost;
-        if (appendPath(paths.slot(i), out, lost))
+        if (appendPath(paths.slot(i), out, lost, encoder))
             ++local.cutAcrossMarkup;
         local.lostCharacters += lost;
         local.entriesWithLostCharacters += lost > 0 ? 1 : 0;
         out.append(kEntryClose);
         ++local.entries;
-        if (out.size() >= kFlushThreshold && !flush())
-            return false;
+        if (out.size() >= kFlushThreshold) {
+            if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
+                return outcome;
+        }
     }
     out.append(kFooter);
-    if (!flush())
-        return false;
+    if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
+        return outcome;
     if (stats)
         *stats = local;
-    return true;
+    return WriteOutcome::Written;
 }
 
-QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, AsxStats *stats)
+QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    writeAsxDocument(buffer, paths, mediaFolder, stats);
+    writeAsxDocument(buffer, paths, mediaFolder, codePage, stats);
     return bytes;
+}
+
+qint64 expectedAsxSize(const MediaPaths &paths, QStringView mediaFolder)
+{
+    const qint64 perEntry = qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + mediaFolder.size();
+    return qint64(sizeof kHeader - 1 + sizeof kFooter - 1) + perEntry * paths.highestIndex() + paths.totalLength();
 }
 
 } // namespace velandry

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "code_page.h"
 #include "media_paths.h"
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 namespace velandry {
 
@@ -24,15 +27,24 @@ struct AsxStats
 // crafted playlist whose references overlap.
 inline constexpr qsizetype kMaxDocumentPathCharacters = qsizetype(0xFFFFFFFF);
 
+// Told the bytes handed to the device so far, after every piece of about a
+// megabyte; returning false stops the writing there.
+using WriteProgress = std::function<bool(qint64 bytesWritten)>;
+
+enum class WriteOutcome { Written, DeviceFailed, Stopped };
+
 // Streams the ASX 3.0 document for `paths` to `device`: two header lines, three
 // lines per slot with `mediaFolder` written before the path as it stands, and
-// the closing line, each followed by CR LF, in the ANSI code page. In each path
+// the closing line, each followed by CR LF, in `codePage`. In each path
 // "&apos;" becomes an apostrophe and '"', '<', '>' are written as entities.
-// Returns false when the device refuses a write.
-bool writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
-                      AsxStats *stats = nullptr);
+WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats = nullptr, const WriteProgress &progress = {});
 
 // The same document as bytes, for callers that want it in memory.
-QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, AsxStats *stats = nullptr);
+QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage,
+                       AsxStats *stats = nullptr);
+
+// About how many bytes the document will take, for showing progress.
+qint64 expectedAsxSize(const MediaPaths &paths, QStringView mediaFolder);
 
 } // namespace velandry

@@ -1,14 +1,14 @@
 #include "conversion_run.h"
 
+#include "native.h"
 #include "playlist_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <filesystem>
+#include <QSet>
 
 namespace velandry {
 
@@ -31,15 +31,6 @@ bool nameTooLongForSaveFile(const QString &path)
     return QFile::encodeName(QFileInfo(path).fileName()).size() > 255 - 7;
 }
 
-std::filesystem::path nativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
 QString reasonOf(const QFileDevice &file, const char *fallback)
 {
     return file.error() == QFileDevice::NoError || file.errorString() == QStringLiteral("Unknown error")
@@ -47,32 +38,61 @@ QString reasonOf(const QFileDevice &file, const char *fallback)
                : file.errorString();
 }
 
-// The same atomic replacement through a temporary file with a short name.
-std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const MediaPaths &paths,
-                                                            QStringView mediaFolder, AsxStats &stats)
+struct WriteRequest
 {
-    QTemporaryFile temporary(QFileInfo(outputPath).absolutePath() + QStringLiteral("/.velandry-XXXXXX"));
-    if (!temporary.open())
-        return failure(outputPath, temporary.errorString());
-    if (!writeAsxDocument(temporary, paths, mediaFolder, &stats) || !temporary.flush())
-        return failure(outputPath, reasonOf(temporary, "The file could not be written"));
+    const MediaPaths &paths;
+    QStringView mediaFolder;
+    CodePage codePage;
+    const PlaylistProgress &progress;
+};
+
+WriteProgress writeProgress(const WriteRequest &request)
+{
+    if (!request.progress)
+        return {};
+    const qint64 expected = expectedAsxSize(request.paths, request.mediaFolder);
+    return [&request, expected](qint64 written) { return request.progress(written, qMax(written, expected)); };
+}
+
+// The same atomic replacement through a temporary file with a short name.
+std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const WriteRequest &request,
+                                                            AsxStats &stats, bool &stopped)
+{
+    const QString folder = QFileInfo(outputPath).absolutePath() + u'/';
+    QFile temporary;
+    for (int attempt = 0; !temporary.isOpen(); ++attempt) {
+        temporary.setFileName(folder + QStringLiteral(".velandry-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)
+            && (temporary.error() != QFileDevice::OpenError || !QFile::exists(temporary.fileName()) || attempt > 16))
+            return failure(outputPath, temporary.errorString());
+    }
+    const auto discard = [&temporary](std::optional<ConversionFailure> result) {
+        temporary.close();
+        temporary.remove();
+        return result;
+    };
+    const WriteOutcome written = writeAsxDocument(temporary, request.paths, request.mediaFolder, request.codePage,
+                                                  &stats, writeProgress(request));
+    if (written == WriteOutcome::Stopped) {
+        stopped = true;
+        return discard(std::nullopt);
+    }
+    if (written == WriteOutcome::DeviceFailed || !temporary.flush())
+        return discard(failure(outputPath, reasonOf(temporary, "The file could not be written")));
     const QFileInfo existing(outputPath);
     temporary.setPermissions(existing.exists() ? existing.permissions()
                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                      | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     temporary.close();
-    std::error_code error;
-    std::filesystem::rename(nativePath(temporary.fileName()), nativePath(outputPath), error);
-    if (error)
-        return failure(outputPath, QString::fromLocal8Bit(error.message()));
-    temporary.setAutoRemove(false);
+    if (const QString reason = detail::replaceFile(temporary.fileName(), outputPath); !reason.isEmpty())
+        return discard(failure(outputPath, reason));
     return std::nullopt;
 }
 
-std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const MediaPaths &paths,
-                                                 QStringView mediaFolder, AsxStats &stats)
+std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const WriteRequest &request,
+                                                 AsxStats &stats, bool &stopped)
 {
-    if (paths.totalLength() > kMaxDocumentPathCharacters)
+    if (request.paths.totalLength() > kMaxDocumentPathCharacters)
         return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
                                                   "would make a file larger than 4 GiB"));
     const QFileInfo target(outputPath);
@@ -83,14 +103,20 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
         return failure(outputPath, QStringLiteral("The file is write-protected"));
     if (nameTooLongForSaveFile(outputPath))
-        return writeThroughShortTemporary(outputPath, paths, mediaFolder, stats);
+        return writeThroughShortTemporary(outputPath, request, stats, stopped);
 
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
         return failure(outputPath, file.errorString());
-    if (!writeAsxDocument(file, paths, mediaFolder, &stats)) {
+    const WriteOutcome written = writeAsxDocument(file, request.paths, request.mediaFolder, request.codePage, &stats,
+                                                  writeProgress(request));
+    if (written != WriteOutcome::Written) {
         const QString reason = reasonOf(file, "The file could not be written");
         file.cancelWriting();
+        if (written == WriteOutcome::Stopped) {
+            stopped = true;
+            return std::nullopt;
+        }
         return failure(outputPath, reason);
     }
     if (!file.commit())
@@ -113,16 +139,22 @@ QString outputFileName(QStringView playlistName)
            + QStringLiteral(".asx");
 }
 
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath,
-                                QStringView mediaType, QStringView mediaFolder)
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
+                                QStringView mediaFolder, CodePage codePage, const PlaylistProgress &progress)
 {
     PlaylistOutcome outcome;
     outcome.result.inputPath = inputPath;
     outcome.result.outputPath = outputPath;
+    outcome.result.codePage = codePage.number();
 
     const QFileInfo inputInfo(inputPath);
     if (inputInfo.isDir()) {
         outcome.failure = readFailure(inputPath, QStringLiteral("It is a folder, not a playlist"));
+        return outcome;
+    }
+    // A pipe or a device would block the run or never end.
+    if (inputInfo.exists() && !inputInfo.isFile()) {
+        outcome.failure = readFailure(inputPath, QStringLiteral("It is not an ordinary file"));
         return outcome;
     }
     QFile input(inputPath);
@@ -144,11 +176,16 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
             return outcome;
         }
         input.close();
-        const QString text = decodePlaylist(bytes).text;
+        const QString text = decodePlaylist(bytes, codePage).text;
         bytes = QByteArray(); // the raw bytes are not needed past this point
         paths = extractMediaPaths(text, mediaType);
     }
-    outcome.failure = writeAtomically(outputPath, paths, mediaFolder, outcome.result.stats);
+    if (progress && !progress(0, expectedAsxSize(paths, mediaFolder))) {
+        outcome.cancelled = true;
+        return outcome;
+    }
+    const WriteRequest request{paths, mediaFolder, codePage, progress};
+    outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
     return outcome;
 }
 
@@ -161,13 +198,21 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
     }
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
         const QString &name = request.playlistNames[i];
-        if (progress && !progress(i, name)) {
+        if (progress && !progress({i, name, 0, 0})) {
             report.status = ConversionReport::Status::Cancelled;
             return report;
         }
+        PlaylistProgress playlistProgress;
+        if (progress) {
+            playlistProgress = [&](qint64 written, qint64 expected) { return progress({i, name, written, expected}); };
+        }
         PlaylistOutcome outcome = convertPlaylist(request.playlistFolder + name,
-                                                  request.outputFolder + outputFileName(name),
-                                                  request.mediaType, request.mediaFolder);
+                                                  request.outputFolder + outputFileName(name), request.mediaType,
+                                                  request.mediaFolder, request.codePage, playlistProgress);
+        if (outcome.cancelled) {
+            report.status = ConversionReport::Status::Cancelled;
+            return report;
+        }
         if (outcome.failure) {
             report.status = ConversionReport::Status::Failed;
             report.failure = std::move(outcome.failure);
@@ -185,20 +230,26 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
     for (const PlaylistResult &result : converted) {
         const QString name = QFileInfo(result.inputPath).fileName();
         const AsxStats &stats = result.stats;
+        // One arg() call each: a "%2" in a playlist's name stays as it is.
         if (stats.entriesWithLostCharacters > 0)
-            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside the code page, "
+            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside code page %4, "
                                         "written as \"?\"")
-                             .arg(name)
-                             .arg(stats.entriesWithLostCharacters)
-                             .arg(stats.entries));
+                             .arg(name, QString::number(stats.entriesWithLostCharacters),
+                                  QString::number(stats.entries), QString::number(result.codePage)));
         if (stats.cutAcrossMarkup > 0)
             lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
                                         "and name no real file")
-                             .arg(name)
-                             .arg(stats.cutAcrossMarkup)
-                             .arg(stats.entries));
+                             .arg(name, QString::number(stats.cutAcrossMarkup), QString::number(stats.entries)));
     }
     return lines;
+}
+
+qsizetype filesWritten(const QList<PlaylistResult> &converted)
+{
+    QSet<QString> files;
+    for (const PlaylistResult &result : converted)
+        files.insert(QFileInfo(result.outputPath).absoluteFilePath());
+    return files.size();
 }
 
 } // namespace velandry

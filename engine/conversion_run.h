@@ -26,6 +26,7 @@ struct ConversionRequest
     QStringList playlistNames;
     QString mediaFolder;
     QString outputFolder;
+    CodePage codePage = CodePage::systemDefault();
 };
 
 struct PlaylistResult
@@ -33,6 +34,7 @@ struct PlaylistResult
     QString inputPath;
     QString outputPath;
     AsxStats stats;
+    int codePage = 0; // the code page the file was written in
 };
 
 struct ConversionFailure
@@ -47,6 +49,7 @@ struct PlaylistOutcome
 {
     PlaylistResult result;
     std::optional<ConversionFailure> failure;
+    bool cancelled = false; // stopped by its progress callback; nothing written
 };
 
 struct ConversionReport
@@ -66,15 +69,28 @@ QString withTrailingSeparator(const QString &folder);
 // characters (the ".wpl"), followed by ".asx".
 QString outputFileName(QStringView playlistName);
 
-// Reads `inputPath`, extracts the references of `mediaType` and writes the ASX
-// document to `outputPath` atomically: a failure leaves an earlier file of that
-// name whole and no temporary file behind.
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath,
-                                QStringView mediaType, QStringView mediaFolder);
+// Told how far the writing of one output file has come: bytes written and
+// about how many the file will take. Returning false stops the writing.
+using PlaylistProgress = std::function<bool(qint64 bytesWritten, qint64 bytesExpected)>;
 
-// Asked before each playlist with its position in the queue; returning false
-// stops the run there.
-using ProgressCallback = std::function<bool(qsizetype index, const QString &playlistName)>;
+// Reads `inputPath`, extracts the references of `mediaType` and writes the ASX
+// document to `outputPath` atomically: a failure, or a stop asked for by
+// `progress`, leaves an earlier file of that name whole and no temporary file
+// behind.
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
+                                QStringView mediaFolder, CodePage codePage, const PlaylistProgress &progress = {});
+
+struct RunProgress
+{
+    qsizetype index = 0; // the playlist's position in the queue
+    QString playlistName;
+    qint64 bytesWritten = 0;  // of its output file, so far
+    qint64 bytesExpected = 0; // about; 0 until the playlist has been read
+};
+
+// Asked before each playlist and while its file is written; returning false
+// stops the run at once.
+using ProgressCallback = std::function<bool(const RunProgress &)>;
 
 // Converts the queue in order. Refuses the placeholder media type without
 // touching any file; stops at the first playlist that fails.
@@ -84,5 +100,8 @@ ConversionReport runConversion(const ConversionRequest &request,
 // One line per playlist with lost characters or cut references, for the user;
 // empty when there is nothing to warn about.
 QStringList conversionWarnings(const QList<PlaylistResult> &converted);
+
+// How many different files a run wrote (a playlist queued twice writes one).
+qsizetype filesWritten(const QList<PlaylistResult> &converted);
 
 } // namespace velandry

@@ -1,12 +1,10 @@
 #include "playlist_text.h"
 
-#include "ansi_codepage.h"
-
 #include <QStringDecoder>
 
 namespace velandry {
 
-PlaylistText decodePlaylist(const QByteArray &bytes)
+PlaylistText decodePlaylist(const QByteArray &bytes, CodePage codePage)
 {
     const auto bom = QStringConverter::encodingForData(bytes);
     if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
@@ -20,7 +18,7 @@ PlaylistText decodePlaylist(const QByteArray &bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return {std::move(text), PlaylistEncoding::Utf8};
-    return {AnsiCodePage::instance().decode(bytes), PlaylistEncoding::Ansi};
+    return {codePage.decode(bytes), PlaylistEncoding::Ansi};
 }
 
 } // namespace velandry

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "code_page.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +18,6 @@ struct PlaylistText
 // Playlists are UTF-8. A UTF-8 byte-order mark is dropped; a file that starts
 // with a UTF-16 byte-order mark is read as UTF-16; bytes that are not valid
 // UTF-8 are read in the ANSI code page rather than turned into U+FFFD.
-PlaylistText decodePlaylist(const QByteArray &bytes);
+PlaylistText decodePlaylist(const QByteArray &bytes, CodePage codePage);
 
 } // namespace velandry

@@ -27,25 +27,28 @@ void check(bool condition)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     // First byte: length of the media type that follows (mod 8), so that empty,
-    // odd and multi-byte types are all reached.
+    // odd and multi-byte types are all reached, and the code page (the rest).
     if (size == 0)
         return 0;
     const std::size_t typeLength = std::min<std::size_t>(data[0] % 8, size - 1);
+    const QList<int> &codePages = CodePage::supported();
+    const CodePage codePage = *CodePage::fromNumber(codePages[(data[0] / 8) % codePages.size()]);
     const QString mediaType = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(typeLength));
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1 + typeLength), qsizetype(size - 1 - typeLength));
 
-    const PlaylistText decoded = decodePlaylist(bytes);
+    const PlaylistText decoded = decodePlaylist(bytes, codePage);
     const MediaPaths paths = extractMediaPaths(decoded.text, mediaType);
     check(paths.highestIndex() >= 1);
     if (decoded.text.size() <= 600)
         check(paths.toStringList() == reference::referenceExtract(decoded.text, mediaType));
 
     AsxStats stats;
-    const QByteArray document = asxDocument(paths, u"\\CF-Card\\My Music\\", &stats);
+    const QByteArray document = asxDocument(paths, u"\\CF-Card\\My Music\\", codePage, &stats);
     check(stats.entries == paths.highestIndex());
     check(document.startsWith("<ASX version = \"3.0\">\r\n"));
     check(document.endsWith("    </ENTRY>\r\n</ASX>\r\n"));
-    // The paths cannot add markup: one element a line, as written.
+    // The paths cannot add markup: one element a line, as written. (No trail
+    // byte of a double-byte code page lies below 0x40.)
     check(document.count("<ENTRY>") == stats.entries);
     check(document.count('<') == 3 + 3 * stats.entries);
     check(document.count('"') == 6 + 2 * stats.entries);

@@ -1,4 +1,4 @@
-#include "ansi_codepage.h"
+#include "code_page.h"
 #include "asx_document.h"
 #include "playlist_text.h"
 
@@ -28,6 +28,8 @@ private:
     qint64 capacity_;
     qint64 written_ = 0;
 };
+
+const CodePage kWestern = *CodePage::fromNumber(1252);
 
 const QByteArray kHead = "<ASX version = \"3.0\">\r\n"
                          "        <PARAM NAME = \"Custom Playlist Version\" VALUE = \"V1.0 WMP8 for CE\" />\r\n";
@@ -94,7 +96,7 @@ void AsxDocumentTest::document()
     QFETCH(QString, playlist);
     QFETCH(QString, folder);
     QFETCH(QByteArray, expected);
-    QCOMPARE(asxDocument(extractMediaPaths(playlist, u"mp3"), folder), expected);
+    QCOMPARE(asxDocument(extractMediaPaths(playlist, u"mp3"), folder, kWestern), expected);
 }
 
 void AsxDocumentTest::stats_data()
@@ -122,7 +124,7 @@ void AsxDocumentTest::stats()
     QFETCH(QString, playlist);
     QFETCH(QString, folder);
     AsxStats stats;
-    asxDocument(extractMediaPaths(playlist, u"mp3"), folder, &stats);
+    asxDocument(extractMediaPaths(playlist, u"mp3"), folder, kWestern, &stats);
     QTEST(int(stats.entries), "entries");
     QTEST(int(stats.lostCharacters), "lost");
     QTEST(int(stats.entriesWithLostCharacters), "entriesWithLost");
@@ -135,13 +137,14 @@ void AsxDocumentTest::failingDeviceIsReported()
     for (int i = 0; i < 20000; ++i)
         playlist += QStringLiteral("<media src=\"..\\Artist\\Album\\Track %1.mp3\"/>\r\n").arg(i);
     const MediaPaths paths = extractMediaPaths(playlist, u"mp3");
-    const QByteArray whole = asxDocument(paths, u"\\CF\\");
+    const QByteArray whole = asxDocument(paths, u"\\CF\\", kWestern);
     for (const qint64 capacity : {qint64(0), qint64(100), whole.size() - 1}) {
         FailingDevice device(capacity);
-        QVERIFY2(!writeAsxDocument(device, paths, u"\\CF\\"), QByteArray::number(capacity));
+        QVERIFY2(writeAsxDocument(device, paths, u"\\CF\\", kWestern) == WriteOutcome::DeviceFailed,
+                 QByteArray::number(capacity));
     }
     FailingDevice roomy(whole.size());
-    QVERIFY(writeAsxDocument(roomy, paths, u"\\CF\\"));
+    QCOMPARE(writeAsxDocument(roomy, paths, u"\\CF\\", kWestern), WriteOutcome::Written);
 }
 
 void AsxDocumentTest::decode_data()
@@ -170,7 +173,7 @@ void AsxDocumentTest::decode_data()
 void AsxDocumentTest::decode()
 {
     QFETCH(QByteArray, bytes);
-    const PlaylistText decoded = decodePlaylist(bytes);
+    const PlaylistText decoded = decodePlaylist(bytes, kWestern);
     QTEST(decoded.text, "text");
     QTEST(int(decoded.encoding), "encoding");
 }

@@ -37,7 +37,7 @@ void CommandLineTest::statuses_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
 
-    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("--media-folder") << QString();
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Default here: ") << QString();
     QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("velandry-convert 1.") << QString();
     QTest::newRow("type missing") << QStringList{QStringLiteral("A.wpl")} << 2 << QString() << QStringLiteral("media type");
     QTest::newRow("no playlist") << QStringList{QStringLiteral("-t"), QStringLiteral("mp3")} << 2 << QString()
@@ -52,8 +52,17 @@ void CommandLineTest::statuses_data()
     QTest::newRow("quiet") << QStringList{QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"), QStringLiteral("A.wpl")}
                            << 0 << QString() << QString();
     QTest::newRow("warnings on stderr")
-        << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("J.wpl")} << 0 << QString()
-        << QStringLiteral("warning: J.wpl: 2 of 2 entries hold characters");
+        << QStringList{QStringLiteral("-c1252"), QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("J.wpl")} << 0
+        << QString() << QStringLiteral("warning: J.wpl: 2 of 2 entries hold characters outside code page 1252");
+    QTest::newRow("code page 932 holds the kana")
+        << QStringList{QStringLiteral("--code-page"), QStringLiteral("windows-932"), QStringLiteral("-qt"), QStringLiteral("mp3"),
+                       QStringLiteral("J.wpl")}
+        << 0 << QString()
+        << QStringLiteral("velandry-convert: warning: J.wpl: 1 of 2 entries were cut across the playlist's markup and "
+                          "name no real file\n");
+    QTest::newRow("unknown code page")
+        << QStringList{QStringLiteral("-c"), QStringLiteral("65001"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("A.wpl")}
+        << 2 << QString() << QStringLiteral("unknown code page 65001; the ANSI code pages are 874, 932, 936, 949, 950, 1250,");
     QTest::newRow("output folder missing")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("nowhere"), QStringLiteral("A.wpl")}
         << 2 << QString() << QStringLiteral("the output folder nowhere/ does not exist");

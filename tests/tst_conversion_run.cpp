@@ -11,6 +11,8 @@ using namespace velandry;
 
 namespace {
 
+const CodePage kWestern = *CodePage::fromNumber(1252);
+
 QByteArray playlist(const QStringList &sources)
 {
     QByteArray text = "<?wpl version=\"1.0\"?>\r\n<smil>\r\n    <body>\r\n        <seq>\r\n";
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void stopsAtFirstFailure();
     void failedWriteKeepsEarlierFile();
     void cancelStopsBeforeNextPlaylist();
+    void cancelWhileWritingKeepsEarlierFile();
     void outputNeverReplacesInput();
     void warningsNameThePlaylist();
     void samplePlaylists_data();
@@ -174,13 +177,39 @@ void ConversionRunTest::cancelStopsBeforeNextPlaylist()
     QStringList asked;
     const ConversionReport report = runConversion(
         {QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl")}, QString(), out_},
-        [&](qsizetype index, const QString &name) {
-            asked.append(name);
-            return index == 0;
+        [&](const RunProgress &progress) {
+            if (progress.bytesExpected == 0)
+                asked.append(progress.playlistName);
+            return progress.index == 0;
         });
     QCOMPARE(report.status, ConversionReport::Status::Cancelled);
     QCOMPARE(asked, (QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl")}));
     QCOMPARE(QDir(out_).entryList(QDir::Files), QStringList{QStringLiteral("Pop.asx")});
+}
+
+void ConversionRunTest::cancelWhileWritingKeepsEarlierFile()
+{
+    // One early "My Music\" and many later references: a large output file.
+    QStringList many{QStringLiteral("..\\My Music\\a.mp3")};
+    for (int i = 0; i < 3000; ++i)
+        many.append(QStringLiteral("C:\\Music\\Artist %1\\Track.mp3").arg(i));
+    writeFile(lists_ + QStringLiteral("Big.wpl"), playlist(many));
+    const QByteArray earlier = "an earlier Big.asx\r\n";
+    writeFile(out_ + QStringLiteral("Big.asx"), earlier);
+
+    QList<qint64> written;
+    const ConversionReport report = runConversion(
+        {QStringLiteral("mp3"), lists_, {QStringLiteral("Big.wpl")}, QString(), out_, kWestern},
+        [&](const RunProgress &progress) {
+            if (progress.bytesWritten > 0)
+                written.append(progress.bytesWritten);
+            return written.size() < 3;
+        });
+    QCOMPARE(report.status, ConversionReport::Status::Cancelled);
+    QCOMPARE(written.size(), 3);
+    QVERIFY(written[0] < written[1] && written[1] < written[2]);
+    QCOMPARE(readFile(out_ + QStringLiteral("Big.asx")), earlier);
+    QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
 }
 
 void ConversionRunTest::outputNeverReplacesInput()
@@ -188,22 +217,23 @@ void ConversionRunTest::outputNeverReplacesInput()
     const QByteArray original = playlist({QStringLiteral("..\\x.mp3")});
     writeFile(lists_ + QStringLiteral("Self.asx"), original);
     const PlaylistOutcome outcome = convertPlaylist(lists_ + QStringLiteral("Self.asx"), lists_ + QStringLiteral("Self.asx"),
-                                                    u"mp3", u"\\CF\\");
+                                                    u"mp3", u"\\CF\\", kWestern);
     QVERIFY(outcome.failure);
     QCOMPARE(readFile(lists_ + QStringLiteral("Self.asx")), original);
 }
 
 void ConversionRunTest::warningsNameThePlaylist()
 {
-    writeFile(lists_ + QStringLiteral("Odd.wpl"),
-              playlist({QStringLiteral("..\\\u3042.mp3"), QStringLiteral("..\\b.mp3")}) + "<x>.mp3");
-    const ConversionReport report = runConversion(
-        {QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), QStringLiteral("Odd.wpl")}, QString(), out_});
+    const QString name = QStringLiteral("Mix %2 vol %3.wpl");
+    writeFile(lists_ + name, playlist({QStringLiteral("..\\\u3042.mp3"), QStringLiteral("..\\b.mp3")}) + "<x>.mp3");
+    const ConversionReport report =
+        runConversion({QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), name}, QString(), out_, kWestern});
     QCOMPARE(report.status, ConversionReport::Status::Completed);
-    const QStringList warnings = conversionWarnings(report.converted);
-    QCOMPARE(warnings.size(), 2);
-    QVERIFY(warnings[0].startsWith(QStringLiteral("Odd.wpl: 1 of 3 entries")));
-    QVERIFY(warnings[1].startsWith(QStringLiteral("Odd.wpl: 1 of 3 entries were cut")));
+    QCOMPARE(conversionWarnings(report.converted),
+             (QStringList{QStringLiteral("Mix %2 vol %3.wpl: 1 of 3 entries hold characters outside code page 1252, "
+                                         "written as \"?\""),
+                          QStringLiteral("Mix %2 vol %3.wpl: 1 of 3 entries were cut across the playlist's markup "
+                                         "and name no real file")}));
 }
 
 void ConversionRunTest::samplePlaylists_data()
@@ -223,7 +253,7 @@ void ConversionRunTest::samplePlaylists()
     QFETCH(QString, type);
     QFETCH(QString, expected);
     const QString data = QStringLiteral(VELANDRY_TEST_DATA "/");
-    const ConversionReport report = runConversion({type, data, {name}, QStringLiteral("\\CF-Card\\My Music\\"), out_});
+    const ConversionReport report = runConversion({type, data, {name}, QStringLiteral("\\CF-Card\\My Music\\"), out_, kWestern});
     QCOMPARE(report.status, ConversionReport::Status::Completed);
     QCOMPARE(readFile(report.converted[0].outputPath), readFile(data + expected));
 }

@@ -179,7 +179,7 @@ void HostileInputTest::longNames()
     const QString outputName = stem + QStringLiteral(".asx");
     if (nameLength > 255) {
         // Only the output can be too long; the window would meet it through a typed folder.
-        const PlaylistOutcome outcome = convertPlaylist(playlist, dir_->filePath(outputName), u"mp3", u"\\");
+        const PlaylistOutcome outcome = convertPlaylist(playlist, dir_->filePath(outputName), u"mp3", u"\\", *CodePage::fromNumber(1252));
         QVERIFY(outcome.failure);
         QVERIFY(!outcome.failure->reason.isEmpty());
         QCOMPARE(leftovers(dir_->path()), QStringList{});
@@ -197,7 +197,7 @@ void HostileInputTest::longNames()
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{outputName});
 
     const QString deep = dir_->path() + QString(4200 / 200, QChar()).replace(QChar(), QStringLiteral("/") + QString(199, u'd'));
-    const PlaylistOutcome tooDeep = convertPlaylist(playlist, deep + QStringLiteral("/x.asx"), u"mp3", u"\\");
+    const PlaylistOutcome tooDeep = convertPlaylist(playlist, deep + QStringLiteral("/x.asx"), u"mp3", u"\\", *CodePage::fromNumber(1252));
     QVERIFY(tooDeep.failure);
 }
 
