@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -25,13 +25,20 @@ QString QtShellServices::SpecialFolderPath(int csidl)
     return chosenFolderPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-std::optional<QString> QtShellServices::BrowseForFolder(QWidget *owner, const QString &title)
+QString chooserStartFolder(const QString &startFolder)
 {
-    const QString folder = QFileDialog::getExistingDirectory(owner, title, QString(),
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
+    if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
+        return QFileInfo(startFolder).absoluteFilePath();
+    return QDir::homePath();
+}
+
+std::optional<QString> QtShellServices::BrowseForFolder(QWidget *owner, const QString &title,
+                                                        const QString &startFolder)
+{
+    const std::optional<QString> folder = chooseFolder(owner, title, chooserStartFolder(startFolder));
+    if (!folder || folder->isEmpty())
         return std::nullopt;
-    return chosenFolderPath(folder);
+    return chosenFolderPath(*folder);
 }
 
 void QtShellServices::ShellOpen(const QString &verb, const QString &target, const QString &parameters,

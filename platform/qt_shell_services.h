@@ -8,7 +8,7 @@ class QtShellServices final : public ShellServices
 {
 public:
     QString SpecialFolderPath(int csidl) override;
-    std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title) override;
+    std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override;
     void ShellOpen(const QString &verb, const QString &target, const QString &parameters,
                    const QString &directory, int showCommand) override;
 };
@@ -16,5 +16,13 @@ public:
 // How a chooser's answer is handed on: native separators, no trailing separator
 // unless the folder is a root.
 QString chosenFolderPath(const QString &path);
+
+// Where the chooser opens: `startFolder` when it names a folder, else home.
+QString chooserStartFolder(const QString &startFolder);
+
+// The folder chooser itself: the system's own on Windows, elsewhere a folder
+// tree of our own, since Qt's file dialog keeps a history file. Neither writes
+// anything.
+std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &startFolder);
 
 } // namespace velandry

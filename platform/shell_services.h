@@ -24,8 +24,10 @@ public:
 
     // A folder chosen in a chooser modal to `owner`, in native separators, with
     // a trailing separator only for a drive (or file system) root; nothing on
-    // Cancel.
-    virtual std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title) = 0;
+    // Cancel. The chooser opens at `startFolder` when that folder exists, else
+    // at the home folder.
+    virtual std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title,
+                                                   const QString &startFolder) = 0;
 
     // Opens `target` with `verb`; the outcome is not reported.
     virtual void ShellOpen(const QString &verb, const QString &target, const QString &parameters,

@@ -34,3 +34,7 @@ build_preset() {
 
 # A font for the window and its tests on the offscreen platform.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+
+# The Windows cross-build and its checks under Wine.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
+  gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth)

@@ -22,6 +22,7 @@ public:
     QString documents;
     QList<std::optional<QString>> folderAnswers;
     QStringList chooserTitles;
+    QStringList chooserStarts;
     QList<QWidget *> chooserOwners;
     QList<Open> opened;
     int specialFolderCalls = 0;
@@ -31,10 +32,11 @@ public:
         ++specialFolderCalls;
         return csidl == CSIDL_PERSONAL ? documents : QString();
     }
-    std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title) override
+    std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override
     {
         chooserOwners.append(owner);
         chooserTitles.append(title);
+        chooserStarts.append(startFolder);
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
     void ShellOpen(const QString &verb, const QString &target, const QString &parameters,

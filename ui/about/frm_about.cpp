@@ -4,6 +4,8 @@
 #include "shell_services.h"
 #include "window_setup.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QBitmap>
 #include <QFrame>
 #include <QMouseEvent>
@@ -26,6 +28,48 @@ void PictureLink::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         Q_EMIT clicked();
 }
+
+namespace {
+
+// A picture link as a screen reader sees it: a link with its name and a press
+// action that opens the link as a click does.
+class PictureLinkAccessible final : public QAccessibleWidget
+{
+public:
+    explicit PictureLinkAccessible(PictureLink *link) : QAccessibleWidget(link, QAccessible::Link) { }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            Q_EMIT static_cast<PictureLink *>(widget())->clicked();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("velandry::PictureLink"))
+        return new PictureLinkAccessible(static_cast<PictureLink *>(object));
+    // A window of its own, not a piece of another one.
+    if (className == QLatin1StringView("velandry::frmAbout"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    return nullptr;
+}
+
+// The picture at its design size, sharp at every scale the artwork covers.
+QPixmap picture(const char *name)
+{
+    return QIcon(QStringLiteral(":/velandry/%1.png").arg(QLatin1StringView(name))).pixmap(
+        QImage(QStringLiteral(":/velandry/%1.png").arg(QLatin1StringView(name))).size());
+}
+
+} // namespace
 
 QCursor frmAbout::handCursor()
 {
@@ -55,6 +99,11 @@ frmAbout::frmAbout(ShellServices &shell)
                            | Qt::WindowCloseButtonHint),
       shell_(shell)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -62,7 +111,9 @@ frmAbout::frmAbout(ShellServices &shell)
 
     const QCursor hand = handCursor();
     Image1 = named(new PictureLink(this), "Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/velandry/updates.png")));
+    Image1->setPixmap(picture("updates"));
+    Image1->setAccessibleName(QStringLiteral("Velandry web site"));
+    Image1->setAccessibleDescription(QStringLiteral("Click here for updates"));
     Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Image1->setLineWidth(1);
     Image1->setCursor(hand);
@@ -83,7 +134,9 @@ frmAbout::frmAbout(ShellServices &shell)
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     Image2 = named(new PictureLink(this), "Image2");
-    Image2->setPixmap(QPixmap(QStringLiteral(":/velandry/donate.png")));
+    Image2->setPixmap(picture("donate"));
+    Image2->setAccessibleName(QStringLiteral("Donate"));
+    Image2->setAccessibleDescription(QStringLiteral("Help towards future developments"));
     Image2->setCursor(hand);
     Label3 = named(new QLabel(QStringLiteral("If you feel that this software is worth using, please feel free to help "
                                              "towards future developments"),
@@ -92,33 +145,52 @@ frmAbout::frmAbout(ShellServices &shell)
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    Label2->setBuddy(txtVersion);
+
     for (const TwipsRect &place : about_layout::kControls)
         findChild<QWidget *>(QLatin1StringView(place.name))->setGeometry(place.toPixels());
-    // The caption wraps within its frame; with a default font larger than the one
-    // the layout was made for it may need another line, so it grows downwards,
-    // never past the bottom of the window.
-    const QRect caption = Label3->geometry();
-    Label3->resize(caption.width(),
-                   qBound(caption.height(), Label3->heightForWidth(caption.width()), height() - caption.top()));
+    fitCaption();
     Line1->setGeometry(px(about_layout::kLineLeft), px(about_layout::kLineTop),
                        px(about_layout::kLineRight) - px(about_layout::kLineLeft), 1);
     for (QWidget *passive : std::initializer_list<QWidget *>{Image1, Label1, Label2, Label4, Line1, Image2, Label3})
         passive->setFocusPolicy(Qt::NoFocus);
     setTabOrder(txtVersion, Command1);
     txtVersion->setFocus(Qt::OtherFocusReason);
+    centreFrameWhenShown(this);
 
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
     connect(Image1, &PictureLink::clicked, this, &frmAbout::Image1_Click);
     connect(Image2, &PictureLink::clicked, this, &frmAbout::Image2_Click);
 }
 
-void frmAbout::showEvent(QShowEvent *event)
+void frmAbout::fitCaption()
 {
-    QWidget::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    centreOnScreen(this);
+    // The caption wraps within its frame. The toolkit's default font may need
+    // more lines than the frame holds: then the caption takes the room to the
+    // window's right margin and below it, and a smaller font if even that is
+    // not enough, so that all of its text shows inside the window.
+    const TwipsRect place = about_layout::kControls.back();
+    const QRect design = place.toPixels();
+    const int roomBelow = height() - design.top() - 2;
+    const int widest = px(about_layout::kLineRight) - design.left();
+    QFont font = Label3->font();
+    for (int step = 0; step < 16; ++step) {
+        const int width = Label3->heightForWidth(design.width()) <= roomBelow ? design.width() : widest;
+        const int needed = Label3->heightForWidth(width);
+        if (needed <= roomBelow || font.pointSizeF() <= 6) {
+            Label3->setGeometry(design.left(), design.top(), width, qBound(design.height(), needed, roomBelow));
+            return;
+        }
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        Label3->setFont(font);
+    }
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && Label3)
+        fitCaption();
 }
 
 void frmAbout::Command1_Click()

@@ -73,11 +73,12 @@ public:
     static QCursor handCursor();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitCaption();
+
     ShellServices &shell_;
-    bool centred_ = false;
 };
 
 } // namespace velandry

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "background_run.h"
 #include "conversion_run.h"
 #include "form1_layout.h"
 #include "frm_about.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -20,22 +20,10 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace velandry {
-
-namespace {
-
-QFont windowFont()
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    // Where Tahoma is absent: the narrow sans-serifs closest to it.
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-} // namespace
 
 Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -44,15 +32,19 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Windows Media Player Velandry"));
-    setWindowIcon(QIcon(QStringLiteral(":/velandry/velandry.ico")));
-    setFont(windowFont());
+    setWindowIcon(applicationIcon());
     createMenus();
     createControls();
     placeControls();
+    setFont(tahoma());
+    centreFrameWhenShown(this);
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete about_.data();
+}
 
 void Form1::createMenus()
 {
@@ -106,6 +98,26 @@ void Form1::createControls()
     Line1->setFrameShadow(QFrame::Plain);
     Line1->setLineWidth(1);
 
+    // What a screen reader says: each field is named by its label; the lists and
+    // the type box, which Qt would name after their content, and the symbol
+    // buttons are named in words.
+    Label3->setBuddy(txtPlaylistLoc);
+    Label6->setBuddy(cmbFileType);
+    Label1->setBuddy(File1);
+    Label2->setBuddy(ListBox2);
+    Label4->setBuddy(txtOutputLoc);
+    Label5->setBuddy(txtMediaLoc);
+    File1->setAccessibleName(QStringLiteral("Window Media Player 9 Playlists"));
+    ListBox2->setAccessibleName(QStringLiteral("Playlists to be converted"));
+    cmbFileType->setAccessibleName(QStringLiteral("Playlist contains"));
+    cmbFileType->lineEdit()->setAccessibleName(QStringLiteral("Playlist contains"));
+    CmdFind->setAccessibleName(QStringLiteral("Choose playlist folder"));
+    Command2->setAccessibleName(QStringLiteral("Add to queue"));
+    Command4->setAccessibleName(QStringLiteral("Remove from queue"));
+    Command5->setAccessibleName(QStringLiteral("Choose output folder"));
+    keepCurrentOnlyWhileFocused(File1);
+    keepCurrentOnlyWhileFocused(ListBox2);
+
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -123,14 +135,7 @@ void Form1::placeControls()
         auto *control = client->findChild<QWidget *>(QLatin1StringView(place.name));
         control->setGeometry(place.toPixels());
     }
-    // The self-sizing labels take the size of their text; the two right-aligned
-    // ones keep their right edge, next to their field.
-    for (QLabel *label : {Label3, Label4, Label5}) {
-        const QRect cell = label->geometry();
-        label->adjustSize();
-        if (label != Label3)
-            label->move(cell.right() + 1 - label->width(), cell.top());
-    }
+    sizeLabels();
     Line1->setGeometry(0, 0, px(kLineEnd), 1);
 
     QWidget *previous = nullptr;
@@ -147,13 +152,56 @@ void Form1::placeControls()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form1::showEvent(QShowEvent *event)
+void Form1::sizeLabels()
 {
-    QMainWindow::showEvent(event);
-    if (centred_)
+    // The self-sizing labels take the size of their text; the two right-aligned
+    // ones keep their right edge, next to their field.
+    for (QLabel *label : {Label3, Label4, Label5}) {
+        const QRect cell = form1_layout::placeOf(label->objectName()).toPixels();
+        label->adjustSize();
+        label->move(label == Label3 ? cell.left() : cell.right() + 1 - label->width(), cell.top());
+    }
+}
+
+bool Form1::textsFit() const
+{
+    const auto fits = [](const QWidget *widget, const QString &text, int room) {
+        return widget->fontMetrics().horizontalAdvance(text) <= room;
+    };
+    QStyleOptionComboBox box;
+    box.initFrom(cmbFileType);
+    box.editable = true;
+    box.frame = true;
+    box.rect = QRect(QPoint(), cmbFileType->size());
+    const QRect edit = cmbFileType->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
+                                                            cmbFileType);
+    // A line edit keeps a few pixels each side of its text.
+    if (!fits(cmbFileType, kMediaTypePlaceholder.toString(), edit.width() - 4))
+        return false;
+    for (const QLabel *label : {Label1, Label2, Label6}) {
+        if (!fits(label, label->text(), label->width()))
+            return false;
+    }
+    return Label3->geometry().right() < txtPlaylistLoc->x() && Label4->x() >= 0 && Label5->x() >= 0;
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::FontChange || fittingFont_ || !centralWidget())
         return;
-    centred_ = true;
-    centreOnScreen(this);
+    // The layout is made for Tahoma. A wider font that stands in for it is made
+    // smaller until every caption fits, rather than cutting text off.
+    fittingFont_ = true;
+    QFont fitted = font();
+    for (int step = 0; step < 24; ++step) {
+        sizeLabels();
+        if (textsFit() || fitted.pointSizeF() <= 6)
+            break;
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+        setFont(fitted);
+    }
+    fittingFont_ = false;
 }
 
 void Form1::Form_Load()
@@ -205,30 +253,8 @@ ConversionRequest Form1::conversionRequest() const
 void Form1::Command1_Click()
 {
     const ConversionRequest request = conversionRequest();
-
-    // A dialog appears only for a run that takes more than about a second.
-    std::unique_ptr<QProgressDialog> progress;
-    QElapsedTimer clock;
-    clock.start();
-    const auto onPlaylist = [&](qsizetype index, const QString &name) {
-        if (!progress && clock.elapsed() > 1000) {
-            progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Cancel"), 0,
-                                                         int(request.playlistNames.size()), this);
-            progress->setObjectName(QStringLiteral("progress"));
-            progress->setWindowTitle(kApplicationTitle.toString());
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(0);
-            progress->setAutoReset(false);
-        }
-        if (!progress)
-            return true;
-        progress->setLabelText(QStringLiteral("Converting %1").arg(name));
-        progress->setValue(int(index)); // also lets the dialog take its Cancel click
-        return !progress->wasCanceled();
-    };
-
-    const ConversionReport report = runConversion(request, onPlaylist);
-    progress.reset();
+    cancelRun_ = false;
+    const ConversionReport report = runInBackground(this, request, progressDelay_, cancelRun_);
     switch (report.status) {
     case ConversionReport::Status::Refused:
         messages_.show(this, {Message::Icon::Information, kPlaceholderMessage.toString(), {}});
@@ -241,15 +267,18 @@ void Form1::Command1_Click()
         const ConversionFailure &failure = *report.failure;
         const QString verb = failure.whileReading ? QStringLiteral("read") : QStringLiteral("written");
         QString details = failure.reason + u'.';
-        if (!report.converted.isEmpty())
-            details += QStringLiteral("\nThe %1 playlist(s) before it were converted.").arg(report.converted.size());
+        // A playlist queued twice writes one file: count files, not entries.
+        if (const qsizetype files = filesWritten(report.converted); files == 1)
+            details += QStringLiteral("\n1 file was written before it.");
+        else if (files > 1)
+            details += QStringLiteral("\n%1 files were written before it.").arg(files);
         messages_.show(this, {Message::Icon::Critical,
                               QStringLiteral("\"%1\" could not be %2.").arg(QDir::toNativeSeparators(failure.path), verb),
                               details});
         break;
     }
     case ConversionReport::Status::Cancelled:
-        break; // the user stopped it; what was written stays
+        break; // the user stopped it; the files written before stay
     }
 }
 
@@ -278,11 +307,14 @@ void Form1::Command4_Click()
     }
     for (auto row = rows.crbegin(); row != rows.crend(); ++row)
         delete ListBox2->takeItem(*row);
+    // Nothing stays selected, so a second "<<" removes nothing the user did not pick.
+    if (!rows.isEmpty())
+        ListBox2->selectionModel()->clear();
 }
 
 void Form1::chooseFolder(QLineEdit *field, const QString &title)
 {
-    if (const std::optional<QString> folder = shell_.BrowseForFolder(this, title))
+    if (const std::optional<QString> folder = shell_.BrowseForFolder(this, title, field->text()))
         field->setText(*folder);
     field->setText(withTrailingSeparator(field->text()));
 }
@@ -330,6 +362,7 @@ void Form1::endProgram()
 void Form1::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    cancelRun_ = true; // a run still going stops at once
     delete about_.data();
     QCoreApplication::quit();
 }

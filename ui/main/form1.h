@@ -3,6 +3,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <atomic>
+#include <chrono>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -36,6 +39,9 @@ public:
     frmAbout *aboutWindow() const;
 
     ConversionRequest conversionRequest() const;
+
+    // How long a run goes before its progress dialog shows (one second).
+    void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -72,12 +78,14 @@ public:
     void mnuAbout_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void placeControls();
+    void sizeLabels();
+    bool textsFit() const;
     void createMenus();
     void pointFileList(const QString &folder);
     void chooseFolder(QLineEdit *field, const QString &title);
@@ -85,7 +93,9 @@ private:
     ShellServices &shell_;
     MessageBoxes &messages_;
     QPointer<frmAbout> about_;
-    bool centred_ = false;
+    std::chrono::milliseconds progressDelay_{1000};
+    std::atomic_bool cancelRun_{false};
+    bool fittingFont_ = false;
 };
 
 } // namespace velandry

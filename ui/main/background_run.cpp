@@ -1,0 +1,115 @@
+#include "background_run.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMutex>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+namespace velandry {
+
+namespace {
+
+// What the worker last reported, read by the window's timer.
+class SharedProgress final
+{
+public:
+    void store(const RunProgress &progress)
+    {
+        const QMutexLocker lock(&mutex_);
+        latest_ = progress;
+    }
+    RunProgress load() const
+    {
+        const QMutexLocker lock(&mutex_);
+        return latest_;
+    }
+
+private:
+    mutable QMutex mutex_;
+    RunProgress latest_;
+};
+
+constexpr int kStepsPerPlaylist = 1000;
+
+void showProgress(QProgressDialog &dialog, const RunProgress &progress)
+{
+    const QLocale locale;
+    QString text = QStringLiteral("Converting %1").arg(progress.playlistName);
+    if (progress.bytesExpected > 0)
+        text += QStringLiteral("\n%1 of %2 written")
+                    .arg(locale.formattedDataSize(progress.bytesWritten), locale.formattedDataSize(progress.bytesExpected));
+    dialog.setLabelText(text);
+    const qint64 within = progress.bytesExpected > 0
+                              ? qMin<qint64>(kStepsPerPlaylist, progress.bytesWritten * kStepsPerPlaylist / progress.bytesExpected)
+                              : 0;
+    dialog.setValue(int(progress.index * kStepsPerPlaylist + within));
+}
+
+} // namespace
+
+ConversionReport runInBackground(QWidget *owner, const ConversionRequest &request,
+                                 std::chrono::milliseconds dialogDelay, std::atomic_bool &cancel)
+{
+    SharedProgress shared;
+    ConversionReport report;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        report = runConversion(request, [&](const RunProgress &progress) {
+            shared.store(progress);
+            return !cancel.load();
+        });
+    }));
+
+    // Set when the worker's end has reached this thread, so no wait below can
+    // miss it.
+    bool finished = false;
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(dialogDelay, &loop, &QEventLoop::quit);
+    worker->start();
+    // A short run ends before anything shows; what the user does meanwhile waits.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (!finished && !cancel.load()) {
+        QProgressDialog dialog(owner);
+        dialog.setObjectName(QStringLiteral("progress"));
+        dialog.setWindowTitle(kApplicationTitle.toString());
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setCancelButtonText(QStringLiteral("Cancel"));
+        dialog.setRange(0, int(request.playlistNames.size()) * kStepsPerPlaylist);
+        dialog.setMinimumDuration(0);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setMinimumWidth(360);
+        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+            cancel.store(true);
+            loop.quit();
+        });
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {
+            if (dialog.wasCanceled()) {
+                cancel.store(true);
+                loop.quit();
+                return;
+            }
+            showProgress(dialog, shared.load());
+        });
+        showProgress(dialog, shared.load());
+        dialog.show();
+        tick.start(100);
+        loop.exec();
+        tick.stop();
+    }
+    // Cancelled: the worker stops at its next report.
+    while (!finished)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    return report;
+}
+
+} // namespace velandry

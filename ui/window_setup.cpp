@@ -1,0 +1,133 @@
+#include "window_setup.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QPersistentModelIndex>
+#include <QScreen>
+#include <QWindow>
+
+namespace velandry {
+
+void provideTahoma()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        return;
+    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"}) {
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0)
+            return;
+    }
+}
+
+QFont tahoma()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QIcon applicationIcon()
+{
+    // The 32-pixel icon in its two colour depths, and the other sizes beside it.
+    QIcon icon(QStringLiteral(":/velandry/velandry.ico"));
+    for (const int size : {16, 24, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/velandry/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QPoint centredFrameTopLeft(QSize client, QMargins frame, QRect available)
+{
+    const QSize whole = client.grownBy(frame);
+    return {available.x() + (available.width() - whole.width()) / 2,
+            available.y() + (available.height() - whole.height()) / 2};
+}
+
+namespace {
+
+class FrameCentring final : public QObject
+{
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!shown_) {
+                shown_ = true;
+                centre();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            // The window manager has framed the window: centre it again, once.
+            if (shown_ && !frameMargins().isNull()) {
+                window_->removeEventFilter(this);
+                centre();
+                deleteLater();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QMargins frameMargins() const
+    {
+        const QWindow *handle = window_->windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
+    }
+
+    void centre()
+    {
+        const QScreen *screen = window_->screen();
+        if (!screen)
+            return;
+        // A window's position is its frame's.
+        window_->move(centredFrameTopLeft(window_->size(), frameMargins(), screen->availableGeometry()));
+    }
+
+    QWidget *window_;
+    bool shown_ = false;
+};
+
+class CurrentWhileFocused final : public QObject
+{
+public:
+    explicit CurrentWhileFocused(QAbstractItemView *view) : QObject(view), view_(view) { view->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        QItemSelectionModel *selection = view_->selectionModel();
+        if (event->type() == QEvent::FocusOut && selection) {
+            remembered_ = selection->currentIndex();
+            selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        } else if (event->type() == QEvent::FocusIn && selection && remembered_.isValid()
+                   && !selection->currentIndex().isValid()) {
+            selection->setCurrentIndex(remembered_, QItemSelectionModel::NoUpdate);
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView *view_;
+    QPersistentModelIndex remembered_;
+};
+
+} // namespace
+
+void centreFrameWhenShown(QWidget *window)
+{
+    new FrameCentring(window);
+}
+
+void keepCurrentOnlyWhileFocused(QAbstractItemView *view)
+{
+    new CurrentWhileFocused(view);
+}
+
+} // namespace velandry
