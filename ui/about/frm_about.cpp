@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QBitmap>
 #include <QFrame>
 #include <QMouseEvent>
@@ -73,6 +74,12 @@ QPixmap picture(const char *name)
 
 QCursor frmAbout::handCursor()
 {
+    // On a high-density screen the hand drawn at twice the size keeps it sharp.
+    if (qApp->devicePixelRatio() > 1) {
+        QPixmap large(QStringLiteral(":/velandry/hand@2x.png"));
+        large.setDevicePixelRatio(2);
+        return QCursor(large, 12, 9);
+    }
     // hand.png: palette index 0 clear, 1 black, 2 white.
     const QImage hand(QStringLiteral(":/velandry/hand.png"));
     QImage bits(hand.size(), QImage::Format_MonoLSB);

@@ -1,6 +1,7 @@
 // Draws Velandry's artwork: the window icon (32 x 32, in 256 colours and in true
-// colour, one .ico), the two pictures of the About window and the pointing-hand
-// cursor. Run from the source root: velandry-draw-artwork ui
+// colour, one .ico) and the same icon at 16 to 256 pixels, the two pictures of
+// the About window and the pointing-hand cursor, each also at twice its size for
+// high-density screens. Run from the source root: velandry-draw-artwork ui
 // (with QT_QPA_PLATFORM=offscreen where there is no display).
 #include <QBuffer>
 #include <QDataStream>
@@ -16,12 +17,14 @@
 
 namespace {
 
-QImage drawIcon()
+// The icon is drawn on a 32-unit grid and scaled to `size` pixels.
+QImage drawIcon(int size = 32)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     // A storage card in blue...
     QPainterPath card;
     card.moveTo(6, 2);
@@ -57,16 +60,17 @@ QImage drawIcon()
     return image;
 }
 
-QImage drawUpdatesPicture()
+QImage drawUpdatesPicture(int scale = 1)
 {
-    QImage image(295, 62, QImage::Format_RGB32);
+    QImage image(295 * scale, 62 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient sky(0, 0, 295, 62);
     sky.setColorAt(0, QColor(0x10, 0x2a, 0x5c));
     sky.setColorAt(0.6, QColor(0x1f, 0x6f, 0xb5));
     sky.setColorAt(1, QColor(0x3f, 0xb0, 0xc8));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, 295, 62), sky);
     // A sound wave along the bottom.
     QPainterPath wave;
     wave.moveTo(0, 50);
@@ -89,12 +93,13 @@ QImage drawUpdatesPicture()
     return image;
 }
 
-QImage drawDonationPicture()
+QImage drawDonationPicture(int scale = 1)
 {
-    QImage image(62, 31, QImage::Format_RGB32);
+    QImage image(62 * scale, 31 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(image.rect(), QColor(0xf0, 0xf0, 0xf0));
+    p.scale(scale, scale);
+    p.fillRect(QRect(0, 0, 62, 31), QColor(0xf0, 0xf0, 0xf0));
     QLinearGradient gold(0, 0, 0, 31);
     gold.setColorAt(0, QColor(0xff, 0xd8, 0x5a));
     gold.setColorAt(1, QColor(0xe0, 0x9a, 0x10));
@@ -116,7 +121,7 @@ QImage drawDonationPicture()
     p.drawText(QRect(20, 0, 40, 31), Qt::AlignCenter, QStringLiteral("Give"));
     p.end();
     // 256 colours.
-    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    return scale == 1 ? image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither) : image;
 }
 
 // A pointing hand, one character a pixel: '#' black, '.' white, ' ' clear.
@@ -156,13 +161,14 @@ const char *const kHand[32] = {
     "                                ",
 };
 
-QImage drawHandCursor()
+// At twice the size each pixel becomes a square of four: the hand stays sharp.
+QImage drawHandCursor(int scale = 1)
 {
-    QImage image(32, 32, QImage::Format_Indexed8);
+    QImage image(32 * scale, 32 * scale, QImage::Format_Indexed8);
     image.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const char c = kHand[y][x];
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const char c = kHand[y / scale][x / scale];
             image.setPixel(x, y, c == '#' ? 1 : c == '.' ? 2 : 0);
         }
     }
@@ -257,5 +263,13 @@ int main(int argc, char *argv[])
     ok = save(ui.filePath(QStringLiteral("about/updates.png")), png(drawUpdatesPicture())) && ok;
     ok = save(ui.filePath(QStringLiteral("about/donate.png")), png(drawDonationPicture())) && ok;
     ok = save(ui.filePath(QStringLiteral("about/hand.png")), png(drawHandCursor())) && ok;
+    ok = save(ui.filePath(QStringLiteral("about/updates@2x.png")), png(drawUpdatesPicture(2))) && ok;
+    ok = save(ui.filePath(QStringLiteral("about/donate@2x.png")),
+              png(drawDonationPicture(2).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)))
+         && ok;
+    ok = save(ui.filePath(QStringLiteral("about/hand@2x.png")), png(drawHandCursor(2))) && ok;
+    // The sizes of the desktop's icon theme; the window icon is built from them too.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = save(ui.filePath(QStringLiteral("main/icons/%1.png").arg(size)), png(drawIcon(size))) && ok;
     return ok ? 0 : 1;
 }
