@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -35,6 +36,14 @@ inline ConverterRun runConverter(const QStringList &arguments)
     process.closeWriteChannel();
     if (!process.waitForFinished(120000))
         return {};
+    // Line ends as the system writes them in text mode, read back as "\n".
+    const auto text = [](const QByteArray &bytes) { return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            text(process.readAllStandardOutput()), text(process.readAllStandardError())};
+}
+
+// A path as the programs show it: in the system's separators.
+inline QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }

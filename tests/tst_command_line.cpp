@@ -48,7 +48,7 @@ void CommandLineTest::statuses_data()
         << QStringLiteral("Please select a media type\ni.e. WMA, MP3\n");
     QTest::newRow("converted")
         << QStringList{QStringLiteral("-t"), QStringLiteral("MP3"), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("A.wpl")}
-        << 0 << QStringLiteral("A.wpl -> out/A.asx (1 entries)\n") << QString();
+        << 0 << native(QStringLiteral("A.wpl -> out/A.asx (1 entries)\n")) << QString();
     QTest::newRow("quiet") << QStringList{QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"), QStringLiteral("A.wpl")}
                            << 0 << QString() << QString();
     QTest::newRow("warnings on stderr")
@@ -65,7 +65,7 @@ void CommandLineTest::statuses_data()
         << 2 << QString() << QStringLiteral("unknown code page 65001; the ANSI code pages are 874, 932, 936, 949, 950, 1250,");
     QTest::newRow("output folder missing")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("nowhere"), QStringLiteral("A.wpl")}
-        << 2 << QString() << QStringLiteral("the output folder nowhere/ does not exist");
+        << 2 << QString() << native(QStringLiteral("the output folder nowhere/ does not exist"));
     QTest::newRow("missing playlist")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Gone.wpl")} << 1 << QString()
         << QStringLiteral("velandry-convert: Gone.wpl: ");
@@ -107,7 +107,7 @@ void CommandLineTest::failureDoesNotStopOthers()
                              QStringLiteral("Gone.wpl"), QStringLiteral("A.wpl")});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains(QStringLiteral("Gone.wpl")));
-    QCOMPARE(run.out, QStringLiteral("A.wpl -> out/A.asx (1 entries)\n"));
+    QCOMPARE(run.out, native(QStringLiteral("A.wpl -> out/A.asx (1 entries)\n")));
     QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("out/A.asx"))));
 }
 

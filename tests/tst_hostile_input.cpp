@@ -12,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace velandry;
 
@@ -209,7 +212,8 @@ void HostileInputTest::faults_data()
     QTest::newRow("output folder missing") << QStringLiteral("missing-folder") << QStringLiteral("nowhere/") << QStringLiteral("does not exist");
     QTest::newRow("output name taken by a folder") << QStringLiteral("folder") << QStringLiteral("out/A.asx") << QStringLiteral("folder");
     QTest::newRow("output write-protected") << QStringLiteral("read-only") << QStringLiteral("out/A.asx") << QStringLiteral("write-protected");
-    QTest::newRow("input removed") << QStringLiteral("input-removed") << QStringLiteral("A.wpl") << QStringLiteral("No such file");
+    QTest::newRow("input removed") << QStringLiteral("input-removed") << QStringLiteral("A.wpl") << QString();
+    QTest::newRow("input is a pipe") << QStringLiteral("input-pipe") << QStringLiteral("A.wpl") << QStringLiteral("not an ordinary file");
     QTest::newRow("input is a folder") << QStringLiteral("input-folder") << QStringLiteral("A.wpl") << QStringLiteral("folder");
     QTest::newRow("input unreadable") << QStringLiteral("unreadable") << QStringLiteral("A.wpl") << QString();
 }
@@ -237,16 +241,28 @@ void HostileInputTest::faults()
     } else if (fault == QStringLiteral("input-folder")) {
         QFile::remove(path(QStringLiteral("A.wpl")));
         QDir().mkpath(path(QStringLiteral("A.wpl")));
+    } else if (fault == QStringLiteral("input-pipe")) {
+#ifdef Q_OS_UNIX
+        // Reading a pipe nobody writes to would wait for ever.
+        QFile::remove(path(QStringLiteral("A.wpl")));
+        QCOMPARE(mkfifo(QFile::encodeName(path(QStringLiteral("A.wpl"))).constData(), 0600), 0);
+#else
+        QSKIP("Named pipes live outside the file system here");
+#endif
     } else if (fault == QStringLiteral("unreadable")) {
+#ifdef Q_OS_UNIX
         if (geteuid() == 0)
             QSKIP("root reads every file");
         QFile::setPermissions(path(QStringLiteral("A.wpl")), QFile::WriteOwner);
+#else
+        QSKIP("Qt can make a file read-only here, not unreadable");
+#endif
     }
     const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), outputFolder,
                              path(QStringLiteral("A.wpl")), path(QStringLiteral("B.wpl"))});
     // A missing output folder is a usage error, found before any playlist is read.
     QCOMPARE(run.status, fault == QStringLiteral("missing-folder") ? 2 : 1);
-    QVERIFY2(run.err.contains(path(named)), qPrintable(run.err));
+    QVERIFY2(run.err.contains(native(path(named))), qPrintable(run.err));
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     if (fault == QStringLiteral("read-only"))
         QCOMPARE(readFile(out + QStringLiteral("/A.asx")), QByteArray("protected"));
@@ -257,6 +273,7 @@ void HostileInputTest::faults()
 
 void HostileInputTest::diskFullHalfWay()
 {
+    SKIP_WITHOUT_FILE_SIZE_LIMIT();
     QByteArray big;
     for (int i = 0; i < 20000; ++i)
         big += "<media src=\"..\\My Music\\Artist\\Album\\Track " + QByteArray::number(i) + ".mp3\"/>\r\n";
@@ -271,7 +288,7 @@ void HostileInputTest::diskFullHalfWay()
                        path(QStringLiteral("Small.wpl"))});
     }
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(path(QStringLiteral("Big.asx"))), qPrintable(run.err));
+    QVERIFY2(run.err.contains(native(path(QStringLiteral("Big.asx")))), qPrintable(run.err));
     QCOMPARE(readFile(path(QStringLiteral("Big.asx"))), QByteArray("earlier, whole"));
     QVERIFY(readFile(path(QStringLiteral("Small.asx"))).contains("s.mp3"));
     QCOMPARE(leftovers(dir_->path()), QStringList{});

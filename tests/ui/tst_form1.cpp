@@ -114,7 +114,7 @@ void Form1Test::init()
     dir_ = std::make_unique<QTemporaryDir>();
     shell_ = FakeShell();
     messages_ = FakeMessages();
-    shell_.documents = dir_->path();
+    shell_.documents = QDir::toNativeSeparators(dir_->path());
 }
 
 void Form1Test::cleanup()
@@ -637,6 +637,8 @@ void Form1Test::faultsDuringRun()
     QCOMPARE(entries(window->ListBox2), (QStringList{QStringLiteral("A.wpl"), QStringLiteral("B.wpl"), QStringLiteral("C.wpl")}));
 
     std::unique_ptr<FileSizeLimit> limit;
+    if (fault == QStringLiteral("disk-full"))
+        SKIP_WITHOUT_FILE_SIZE_LIMIT();
     if (fault == QStringLiteral("input-removed"))
         QFile::remove(lists + QStringLiteral("B.wpl"));
     else if (fault == QStringLiteral("folder-removed"))

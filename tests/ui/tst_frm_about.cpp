@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,7 +53,7 @@ void AboutTest::init()
 {
     documents_ = std::make_unique<QTemporaryDir>();
     shell_ = FakeShell();
-    shell_.documents = documents_->path();
+    shell_.documents = QDir::toNativeSeparators(documents_->path());
     main_ = std::make_unique<Form1>(shell_, messages_);
     main_->show();
 }
