@@ -1,5 +1,7 @@
 #include "qt_shell_services.h"
 
+#include "system_shell.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>

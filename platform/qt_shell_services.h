@@ -20,9 +20,4 @@ QString chosenFolderPath(const QString &path);
 // Where the chooser opens: `startFolder` when it names a folder, else home.
 QString chooserStartFolder(const QString &startFolder);
 
-// The folder chooser itself: the system's own on Windows, elsewhere a folder
-// tree of our own, since Qt's file dialog keeps a history file. Neither writes
-// anything.
-std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &startFolder);
-
 } // namespace velandry

@@ -6,13 +6,13 @@
 #include "frm_about.h"
 #include "message_boxes.h"
 #include "shell_services.h"
+#include "system_shell.h"
 #include "window_setup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -209,9 +209,7 @@ void Form1::Form_Load()
     const QString sep = QDir::separator();
     const QString tail = sep + QStringLiteral("My Music") + sep + QStringLiteral("My Playlists") + sep;
     const QString candidate = shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail;
-    // The first ordinary file is enough: not a folder, not hidden, not a system entry.
-    const bool holdsFiles = QDirIterator(candidate, QDir::Files).hasNext();
-    if (holdsFiles) {
+    if (holdsOrdinaryFile(candidate)) {
         txtPlaylistLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
         txtOutputLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
     } else {

@@ -1,6 +1,7 @@
-#include "qt_shell_services.h"
+#include "system_shell.h"
 
 #include <QDialog>
+#include <QDirIterator>
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -56,6 +57,13 @@ std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const 
     if (dialog.exec() != QDialog::Accepted || !tree->currentIndex().isValid())
         return std::nullopt;
     return model->filePath(tree->currentIndex());
+}
+
+bool holdsOrdinaryFile(const QString &folder)
+{
+    // Without QDir::Hidden and QDir::System: no hidden files, no pipes, sockets
+    // or devices. The first match is enough.
+    return QDirIterator(folder, QDir::Files).hasNext();
 }
 
 } // namespace velandry

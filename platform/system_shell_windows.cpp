@@ -1,4 +1,4 @@
-#include "qt_shell_services.h"
+#include "system_shell.h"
 
 #include <QDir>
 #include <QWidget>
@@ -42,6 +42,23 @@ std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const 
     if (SUCCEEDED(com))
         CoUninitialize();
     return chosen;
+}
+
+bool holdsOrdinaryFile(const QString &folder)
+{
+    // The first entry with normal attributes is enough.
+    const std::wstring pattern = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("*"))).toStdWString();
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    constexpr DWORD notOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    bool found = false;
+    do {
+        found = (entry.dwFileAttributes & notOrdinary) == 0;
+    } while (!found && FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
 }
 
 } // namespace velandry
