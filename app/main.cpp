@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velandry"));
     QApplication::setApplicationVersion(QStringLiteral(VELANDRY_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("velandry"));
+    QApplication::setDesktopFileName(QStringLiteral(VELANDRY_APP_ID));
     velandry::provideTahoma();
 
     velandry::QtShellServices shell;

@@ -128,7 +128,8 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
 
 QString withTrailingSeparator(const QString &folder)
 {
-    if (folder.isEmpty() || folder.endsWith(QDir::separator()))
+    // On Windows a typed "/" separates folders too.
+    if (folder.isEmpty() || folder.endsWith(QDir::separator()) || folder.endsWith(u'/'))
         return folder;
     return folder + QDir::separator();
 }

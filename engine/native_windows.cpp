@@ -24,8 +24,11 @@ public:
             if (size < text.size() && text[size - 1].isHighSurrogate())
                 --size; // never split a pair
             const QStringView piece = text.first(size);
-            if (append(piece, out))
-                lost += countLost(piece);
+            const qsizetype start = out.size();
+            if (append(piece, out)) {
+                out.truncate(start);
+                lost += appendEachCharacter(piece, out);
+            }
             text = text.sliced(size);
         }
         return lost;
@@ -58,17 +61,21 @@ private:
         return usedDefault;
     }
 
-    // The system says only whether a default character was used: count them one
-    // character at a time, which only text with losses pays for.
-    qsizetype countLost(QStringView piece) const
+    // The system says only whether a default character was used, and writes
+    // one for each half of a surrogate pair: piece by piece, one character at
+    // a time, which only text with losses pays for.
+    qsizetype appendEachCharacter(QStringView piece, QByteArray &out) const
     {
         qsizetype lost = 0;
-        QByteArray scratch;
         for (qsizetype i = 0; i < piece.size();) {
             const qsizetype length =
                 piece[i].isHighSurrogate() && i + 1 < piece.size() && piece[i + 1].isLowSurrogate() ? 2 : 1;
-            scratch.resize(0);
-            lost += append(piece.sliced(i, length), scratch) ? 1 : 0;
+            const qsizetype start = out.size();
+            if (append(piece.sliced(i, length), out)) {
+                out.truncate(start);
+                out.append('?');
+                ++lost;
+            }
             i += length;
         }
         return lost;

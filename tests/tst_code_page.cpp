@@ -146,16 +146,16 @@ void CodePageTest::defaultFollowsTheSystem()
 {
 #ifdef Q_OS_WIN
     // The system's ANSI code page, whatever the environment says.
-    qputenv("LC_ALL", "ja_JP.UTF-8");
+    qputenv("LC_ALL", QByteArrayLiteral("ja_JP.UTF-8"));
     const DefaultCodePage chosen = defaultCodePage();
     qunsetenv("LC_ALL");
     QCOMPARE(chosen.reason, QStringLiteral("the system's ANSI code page"));
 #else
     // The first of LC_ALL, LC_CTYPE and LANG that is set.
     const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
-    qputenv("LC_ALL", "");
-    qputenv("LC_CTYPE", "ko_KR.UTF-8");
-    qputenv("LANG", "ja_JP.UTF-8");
+    qputenv("LC_ALL", QByteArray());
+    qputenv("LC_CTYPE", QByteArrayLiteral("ko_KR.UTF-8"));
+    qputenv("LANG", QByteArrayLiteral("ja_JP.UTF-8"));
     const DefaultCodePage chosen = defaultCodePage();
     qputenv("LC_ALL", saved[0]);
     qputenv("LC_CTYPE", saved[1]);

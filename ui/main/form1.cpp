@@ -194,10 +194,17 @@ void Form1::changeEvent(QEvent *event)
     // smaller until every caption fits, rather than cutting text off.
     fittingFont_ = true;
     QFont fitted = font();
+    int widest = -1;
     for (int step = 0; step < 24; ++step) {
         sizeLabels();
         if (textsFit() || fitted.pointSizeF() <= 6)
             break;
+        // A font that keeps its width at a smaller size (a bitmap font standing
+        // in for a missing one) gives way to the families the layout was made for.
+        const int width = Label1->fontMetrics().horizontalAdvance(Label1->text());
+        if (width == widest)
+            fitted.setFamilies(tahoma().families());
+        widest = width;
         fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
         setFont(fitted);
     }

@@ -1,0 +1,29 @@
+# Cross-building for 64-bit Windows with Debian's mingw-w64 (threads: posix),
+# against the Qt that scripts/build-qt-windows puts in VELANDRY_QT_WINDOWS.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VELANDRY_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VELANDRY_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELANDRY_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${VELANDRY_MINGW}-windres)
+
+if(NOT DEFINED VELANDRY_QT_WINDOWS)
+    set(VELANDRY_QT_WINDOWS "$ENV{VELANDRY_QT_WINDOWS}")
+endif()
+if(NOT VELANDRY_QT_WINDOWS)
+    set(VELANDRY_QT_WINDOWS /var/cache/velandry/qt-6.4.2-mingw-w64)
+endif()
+set(CMAKE_FIND_ROOT_PATH ${VELANDRY_QT_WINDOWS} /usr/${VELANDRY_MINGW})
+set(CMAKE_PREFIX_PATH ${VELANDRY_QT_WINDOWS})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# moc, rcc and uic come from the machine's own Qt of the same version.
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+
+# The tests run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

@@ -1,0 +1,47 @@
+# Packages, made by CPack into <build>/packages: on Windows a portable zip and
+# an NSIS installer, elsewhere a Debian package.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Velandry")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "converts Windows Media Player playlists for Pocket PC")
+set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.velandry.example")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP NSIS)
+    set(CPACK_PACKAGE_NAME Velandry)
+    set(CPACK_PACKAGE_FILE_NAME Velandry-${PROJECT_VERSION}-win64)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Velandry)
+    set(CPACK_PACKAGE_EXECUTABLES velandry Velandry)
+    set(CPACK_NSIS_DISPLAY_NAME Velandry)
+    set(CPACK_NSIS_PACKAGE_NAME Velandry)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME velandry.exe)
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/ui/main/velandry.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/ui/main/velandry.ico)
+    set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/app/debian/copyright)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGE_NAME velandry)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velandry developers <developers@velandry.example>")
+    set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+    string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "Velandry turns Windows Media Player 9 playlists (*.wpl) into ASX 3.0\n"
+        "playlists that the Windows Media Player for Pocket PC plays from a storage\n"
+        "card. It keeps the references of one media type, cuts each path below\n"
+        "the music folder, puts it under the device's music folder and writes one\n"
+        "ASX file per playlist in the ANSI code page. A window and a command-line\n"
+        "converter share the same engine.")
+    set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+        OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+endif()
+
+include(CPack)

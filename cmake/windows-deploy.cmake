@@ -1,0 +1,17 @@
+# The Windows programs' portable folder: Qt's libraries and plugins and the
+# mingw runtime beside the two programs, so that they start on a Windows (or in
+# a Wine prefix) that has none of them. windeployqt is not built for a cross
+# build of Qt 6.4, hence these rules.
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
+        message(FATAL_ERROR "The mingw runtime library ${library} was not found")
+    endif()
+    install(FILES ${found} DESTINATION .)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
