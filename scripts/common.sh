@@ -37,7 +37,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 
 # The Windows cross-build and its checks under Wine.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
-  gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth)
+  gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils)
 
 # Debian's own checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db)

@@ -242,10 +242,14 @@ void ConversionRunTest::samplePlaylists_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Halo, WMA") << QStringLiteral("Halo.wpl") << QStringLiteral("WMA") << QStringLiteral("Halo.WMA.asx");
-    QTest::newRow("Singles, MP3") << QStringLiteral("Singles.wpl") << QStringLiteral("MP3") << QStringLiteral("Singles.MP3.asx");
+    QTest::addColumn<int>("codePage");
+    QTest::newRow("Halo, WMA") << QStringLiteral("Halo.wpl") << QStringLiteral("WMA") << QStringLiteral("Halo.WMA.asx") << 1252;
+    QTest::newRow("Singles, MP3") << QStringLiteral("Singles.wpl") << QStringLiteral("MP3") << QStringLiteral("Singles.MP3.asx")
+                                  << 1252;
     QTest::newRow("absolute paths, MP3") << QStringLiteral("Eurowizja (absolute paths).wpl") << QStringLiteral("mp3")
-                                         << QStringLiteral("Eurowizja (absolute paths).mp3.asx");
+                                         << QStringLiteral("Eurowizja (absolute paths).mp3.asx") << 1252;
+    QTest::newRow("Japanese names in 932") << QStringLiteral("Tokyo Nights.wpl") << QStringLiteral("wma")
+                                           << QStringLiteral("Tokyo Nights.WMA.932.asx") << 932;
 }
 
 void ConversionRunTest::samplePlaylists()
@@ -254,7 +258,9 @@ void ConversionRunTest::samplePlaylists()
     QFETCH(QString, type);
     QFETCH(QString, expected);
     const QString data = QStringLiteral(VELANDRY_TEST_DATA "/");
-    const ConversionReport report = runConversion({type, data, {name}, QStringLiteral("\\CF-Card\\My Music\\"), out_, kWestern});
+    QFETCH(int, codePage);
+    const ConversionReport report = runConversion(
+        {type, data, {name}, QStringLiteral("\\CF-Card\\My Music\\"), out_, *CodePage::fromNumber(codePage)});
     QCOMPARE(report.status, ConversionReport::Status::Completed);
     QCOMPARE(readFile(report.converted[0].outputPath), readFile(data + expected));
 }
