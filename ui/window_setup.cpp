@@ -98,11 +98,15 @@ private:
 class CurrentWhileFocused final : public QObject
 {
 public:
-    explicit CurrentWhileFocused(QAbstractItemView *view) : QObject(view), view_(view) { view->installEventFilter(this); }
+    explicit CurrentWhileFocused(QAbstractItemView *view) : QObject(view) { view->installEventFilter(this); }
 
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        QItemSelectionModel *selection = view_->selectionModel();
+        // Not a view any more while it is being destroyed (it loses the focus then).
+        const auto *view = qobject_cast<QAbstractItemView *>(watched);
+        if (!view)
+            return false;
+        QItemSelectionModel *selection = view->selectionModel();
         if (event->type() == QEvent::FocusOut && selection) {
             remembered_ = selection->currentIndex();
             selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
@@ -114,7 +118,6 @@ public:
     }
 
 private:
-    QAbstractItemView *view_;
     QPersistentModelIndex remembered_;
 };
 
