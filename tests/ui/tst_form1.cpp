@@ -135,23 +135,28 @@ void Form1Test::layoutMatchesTable()
     QWidget *client = window->centralWidget();
     QCOMPARE(client->size(), QSize(433, 435));
     QCOMPARE(client->y(), window->menuBar()->height());
-    for (const TwipsRect &place : form1_layout::kControls) {
-        auto *control = client->findChild<QWidget *>(QLatin1StringView(place.name));
-        QVERIFY2(control, place.name);
-        const QRect expected = place.toPixels();
-        if (qobject_cast<QLabel *>(control) && QByteArrayView(place.name) != "Label1" &&
-            QByteArrayView(place.name) != "Label2" && QByteArrayView(place.name) != "Label6") {
-            // Self-sizing labels: Label3 keeps its left edge, the others their right edge.
-            QCOMPARE(control->y(), expected.y());
-            QCOMPARE(control->size(), control->sizeHint());
-            if (QByteArrayView(place.name) == "Label3")
-                QCOMPARE(control->x(), expected.x());
-            else
-                QCOMPARE(control->geometry().right(), expected.right());
-            continue;
-        }
-        QCOMPARE(control->geometry(), expected);
-    }
+    // The design's twips at 15 to a pixel, rounded: left, top, width, height.
+    const QList<std::pair<QWidget *, QRect>> places{
+        {window->txtPlaylistLoc, QRect(104, 21, 289, 19)}, {window->CmdFind, QRect(392, 21, 25, 19)},
+        {window->cmbFileType, QRect(104, 48, 89, 21)},    {window->Label6, QRect(16, 50, 89, 17)},
+        {window->Label1, QRect(16, 104, 161, 17)},        {window->Label2, QRect(256, 104, 161, 17)},
+        {window->File1, QRect(16, 120, 161, 188)},        {window->ListBox2, QRect(256, 120, 161, 186)},
+        {window->Command2, QRect(192, 160, 49, 33)},      {window->Command4, QRect(192, 216, 49, 33)},
+        {window->txtOutputLoc, QRect(104, 328, 289, 19)}, {window->Command5, QRect(392, 328, 25, 19)},
+        {window->txtMediaLoc, QRect(104, 360, 313, 19)},  {window->Command1, QRect(184, 392, 65, 25)},
+        {window->Command3, QRect(352, 392, 65, 25)},
+    };
+    for (const auto &[control, place] : places)
+        QCOMPARE(control->geometry(), place);
+    // The labels that size themselves: Label3 keeps its left edge, Label4 and
+    // Label5 their right edge, next to their field.
+    for (QLabel *label : {window->Label3, window->Label4, window->Label5})
+        QCOMPARE(label->size(), label->sizeHint());
+    QCOMPARE(window->Label3->pos(), QPoint(16, 24));
+    QCOMPARE(window->Label4->geometry().right() + 1, 100);
+    QCOMPARE(window->Label4->y(), 331);
+    QCOMPARE(window->Label5->geometry().right() + 1, 100);
+    QCOMPARE(window->Label5->y(), 363);
     QCOMPARE(window->Line1->geometry(), QRect(0, 0, 432, 1));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -223,10 +228,11 @@ void Form1Test::tabOrderAndFocus()
         visited.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QStringList expected;
-    for (const char *name : form1_layout::kTabOrder)
-        expected.append(QLatin1StringView(name));
-    expected.append(expected.first());
+    const QStringList expected{
+        QStringLiteral("Command1"), QStringLiteral("File1"), QStringLiteral("ListBox2"), QStringLiteral("Command2"),
+        QStringLiteral("txtPlaylistLoc"), QStringLiteral("CmdFind"), QStringLiteral("Command4"), QStringLiteral("Command3"),
+        QStringLiteral("txtOutputLoc"), QStringLiteral("txtMediaLoc"), QStringLiteral("cmbFileType"), QStringLiteral("Command5"),
+        QStringLiteral("Command1")};
     QCOMPARE(visited, expected);
 }
 
