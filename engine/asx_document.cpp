@@ -67,6 +67,7 @@ WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStrin
 {
     CodePageEncoder encoder(codePage);
     AsxStats local;
+    local.codePage = encoder.codePage().number();
     QByteArray out;
     out.reserve(kFlushThreshold + 4096);
     qint64 written = 0;

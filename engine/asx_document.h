@@ -20,6 +20,8 @@ struct AsxStats
     // References whose path held '"', '<' or '>': the plain scan cut them
     // across markup, so they name no real file.
     qsizetype cutAcrossMarkup = 0;
+    // The code page the document was written in.
+    int codePage = 0;
 };
 
 // Upper bound of the path text one document may hold: larger than any storage

@@ -146,7 +146,6 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     PlaylistOutcome outcome;
     outcome.result.inputPath = inputPath;
     outcome.result.outputPath = outputPath;
-    outcome.result.codePage = codePage.number();
 
     const QFileInfo inputInfo(inputPath);
     if (inputInfo.isDir()) {
@@ -236,7 +235,7 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
             lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside code page %4, "
                                         "written as \"?\"")
                              .arg(name, QString::number(stats.entriesWithLostCharacters),
-                                  QString::number(stats.entries), QString::number(result.codePage)));
+                                  QString::number(stats.entries), QString::number(stats.codePage)));
         if (stats.cutAcrossMarkup > 0)
             lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
                                         "and name no real file")

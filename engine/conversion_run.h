@@ -34,7 +34,6 @@ struct PlaylistResult
     QString inputPath;
     QString outputPath;
     AsxStats stats;
-    int codePage = 0; // the code page the file was written in
 };
 
 struct ConversionFailure

@@ -738,6 +738,18 @@ void Form1Test::largeFolderAndQueue()
     QVERIFY(written < 10000);
     QVERIFY(!window->findChild<QProgressDialog *>(QStringLiteral("progress")));
     QCOMPARE(window->ListBox2->count(), 39999);
+
+    // Closing the window during a run ends the run with the program.
+    QTimer close;
+    close.setInterval(20);
+    connect(&close, &QTimer::timeout, window.get(), [&] {
+        if (auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress")); progress && progress->isVisible())
+            window->close();
+    });
+    close.start();
+    window->Command1->click();
+    QVERIFY(!window->isVisible());
+    QVERIFY(messages_.shown.isEmpty());
 }
 
 void Form1Test::screenReaderNames()

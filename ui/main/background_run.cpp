@@ -105,9 +105,12 @@ ConversionReport runInBackground(QWidget *owner, const ConversionRequest &reques
         loop.exec();
         tick.stop();
     }
-    // Cancelled: the worker stops at its next report.
-    while (!finished)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Cancelled: the worker stops at its next report. When the program is
+    // ending, no event loop runs any more: then wait for the worker itself.
+    while (!finished) {
+        if (loop.exec(QEventLoop::ExcludeUserInputEvents) < 0)
+            break;
+    }
     worker->wait();
     return report;
 }
