@@ -32,11 +32,12 @@ build_preset() {
   cmake --build --preset "$preset" --parallel "$(nproc)"
 }
 
-# A font for the window and its tests on the offscreen platform.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# The build, ICU for the code pages, and fonts for the window and its tests on
+# the offscreen platform: Tahoma, the window's font, comes with fonts-wine.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev fonts-dejavu-core fonts-wine)
 
 # The Windows cross-build and its checks under Wine.
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
   gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils)
 
 # Debian's own checks of the package.
