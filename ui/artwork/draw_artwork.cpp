@@ -259,7 +259,6 @@ int main(int argc, char *argv[])
     const QDir ui(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ui"));
     const QImage icon = drawIcon();
     bool ok = save(ui.filePath(QStringLiteral("main/velandry.ico")), iconFile(icon));
-    ok = save(ui.filePath(QStringLiteral("main/velandry.png")), png(icon)) && ok;
     ok = save(ui.filePath(QStringLiteral("about/updates.png")), png(drawUpdatesPicture())) && ok;
     ok = save(ui.filePath(QStringLiteral("about/donate.png")), png(drawDonationPicture())) && ok;
     ok = save(ui.filePath(QStringLiteral("about/hand.png")), png(drawHandCursor())) && ok;
