@@ -98,30 +98,39 @@ qsizetype encodeNative(detail::NativeConverter &native, QStringView text, QByteA
     return lost;
 }
 
-// The one table from locale to ANSI code page: language, or language and
-// territory, or language and modifier.
+// The one table from locale to ANSI code page. An entry with a territory or a
+// modifier comes before the entry for its language alone.
 struct LocaleCodePage
 {
-    QStringView locale;
+    QStringView language;
+    QStringView territory; // empty: any
+    QStringView modifier;  // empty: any
     int codePage;
 };
 
 constexpr LocaleCodePage kLocaleCodePages[] = {
-    {u"ja", 932},
-    {u"zh_TW", 950}, {u"zh_HK", 950}, {u"zh_MO", 950}, {u"zh", 936},
-    {u"ko", 949},
-    {u"th", 874},
-    {u"sr@latin", 1250}, {u"cs", 1250}, {u"hu", 1250}, {u"pl", 1250}, {u"ro", 1250}, {u"sk", 1250},
-    {u"sl", 1250}, {u"hr", 1250}, {u"sq", 1250}, {u"bs", 1250},
-    {u"ru", 1251}, {u"uk", 1251}, {u"be", 1251}, {u"bg", 1251}, {u"mk", 1251}, {u"sr", 1251},
-    {u"kk", 1251}, {u"ky", 1251}, {u"tt", 1251}, {u"mn", 1251},
-    {u"el", 1253},
-    {u"tr", 1254}, {u"az", 1254},
-    {u"he", 1255}, {u"yi", 1255},
-    {u"ar", 1256}, {u"fa", 1256}, {u"ur", 1256},
-    {u"et", 1257}, {u"lt", 1257}, {u"lv", 1257},
-    {u"vi", 1258},
+    {u"ja", {}, {}, 932},
+    {u"zh", u"TW", {}, 950}, {u"zh", u"HK", {}, 950}, {u"zh", u"MO", {}, 950}, {u"zh", {}, {}, 936},
+    {u"ko", {}, {}, 949},
+    {u"th", {}, {}, 874},
+    {u"sr", {}, u"latin", 1250}, {u"cs", {}, {}, 1250}, {u"hu", {}, {}, 1250}, {u"pl", {}, {}, 1250},
+    {u"ro", {}, {}, 1250}, {u"sk", {}, {}, 1250}, {u"sl", {}, {}, 1250}, {u"hr", {}, {}, 1250},
+    {u"sq", {}, {}, 1250}, {u"bs", {}, {}, 1250},
+    {u"ru", {}, {}, 1251}, {u"uk", {}, {}, 1251}, {u"be", {}, {}, 1251}, {u"bg", {}, {}, 1251},
+    {u"mk", {}, {}, 1251}, {u"sr", {}, {}, 1251}, {u"kk", {}, {}, 1251}, {u"ky", {}, {}, 1251},
+    {u"tt", {}, {}, 1251}, {u"mn", {}, {}, 1251},
+    {u"el", {}, {}, 1253},
+    {u"tr", {}, {}, 1254}, {u"az", {}, {}, 1254},
+    {u"he", {}, {}, 1255}, {u"yi", {}, {}, 1255},
+    {u"ar", {}, {}, 1256}, {u"fa", {}, {}, 1256}, {u"ur", {}, {}, 1256},
+    {u"et", {}, {}, 1257}, {u"lt", {}, {}, 1257}, {u"lv", {}, {}, 1257},
+    {u"vi", {}, {}, 1258},
 };
+
+bool matches(QStringView wanted, QStringView given)
+{
+    return wanted.isEmpty() || wanted.compare(given, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 
@@ -217,15 +226,8 @@ int ansiCodePageForLocale(QStringView locale)
     const QStringView territory = underscore < 0 ? QStringView() : name.sliced(underscore + 1);
 
     for (const LocaleCodePage &entry : kLocaleCodePages) {
-        const qsizetype split = entry.locale.indexOf(u'_') >= 0 ? entry.locale.indexOf(u'_') : entry.locale.indexOf(u'@');
-        const QStringView entryLanguage = split < 0 ? entry.locale : entry.locale.first(split);
-        if (entryLanguage.compare(language, Qt::CaseInsensitive) != 0)
-            continue;
-        if (split < 0)
-            return entry.codePage;
-        const QStringView detail = entry.locale.sliced(split + 1);
-        const QStringView wanted = entry.locale[split] == u'_' ? territory : modifier;
-        if (detail.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (entry.language.compare(language, Qt::CaseInsensitive) == 0 && matches(entry.territory, territory)
+            && matches(entry.modifier, modifier))
             return entry.codePage;
     }
     return kWestern;

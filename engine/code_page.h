@@ -40,8 +40,6 @@ public:
 
     QString decode(QByteArrayView bytes) const;
 
-    friend bool operator==(const CodePage &a, const CodePage &b) { return a.number_ == b.number_; }
-
 private:
     explicit CodePage(int number) : number_(number) { }
 

@@ -43,16 +43,8 @@ struct WriteRequest
     const MediaPaths &paths;
     QStringView mediaFolder;
     CodePage codePage;
-    const PlaylistProgress &progress;
+    WriteProgress progress;
 };
-
-WriteProgress writeProgress(const WriteRequest &request)
-{
-    if (!request.progress)
-        return {};
-    const qint64 expected = expectedAsxSize(request.paths, request.mediaFolder);
-    return [&request, expected](qint64 written) { return request.progress(written, qMax(written, expected)); };
-}
 
 // The same atomic replacement through a temporary file with a short name.
 std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const WriteRequest &request,
@@ -60,10 +52,13 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
 {
     const QString folder = QFileInfo(outputPath).absolutePath() + u'/';
     QFile temporary;
-    for (int attempt = 0; !temporary.isOpen(); ++attempt) {
-        temporary.setFileName(folder + QStringLiteral(".velandry-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)
-            && (temporary.error() != QFileDevice::OpenError || !QFile::exists(temporary.fileName()) || attempt > 16))
+    for (int attempt = 0;; ++attempt) {
+        temporary.setFileName(folder + QStringLiteral(".velandry-%1.tmp")
+                                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+        // Only a name that is already taken is worth another try.
+        if (!QFile::exists(temporary.fileName()) || attempt == 16)
             return failure(outputPath, temporary.errorString());
     }
     const auto discard = [&temporary](std::optional<ConversionFailure> result) {
@@ -72,7 +67,7 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
         return result;
     };
     const WriteOutcome written = writeAsxDocument(temporary, request.paths, request.mediaFolder, request.codePage,
-                                                  &stats, writeProgress(request));
+                                                  &stats, request.progress);
     if (written == WriteOutcome::Stopped) {
         stopped = true;
         return discard(std::nullopt);
@@ -109,7 +104,7 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
     if (!file.open(QIODevice::WriteOnly))
         return failure(outputPath, file.errorString());
     const WriteOutcome written = writeAsxDocument(file, request.paths, request.mediaFolder, request.codePage, &stats,
-                                                  writeProgress(request));
+                                                  request.progress);
     if (written != WriteOutcome::Written) {
         const QString reason = reasonOf(file, "The file could not be written");
         file.cancelWriting();
@@ -180,11 +175,16 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         bytes = QByteArray(); // the raw bytes are not needed past this point
         paths = extractMediaPaths(text, mediaType);
     }
-    if (progress && !progress(0, expectedAsxSize(paths, mediaFolder))) {
-        outcome.cancelled = true;
-        return outcome;
+    WriteProgress onWrite;
+    if (progress) {
+        const qint64 expected = expectedAsxSize(paths, mediaFolder);
+        if (!progress(0, expected)) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+        onWrite = [&progress, expected](qint64 written) { return progress(written, qMax(written, expected)); };
     }
-    const WriteRequest request{paths, mediaFolder, codePage, progress};
+    const WriteRequest request{paths, mediaFolder, codePage, std::move(onWrite)};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
     return outcome;
 }

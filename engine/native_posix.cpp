@@ -20,11 +20,6 @@ QByteArray icuName(int codePage)
     return "windows-" + QByteArray::number(codePage);
 }
 
-struct CountingContext
-{
-    qsizetype lost = 0;
-};
-
 // Substitutes '?' once per character that has no mapping, and counts it. ICU
 // calls this once per code point, so a surrogate pair is one character.
 void countAndSubstitute(const void *context, UConverterFromUnicodeArgs *args, const UChar *codeUnits,
@@ -32,7 +27,7 @@ void countAndSubstitute(const void *context, UConverterFromUnicodeArgs *args, co
 {
     if (reason > UCNV_IRREGULAR)
         return; // reset, close or clone: nothing to substitute
-    ++static_cast<CountingContext *>(const_cast<void *>(context))->lost;
+    ++*static_cast<qsizetype *>(const_cast<void *>(context));
     UCNV_FROM_U_CALLBACK_SUBSTITUTE(nullptr, args, codeUnits, length, codePoint, reason, error);
 }
 
@@ -44,13 +39,13 @@ public:
         UErrorCode error = U_ZERO_ERROR;
         ucnv_setSubstChars(converter_, "?", 1, &error);
         ucnv_setFallback(converter_, false); // no best-fit look-alikes
-        ucnv_setFromUCallBack(converter_, countAndSubstitute, &context_, nullptr, nullptr, &error);
+        ucnv_setFromUCallBack(converter_, countAndSubstitute, &lost_, nullptr, nullptr, &error);
     }
     ~IcuConverter() override { ucnv_close(converter_); }
 
     qsizetype encode(QStringView text, QByteArray &out) override
     {
-        context_.lost = 0;
+        lost_ = 0;
         ucnv_resetFromUnicode(converter_);
         const qsizetype start = out.size();
         // Two bytes per UTF-16 unit at most in every ANSI code page.
@@ -61,7 +56,7 @@ public:
         ucnv_fromUnicode(converter_, &target, out.data() + out.size(), &source, source + text.size(), nullptr,
                          true, &error);
         out.resize(U_SUCCESS(error) ? target - out.constData() : start);
-        return context_.lost;
+        return lost_;
     }
 
     QString decode(QByteArrayView bytes) override
@@ -91,7 +86,7 @@ public:
 
 private:
     UConverter *converter_;
-    CountingContext context_;
+    qsizetype lost_ = 0; // characters substituted by the last encode()
 };
 
 } // namespace

@@ -10,6 +10,17 @@
 
 namespace velandry {
 
+namespace {
+
+// Where the chooser opens: `startFolder` when it names a folder, else home.
+QString chooserStartFolder(const QString &startFolder)
+{
+    const QFileInfo folder(startFolder);
+    return !startFolder.isEmpty() && folder.isDir() ? folder.absoluteFilePath() : QDir::homePath();
+}
+
+} // namespace
+
 QString chosenFolderPath(const QString &path)
 {
     if (path.isEmpty())
@@ -25,13 +36,6 @@ QString QtShellServices::SpecialFolderPath(int csidl)
     if (csidl != CSIDL_PERSONAL)
         return {};
     return chosenFolderPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-}
-
-QString chooserStartFolder(const QString &startFolder)
-{
-    if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
-        return QFileInfo(startFolder).absoluteFilePath();
-    return QDir::homePath();
 }
 
 std::optional<QString> QtShellServices::BrowseForFolder(QWidget *owner, const QString &title,

@@ -17,7 +17,4 @@ public:
 // unless the folder is a root.
 QString chosenFolderPath(const QString &path);
 
-// Where the chooser opens: `startFolder` when it names a folder, else home.
-QString chooserStartFolder(const QString &startFolder);
-
 } // namespace velandry

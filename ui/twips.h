@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QLine>
 #include <QRect>
+#include <QStringView>
 
 namespace velandry {
 
@@ -22,5 +24,16 @@ struct TwipsRect
 
     constexpr QRect toPixels() const { return QRect(px(left), px(top), px(width), px(height)); }
 };
+
+// The place a layout table gives the control called `name`.
+template <typename Table>
+TwipsRect placeOf(const Table &table, QStringView name)
+{
+    for (const TwipsRect &place : table) {
+        if (QLatin1StringView(place.name) == name)
+            return place;
+    }
+    return {};
+}
 
 } // namespace velandry

@@ -3,7 +3,6 @@
 #include "file_limit.h"
 #include "fake_services.h"
 #include "form1.h"
-#include "form1_layout.h"
 #include "frm_about.h"
 #include "window_setup.h"
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QFrame>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -66,8 +67,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 // The picture at its design size, sharp at every scale the artwork covers.
 QPixmap picture(const char *name)
 {
-    return QIcon(QStringLiteral(":/velandry/%1.png").arg(QLatin1StringView(name))).pixmap(
-        QImage(QStringLiteral(":/velandry/%1.png").arg(QLatin1StringView(name))).size());
+    const QString file = QStringLiteral(":/velandry/%1.png").arg(QLatin1StringView(name));
+    return QIcon(file).pixmap(QImageReader(file).size());
 }
 
 } // namespace
@@ -176,8 +177,7 @@ void frmAbout::fitCaption()
     // more lines than the frame holds: then the caption takes the room to the
     // window's right margin and below it, and a smaller font if even that is
     // not enough, so that all of its text shows inside the window.
-    const TwipsRect place = about_layout::kControls.back();
-    const QRect design = place.toPixels();
+    const QRect design = placeOf(about_layout::kControls, u"Label3").toPixels();
     const int roomBelow = height() - design.top() - 2;
     const int widest = px(about_layout::kLineRight) - design.left();
     QFont font = Label3->font();

@@ -86,18 +86,18 @@ ConversionReport runInBackground(QWidget *owner, const ConversionRequest &reques
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
         dialog.setMinimumWidth(360);
-        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        const auto stop = [&] {
             cancel.store(true);
             loop.quit();
-        });
+        };
+        // The button says so at once; a cancel by other means shows at the next tick.
+        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, stop);
         QTimer tick;
         QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {
-            if (dialog.wasCanceled()) {
-                cancel.store(true);
-                loop.quit();
-                return;
-            }
-            showProgress(dialog, shared.load());
+            if (dialog.wasCanceled())
+                stop();
+            else
+                showProgress(dialog, shared.load());
         });
         showProgress(dialog, shared.load());
         dialog.show();

@@ -157,7 +157,7 @@ void Form1::sizeLabels()
     // The self-sizing labels take the size of their text; the two right-aligned
     // ones keep their right edge, next to their field.
     for (QLabel *label : {Label3, Label4, Label5}) {
-        const QRect cell = form1_layout::placeOf(label->objectName()).toPixels();
+        const QRect cell = placeOf(form1_layout::kControls, label->objectName()).toPixels();
         label->adjustSize();
         label->move(label == Label3 ? cell.left() : cell.right() + 1 - label->width(), cell.top());
     }

@@ -2,9 +2,6 @@
 
 #include "twips.h"
 
-#include <QLatin1StringView>
-#include <QStringView>
-
 #include <array>
 
 namespace velandry::form1_layout {
@@ -37,15 +34,6 @@ inline constexpr std::array<TwipsRect, 18> kControls{{
     {"Command1", 2760, 5880, 975, 375},
     {"Command3", 5280, 5880, 975, 375},
 }};
-
-inline TwipsRect placeOf(QStringView name)
-{
-    for (const TwipsRect &place : kControls) {
-        if (QLatin1StringView(place.name) == name)
-            return place;
-    }
-    return {};
-}
 
 // Keyboard focus order (labels take no focus).
 inline constexpr std::array<const char *, 12> kTabOrder{
