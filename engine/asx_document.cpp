@@ -18,7 +18,7 @@ constexpr qsizetype kFlushThreshold = qsizetype(1) << 20;
 
 // Appends one path, with "&apos;" replaced and markup characters escaped.
 // Returns true when the path held markup.
-bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, CodePageEncoder &codePage)
+bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, const CodePage &codePage)
 {
     bool heldMarkup = false;
     qsizetype runStart = 0;
@@ -65,9 +65,8 @@ bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, CodePageEnco
 WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
                               CodePage codePage, AsxStats *stats, const WriteProgress &progress)
 {
-    CodePageEncoder encoder(codePage);
     AsxStats local;
-    local.codePage = encoder.codePage().number();
+    local.codePage = codePage.number();
     QByteArray out;
     out.reserve(kFlushThreshold + 4096);
     qint64 written = 0;
@@ -82,14 +81,14 @@ WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStrin
     };
 
     QByteArray folder;
-    const qsizetype folderLost = encoder.encodeInto(mediaFolder, folder);
+    const qsizetype folderLost = codePage.encodeInto(mediaFolder, folder);
 
     out.append(kHeader);
     for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
         out.append(kEntryOpen);
         out.append(folder);
         qsizetype lost = folderLost;
-        if (appendPath(paths.slot(i), out, lost, encoder))
+        if (appendPath(paths.slot(i), out, lost, codePage))
             ++local.cutAcrossMarkup;
         local.lostCharacters += lost;
         local.entriesWithLostCharacters += lost > 0 ? 1 : 0;

@@ -1,105 +1,74 @@
 #include "code_page.h"
 
+#include "code_page_tables.h"
 #include "native.h"
 
 #include <QtGlobal>
 
-#include <array>
-#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace velandry {
+
+namespace detail {
 
 namespace {
 
 constexpr int kWestern = 1252;
 
-// Windows-1252 by table: the code page most users have, and faster than any
-// converter. Bytes 0x80..0x9F; the five bytes Windows leaves undefined map to
-// the C1 control of the same value, as Windows' own conversion does.
-class Cp1252Table final
+// Windows-1252 by a table of our own, the code page most users have. Bytes
+// 0x80..0x9F; the five bytes Windows leaves undefined read as the C1 control
+// of the same value, as Windows' own conversion does.
+void fill1252(CodePageTables &tables)
 {
-public:
-    static const Cp1252Table &instance()
-    {
-        static const Cp1252Table table;
-        return table;
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    for (int byte = 0; byte < 256; ++byte) {
+        const char16_t unit = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte);
+        tables.fromByte[byte] = unit;
+        tables.toBytes[unit] = std::uint16_t(byte);
     }
-
-    // A UTF-16 unit's byte, or 0 when it has none.
-    std::uint8_t byteOf(char16_t unit) const { return toByte_[unit]; }
-    char16_t unitOf(std::uint8_t byte) const { return toUnit_[byte]; }
-
-private:
-    Cp1252Table()
-    {
-        static constexpr char16_t high[32] = {
-            0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-        };
-        for (int byte = 0; byte < 256; ++byte)
-            toUnit_[byte] = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte);
-        for (int byte = 1; byte < 256; ++byte)
-            toByte_[toUnit_[byte]] = std::uint8_t(byte);
-    }
-
-    std::array<char16_t, 256> toUnit_{};
-    std::array<std::uint8_t, 65536> toByte_{};
-};
-
-// Control characters other than tab, LF and CR would make the XML unreadable.
-bool isForbiddenControl(char16_t unit)
-{
-    return unit < 0x20 && unit != u'\t' && unit != u'\n' && unit != u'\r';
 }
 
-qsizetype encode1252(QStringView text, QByteArray &out)
+} // namespace
+
+const CodePageTables *codePageTables(int codePage)
 {
-    const Cp1252Table &table = Cp1252Table::instance();
-    qsizetype lost = 0;
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char *dst = out.data() + start;
-    const char16_t *src = text.utf16();
-    const char16_t *end = src + text.size();
-    while (src != end) {
-        const char16_t unit = *src++;
-        std::uint8_t byte = unit < 0x80 ? (isForbiddenControl(unit) ? 0 : std::uint8_t(unit)) : table.byteOf(unit);
-        if (byte == 0) {
-            byte = '?';
-            ++lost;
-            // A surrogate pair is one character: one '?' for both halves.
-            if (QChar::isHighSurrogate(unit) && src != end && QChar::isLowSurrogate(*src))
-                ++src;
+    static std::mutex mutex;
+    static std::map<int, std::unique_ptr<CodePageTables>> loaded; // nullptr: the system cannot convert it
+    const std::lock_guard lock(mutex);
+    if (const auto found = loaded.find(codePage); found != loaded.end())
+        return found->second.get();
+    auto tables = std::make_unique<CodePageTables>();
+    if (codePage == kWestern)
+        fill1252(*tables);
+    else if (!loadSystemTables(codePage, *tables))
+        tables.reset();
+    if (tables) {
+        // Control characters other than tab, LF and CR would make the XML
+        // unreadable: they are written as '?' like a character the code page lacks.
+        for (char16_t unit = 0; unit < 0x20; ++unit) {
+            if (unit != u'\t' && unit != u'\n' && unit != u'\r')
+                tables->toBytes[unit] = 0;
         }
-        *dst++ = char(byte);
     }
-    out.resize(dst - out.constData());
-    return lost;
+    return loaded.emplace(codePage, std::move(tables)).first->second.get();
 }
 
-// Hands the runs between forbidden control characters to the system's converter.
-qsizetype encodeNative(detail::NativeConverter &native, QStringView text, QByteArray &out)
-{
-    qsizetype lost = 0;
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isForbiddenControl(text[i].unicode()))
-            continue;
-        if (i > runStart)
-            lost += native.encode(text.sliced(runStart, i - runStart), out);
-        out.append('?');
-        ++lost;
-        runStart = i + 1;
-    }
-    if (runStart < text.size())
-        lost += native.encode(text.sliced(runStart), out);
-    return lost;
-}
+} // namespace detail
 
-// The one table from locale to ANSI code page. An entry with a territory or a
-// modifier comes before the entry for its language alone.
+namespace {
+
+using detail::CodePageTables;
+using detail::kWestern;
+
+// The ANSI code page Windows gives each locale, where it is not 1252. An entry
+// with a territory or a modifier comes before the entry for its language alone.
 struct LocaleCodePage
 {
     QStringView language;
@@ -109,22 +78,7 @@ struct LocaleCodePage
 };
 
 constexpr LocaleCodePage kLocaleCodePages[] = {
-    {u"ja", {}, {}, 932},
-    {u"zh", u"TW", {}, 950}, {u"zh", u"HK", {}, 950}, {u"zh", u"MO", {}, 950}, {u"zh", {}, {}, 936},
-    {u"ko", {}, {}, 949},
-    {u"th", {}, {}, 874},
-    {u"sr", {}, u"latin", 1250}, {u"cs", {}, {}, 1250}, {u"hu", {}, {}, 1250}, {u"pl", {}, {}, 1250},
-    {u"ro", {}, {}, 1250}, {u"sk", {}, {}, 1250}, {u"sl", {}, {}, 1250}, {u"hr", {}, {}, 1250},
-    {u"sq", {}, {}, 1250}, {u"bs", {}, {}, 1250},
-    {u"ru", {}, {}, 1251}, {u"uk", {}, {}, 1251}, {u"be", {}, {}, 1251}, {u"bg", {}, {}, 1251},
-    {u"mk", {}, {}, 1251}, {u"sr", {}, {}, 1251}, {u"kk", {}, {}, 1251}, {u"ky", {}, {}, 1251},
-    {u"tt", {}, {}, 1251}, {u"mn", {}, {}, 1251},
-    {u"el", {}, {}, 1253},
-    {u"tr", {}, {}, 1254}, {u"az", {}, {}, 1254},
-    {u"he", {}, {}, 1255}, {u"yi", {}, {}, 1255},
-    {u"ar", {}, {}, 1256}, {u"fa", {}, {}, 1256}, {u"ur", {}, {}, 1256},
-    {u"et", {}, {}, 1257}, {u"lt", {}, {}, 1257}, {u"lv", {}, {}, 1257},
-    {u"vi", {}, {}, 1258},
+#include "locale_code_pages.inc"
 };
 
 bool matches(QStringView wanted, QStringView given)
@@ -152,7 +106,9 @@ std::optional<CodePage> CodePage::fromNumber(int number)
 {
     if (!supported().contains(number))
         return std::nullopt;
-    return CodePage(number);
+    if (const CodePageTables *tables = detail::codePageTables(number))
+        return CodePage(number, tables);
+    return CodePage(kWestern, detail::codePageTables(kWestern));
 }
 
 std::optional<CodePage> CodePage::fromName(QStringView name)
@@ -173,44 +129,61 @@ std::optional<CodePage> CodePage::fromName(QStringView name)
 
 CodePage CodePage::systemDefault()
 {
-    return CodePage(defaultCodePage().number);
+    return *fromNumber(defaultCodePage().number);
 }
 
 qsizetype CodePage::encodeInto(QStringView text, QByteArray &out) const
 {
-    CodePageEncoder encoder(*this);
-    return encoder.encodeInto(text, out);
+    const auto &toBytes = tables_->toBytes;
+    qsizetype lost = 0;
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size());
+    char *dst = out.data() + start;
+    const char16_t *src = text.utf16();
+    const char16_t *const end = src + text.size();
+    while (src != end) {
+        const char16_t unit = *src++;
+        const std::uint16_t bytes = toBytes[unit]; // 0 for surrogates
+        if (bytes == 0) {
+            *dst++ = '?';
+            ++lost;
+            // A surrogate pair is one character: one '?' for both halves.
+            if (QChar::isHighSurrogate(unit) && src != end && QChar::isLowSurrogate(*src))
+                ++src;
+        } else if (bytes < 0x100) {
+            *dst++ = char(bytes);
+        } else {
+            *dst++ = char(bytes >> 8);
+            *dst++ = char(bytes & 0xFF);
+        }
+    }
+    out.resize(dst - out.constData());
+    return lost;
 }
 
-QString CodePage::decode(QByteArrayView bytes) const
+QString CodePage::decode(QByteArrayView bytes, qsizetype *invalid) const
 {
-    if (number_ != kWestern) {
-        if (const auto native = detail::NativeConverter::open(number_))
-            return native->decode(bytes);
-    }
-    const Cp1252Table &table = Cp1252Table::instance();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *dst = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : bytes)
-        *dst++ = table.unitOf(std::uint8_t(byte));
+    qsizetype bad = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = std::uint8_t(bytes[i]);
+        char16_t unit = tables_->fromByte[byte];
+        if (unit == CodePageTables::kInvalid && i + 1 < bytes.size()) {
+            unit = tables_->pair(byte, std::uint8_t(bytes[i + 1]));
+            if (unit != CodePageTables::kInvalid)
+                ++i;
+        }
+        if (unit == CodePageTables::kInvalid) {
+            unit = QChar::ReplacementCharacter;
+            ++bad;
+        }
+        *dst++ = unit;
+    }
+    text.truncate(dst - reinterpret_cast<const char16_t *>(text.constData()));
+    if (invalid)
+        *invalid = bad;
     return text;
-}
-
-CodePageEncoder::CodePageEncoder(CodePage codePage)
-    : codePage_(codePage),
-      native_(codePage.number() == kWestern ? nullptr : detail::NativeConverter::open(codePage.number()))
-{
-    // Without a converter for it (a Windows without the code page installed),
-    // the output is Windows-1252: still text, never bytes in a wrong layout.
-    if (!native_)
-        codePage_ = *CodePage::fromNumber(kWestern);
-}
-
-CodePageEncoder::~CodePageEncoder() = default;
-
-qsizetype CodePageEncoder::encodeInto(QStringView text, QByteArray &out)
-{
-    return native_ ? encodeNative(*native_, text, out) : encode1252(text, out);
 }
 
 int ansiCodePageForLocale(QStringView locale)
@@ -236,9 +209,17 @@ int ansiCodePageForLocale(QStringView locale)
 DefaultCodePage defaultCodePage()
 {
     if (const int system = detail::systemAnsiCodePage(); system != 0) {
-        if (CodePage::fromNumber(system))
+        if (CodePage::supported().contains(system))
             return {system, QStringLiteral("the system's ANSI code page")};
-        return {kWestern, QStringLiteral("the system's code page %1 is not an ANSI code page").arg(system)};
+        // UTF-8 for every program ("Beta: Use Unicode UTF-8 for worldwide
+        // language support"): the code page the user's locale would have.
+        if (const int user = detail::userLocaleAnsiCodePage(); CodePage::supported().contains(user))
+            return {user, QStringLiteral("the ANSI code page of the user's locale; the system's code page %1 "
+                                         "is not an ANSI code page")
+                              .arg(system)};
+        return {kWestern, QStringLiteral("the system's code page %1 is not an ANSI code page, "
+                                         "nor has the user's locale one")
+                              .arg(system)};
     }
     for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);

@@ -11,19 +11,23 @@
 namespace velandry {
 
 namespace detail {
-class NativeConverter;
+struct CodePageTables;
 }
 
 // A Windows ANSI code page: the 8-bit text the output is written in, and the
-// text a playlist that is not UTF-8 is read in. A character the code page cannot
-// hold is written as a single '?' (a surrogate pair is one character) and
-// counted, never replaced by a look-alike.
+// text a playlist that is not UTF-8 is read in, both exactly as Windows' own
+// conversion does. A character the code page cannot hold is written as a
+// single '?' (a surrogate pair is one character) and counted, never replaced
+// by a look-alike. Cheap to copy; safe to use from any thread.
 class CodePage final
 {
 public:
     // 874, 932, 936, 949, 950 and 1250 to 1258.
     static const QList<int> &supported();
 
+    // A supported code page. Where the system cannot convert it (a Windows
+    // without it installed) the result is Windows-1252: still text, never
+    // bytes in a wrong layout; number() says so.
     static std::optional<CodePage> fromNumber(int number);
     // "932", "cp932" or "windows-932", in any letter case.
     static std::optional<CodePage> fromName(QStringView name);
@@ -38,30 +42,17 @@ public:
     // representable: they would make the XML unreadable.
     qsizetype encodeInto(QStringView text, QByteArray &out) const;
 
-    QString decode(QByteArrayView bytes) const;
+    // Reads `bytes` in the code page. A byte or a pair of bytes that Windows
+    // rejects as invalid becomes one U+FFFD, counted in `invalid`; a lead byte
+    // whose next byte makes no character is such a sequence by itself, and the
+    // next byte is read anew.
+    QString decode(QByteArrayView bytes, qsizetype *invalid = nullptr) const;
 
 private:
-    explicit CodePage(int number) : number_(number) { }
+    CodePage(int number, const detail::CodePageTables *tables) : number_(number), tables_(tables) { }
 
     int number_;
-};
-
-// Encodes many pieces of text in one code page, keeping the system's converter
-// open between them. One per thread.
-class CodePageEncoder final
-{
-public:
-    explicit CodePageEncoder(CodePage codePage);
-    ~CodePageEncoder();
-    CodePageEncoder(const CodePageEncoder &) = delete;
-    CodePageEncoder &operator=(const CodePageEncoder &) = delete;
-
-    CodePage codePage() const { return codePage_; }
-    qsizetype encodeInto(QStringView text, QByteArray &out);
-
-private:
-    CodePage codePage_;
-    std::unique_ptr<detail::NativeConverter> native_; // none for the built-in table
+    const detail::CodePageTables *tables_;
 };
 
 struct DefaultCodePage
@@ -70,12 +61,15 @@ struct DefaultCodePage
     QString reason; // e.g. "from the locale ja_JP.UTF-8"
 };
 
-// On Windows the system's ANSI code page. Elsewhere the ANSI code page Windows
-// gives the user's locale: the first of LC_ALL, LC_CTYPE and LANG that is set.
+// On Windows the system's ANSI code page, or, where that is none of the
+// supported ones (UTF-8 turned on for every program), the ANSI code page of
+// the user's locale. Elsewhere the ANSI code page Windows gives the user's
+// locale: the first of LC_ALL, LC_CTYPE and LANG that is set.
 DefaultCodePage defaultCodePage();
 
 // The ANSI code page Windows gives a locale named like "ja_JP.UTF-8" or
-// "sr_RS@latin"; 1252 for C, POSIX and every locale not in the table.
+// "sr_RS@latin"; 1252 for C, POSIX, the locales that Windows writes in
+// Unicode only and every locale Windows does not know.
 int ansiCodePageForLocale(QStringView locale);
 
 // "874, 932, 936, 949, 950, 1250, ..., 1258", for messages.

@@ -171,9 +171,10 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
             return outcome;
         }
         input.close();
-        const QString text = decodePlaylist(bytes, codePage).text;
+        PlaylistText decoded = decodePlaylist(bytes, codePage);
         bytes = QByteArray(); // the raw bytes are not needed past this point
-        paths = extractMediaPaths(text, mediaType);
+        outcome.result.encoding = decoded.encoding;
+        paths = extractMediaPaths(decoded.text, mediaType);
     }
     WriteProgress onWrite;
     if (progress) {
@@ -231,6 +232,9 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
         const QString name = QFileInfo(result.inputPath).fileName();
         const AsxStats &stats = result.stats;
         // One arg() call each: a "%2" in a playlist's name stays as it is.
+        if (result.encoding == PlaylistEncoding::Ansi)
+            lines.append(QStringLiteral("%1: not UTF-8, read as code page %2")
+                             .arg(name, QString::number(stats.codePage)));
         if (stats.entriesWithLostCharacters > 0)
             lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside code page %4, "
                                         "written as \"?\"")

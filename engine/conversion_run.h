@@ -1,6 +1,7 @@
 #pragma once
 
 #include "asx_document.h"
+#include "playlist_text.h"
 
 #include <QList>
 #include <QString>
@@ -33,6 +34,8 @@ struct PlaylistResult
 {
     QString inputPath;
     QString outputPath;
+    // Ansi: the playlist was not UTF-8 and was read in the output's code page.
+    PlaylistEncoding encoding = PlaylistEncoding::Utf8;
     AsxStats stats;
 };
 

@@ -1,34 +1,30 @@
 #pragma once
 
-// What the engine does differently per system, in one place: code-page
-// conversion (ICU outside Windows, the system's own functions on Windows) and
-// replacing a file. Exactly one of native_posix.cpp and native_windows.cpp is
-// built.
+// What the engine does differently per system, in one place: asking the
+// system's converter for a code page's tables (ICU outside Windows, the
+// system's own functions on Windows), the default code page, and replacing a
+// file. Exactly one of native_posix.cpp and native_windows.cpp is built.
 
-#include <QByteArray>
+#include "code_page_tables.h"
+
 #include <QString>
-#include <QStringView>
-
-#include <memory>
 
 namespace velandry::detail {
 
-class NativeConverter
-{
-public:
-    // nullptr when the system has no converter for the code page.
-    static std::unique_ptr<NativeConverter> open(int codePage);
-    virtual ~NativeConverter() = default;
+// Fills `tables` as Windows converts `codePage`; false when this system has no
+// converter for it.
+bool loadSystemTables(int codePage, CodePageTables &tables);
 
-    // Appends the bytes of `text` to `out`, with one '?' for each character the
-    // code page cannot hold (best-fit look-alikes are not used); returns how
-    // many there were.
-    virtual qsizetype encode(QStringView text, QByteArray &out) = 0;
-    virtual QString decode(QByteArrayView bytes) = 0;
-};
+// The same before the corrections that make ICU agree with Windows (the same
+// tables on Windows), for the tool that writes those corrections.
+bool loadUncorrectedSystemTables(int codePage, CodePageTables &tables);
 
-// The system's ANSI code page on Windows, 0 elsewhere.
+// The system's ANSI code page on Windows (GetACP()), 0 elsewhere.
 int systemAnsiCodePage();
+
+// On Windows the ANSI code page of the user's locale, 0 where it has none;
+// 0 elsewhere.
+int userLocaleAnsiCodePage();
 
 // Puts `from` in the place of `to` in one step, replacing an existing file;
 // an empty text on success, else the system's reason.

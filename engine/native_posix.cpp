@@ -5,102 +5,139 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include <unicode/ucnv.h>
-#include <unicode/ucnv_err.h>
 
 namespace velandry::detail {
 
 namespace {
 
+struct Correction
+{
+    int codePage;
+    enum Direction { Write, Read } direction;
+    std::uint32_t from; // a code point (Write) or one or two bytes (Read)
+    std::uint32_t to;   // bytes, 0 for none (Write); a code point, kInvalid for none (Read)
+};
+
+// Where ICU's windows-NNN converters differ from Windows' own conversion: the
+// one place that makes them agree. Written by scripts/update-code-page-data
+// from Windows' answers in tests/data/code-pages; the suites hold every
+// character and byte sequence against those answers.
+constexpr Correction kCorrections[] = {
+#include "icu_corrections.inc"
+};
+
+struct ConverterCloser
+{
+    void operator()(UConverter *converter) const { ucnv_close(converter); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
 // ICU's names for the Windows variants of the code pages ("windows-936" is
 // Microsoft's table, not IBM's 936).
-QByteArray icuName(int codePage)
+Converter openConverter(int codePage)
 {
-    return "windows-" + QByteArray::number(codePage);
+    UErrorCode error = U_ZERO_ERROR;
+    Converter converter(ucnv_open(("windows-" + std::to_string(codePage)).c_str(), &error));
+    if (U_FAILURE(error))
+        return nullptr;
+    // Only exact mappings: no best-fit look-alikes, and an unmapped or invalid
+    // character stops the conversion instead of being replaced or, for the
+    // default-ignorable characters, silently dropped.
+    ucnv_setFallback(converter.get(), false);
+    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+    return U_SUCCESS(error) ? std::move(converter) : nullptr;
 }
 
-// Substitutes '?' once per character that has no mapping, and counts it. ICU
-// calls this once per code point, so a surrogate pair is one character.
-void countAndSubstitute(const void *context, UConverterFromUnicodeArgs *args, const UChar *codeUnits,
-                        int32_t length, UChar32 codePoint, UConverterCallbackReason reason, UErrorCode *error)
+// The bytes of one code point, 0 for none.
+std::uint16_t bytesOf(UConverter *converter, char16_t unit)
 {
-    if (reason > UCNV_IRREGULAR)
-        return; // reset, close or clone: nothing to substitute
-    ++*static_cast<qsizetype *>(const_cast<void *>(context));
-    UCNV_FROM_U_CALLBACK_SUBSTITUTE(nullptr, args, codeUnits, length, codePoint, reason, error);
+    ucnv_resetFromUnicode(converter);
+    char bytes[8];
+    char *target = bytes;
+    const UChar *source = &unit;
+    UErrorCode error = U_ZERO_ERROR;
+    ucnv_fromUnicode(converter, &target, bytes + sizeof bytes, &source, source + 1, nullptr, true, &error);
+    const auto length = target - bytes;
+    if (U_FAILURE(error) || length < 1 || length > 2)
+        return 0;
+    return length == 1 ? std::uint8_t(bytes[0]) : std::uint16_t(std::uint8_t(bytes[0]) << 8 | std::uint8_t(bytes[1]));
 }
 
-class IcuConverter final : public NativeConverter
+// What one byte sequence reads as; kInvalid when it is not one whole character.
+// `truncated` tells a byte that starts a longer sequence.
+char16_t unitOf(UConverter *converter, const char *bytes, int length, bool *truncated = nullptr)
 {
-public:
-    explicit IcuConverter(UConverter *converter) : converter_(converter)
-    {
-        UErrorCode error = U_ZERO_ERROR;
-        ucnv_setSubstChars(converter_, "?", 1, &error);
-        ucnv_setFallback(converter_, false); // no best-fit look-alikes
-        ucnv_setFromUCallBack(converter_, countAndSubstitute, &lost_, nullptr, nullptr, &error);
-    }
-    ~IcuConverter() override { ucnv_close(converter_); }
+    ucnv_resetToUnicode(converter);
+    UChar units[4];
+    UChar *target = units;
+    const char *source = bytes;
+    UErrorCode error = U_ZERO_ERROR;
+    ucnv_toUnicode(converter, &target, units + 4, &source, bytes + length, nullptr, true, &error);
+    if (truncated)
+        *truncated = error == U_TRUNCATED_CHAR_FOUND;
+    if (U_FAILURE(error) || target - units != 1 || source != bytes + length)
+        return CodePageTables::kInvalid;
+    return units[0];
+}
 
-    qsizetype encode(QStringView text, QByteArray &out) override
-    {
-        lost_ = 0;
-        ucnv_resetFromUnicode(converter_);
-        const qsizetype start = out.size();
-        // Two bytes per UTF-16 unit at most in every ANSI code page.
-        out.resize(start + 2 * text.size() + 2);
-        char *target = out.data() + start;
-        const UChar *source = reinterpret_cast<const UChar *>(text.utf16());
-        UErrorCode error = U_ZERO_ERROR;
-        ucnv_fromUnicode(converter_, &target, out.data() + out.size(), &source, source + text.size(), nullptr,
-                         true, &error);
-        out.resize(U_SUCCESS(error) ? target - out.constData() : start);
-        return lost_;
+bool loadIcuTables(int codePage, CodePageTables &tables)
+{
+    const Converter converter = openConverter(codePage);
+    if (!converter)
+        return false;
+    for (std::uint32_t unit = 0; unit <= 0xFFFF; ++unit) {
+        if (unit < 0xD800 || unit > 0xDFFF)
+            tables.toBytes[unit] = bytesOf(converter.get(), char16_t(unit));
     }
-
-    QString decode(QByteArrayView bytes) override
-    {
-        ucnv_resetToUnicode(converter_);
-        QString text;
-        // One UTF-16 unit per byte at most; grown should a converter differ.
-        qsizetype capacity = bytes.size() + 16;
-        const char *source = bytes.data();
-        const char *sourceEnd = source + bytes.size();
-        qsizetype written = 0;
-        for (;;) {
-            text.resize(capacity);
-            UChar *target = reinterpret_cast<UChar *>(text.data()) + written;
-            UChar *const targetStart = reinterpret_cast<UChar *>(text.data());
-            UErrorCode error = U_ZERO_ERROR;
-            ucnv_toUnicode(converter_, &target, targetStart + capacity, &source, sourceEnd, nullptr, true, &error);
-            written = target - targetStart;
-            if (error == U_BUFFER_OVERFLOW_ERROR) {
-                capacity *= 2;
-                continue;
-            }
-            text.resize(U_SUCCESS(error) ? written : 0);
-            return text;
+    for (int first = 0; first <= 0xFF; ++first) {
+        const char single = char(first);
+        bool lead = false;
+        tables.fromByte[first] = unitOf(converter.get(), &single, 1, &lead);
+        if (!lead)
+            continue;
+        for (int trail = 0; trail <= 0xFF; ++trail) {
+            const char pair[2] = {char(first), char(trail)};
+            if (const char16_t unit = unitOf(converter.get(), pair, 2); unit != CodePageTables::kInvalid)
+                tables.setPair(std::uint16_t(first << 8 | trail), unit);
         }
     }
-
-private:
-    UConverter *converter_;
-    qsizetype lost_ = 0; // characters substituted by the last encode()
-};
+    return true;
+}
 
 } // namespace
 
-std::unique_ptr<NativeConverter> NativeConverter::open(int codePage)
+bool loadUncorrectedSystemTables(int codePage, CodePageTables &tables)
 {
-    UErrorCode error = U_ZERO_ERROR;
-    UConverter *converter = ucnv_open(icuName(codePage).constData(), &error);
-    if (U_FAILURE(error) || !converter)
-        return nullptr;
-    return std::make_unique<IcuConverter>(converter);
+    return loadIcuTables(codePage, tables);
+}
+
+bool loadSystemTables(int codePage, CodePageTables &tables)
+{
+    if (!loadIcuTables(codePage, tables))
+        return false;
+    for (const Correction &correction : kCorrections) {
+        if (correction.codePage != codePage)
+            continue;
+        if (correction.direction == Correction::Write)
+            tables.toBytes[correction.from] = std::uint16_t(correction.to);
+        else if (correction.from < 0x100)
+            tables.fromByte[correction.from] = char16_t(correction.to);
+        else
+            tables.setPair(std::uint16_t(correction.from), char16_t(correction.to));
+    }
+    return true;
 }
 
 int systemAnsiCodePage()
+{
+    return 0;
+}
+
+int userLocaleAnsiCodePage()
 {
     return 0;
 }

@@ -2,100 +2,64 @@
 
 #include <qt_windows.h>
 
-#include <climits>
-
 namespace velandry::detail {
 
-namespace {
-
-// Pieces short enough for the int lengths of the system's functions.
-constexpr qsizetype kPiece = qsizetype(1) << 24;
-
-class WindowsConverter final : public NativeConverter
+bool loadSystemTables(int codePage, CodePageTables &tables)
 {
-public:
-    explicit WindowsConverter(UINT codePage) : codePage_(codePage) { }
-
-    qsizetype encode(QStringView text, QByteArray &out) override
-    {
-        qsizetype lost = 0;
-        while (!text.isEmpty()) {
-            qsizetype size = qMin(text.size(), kPiece);
-            if (size < text.size() && text[size - 1].isHighSurrogate())
-                --size; // never split a pair
-            const QStringView piece = text.first(size);
-            const qsizetype start = out.size();
-            if (append(piece, out)) {
-                out.truncate(start);
-                lost += appendEachCharacter(piece, out);
-            }
-            text = text.sliced(size);
-        }
-        return lost;
-    }
-
-    QString decode(QByteArrayView bytes) override
-    {
-        QString text;
-        if (bytes.isEmpty() || bytes.size() > INT_MAX)
-            return text;
-        const int size = int(bytes.size());
-        const int units = MultiByteToWideChar(codePage_, 0, bytes.data(), size, nullptr, 0);
-        text.resize(units);
-        MultiByteToWideChar(codePage_, 0, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()), units);
-        return text;
-    }
-
-private:
-    // Appends the bytes of `piece`; true when some character became '?'.
-    bool append(QStringView piece, QByteArray &out) const
-    {
-        const qsizetype start = out.size();
-        const int capacity = int(2 * piece.size() + 2);
-        out.resize(start + capacity);
+    const UINT page = UINT(codePage);
+    if (!IsValidCodePage(page))
+        return false;
+    // One character at a time: the system says only whether a default
+    // character was used somewhere in a call.
+    for (UINT unit = 0; unit <= 0xFFFF; ++unit) {
+        if (unit >= 0xD800 && unit <= 0xDFFF)
+            continue;
+        const wchar_t character = wchar_t(unit);
+        char bytes[8];
         BOOL usedDefault = FALSE;
-        const int written = WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS,
-                                                reinterpret_cast<const wchar_t *>(piece.utf16()), int(piece.size()),
-                                                out.data() + start, capacity, "?", &usedDefault);
-        out.resize(start + qMax(written, 0));
-        return usedDefault;
+        const int written =
+            WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, &character, 1, bytes, sizeof bytes, "?", &usedDefault);
+        if (usedDefault || written < 1 || written > 2)
+            continue;
+        tables.toBytes[unit] = written == 1 ? std::uint8_t(bytes[0])
+                                            : std::uint16_t(std::uint8_t(bytes[0]) << 8 | std::uint8_t(bytes[1]));
     }
-
-    // The system says only whether a default character was used, and writes
-    // one for each half of a surrogate pair: piece by piece, one character at
-    // a time, which only text with losses pays for.
-    qsizetype appendEachCharacter(QStringView piece, QByteArray &out) const
-    {
-        qsizetype lost = 0;
-        for (qsizetype i = 0; i < piece.size();) {
-            const qsizetype length =
-                piece[i].isHighSurrogate() && i + 1 < piece.size() && piece[i + 1].isLowSurrogate() ? 2 : 1;
-            const qsizetype start = out.size();
-            if (append(piece.sliced(i, length), out)) {
-                out.truncate(start);
-                out.append('?');
-                ++lost;
-            }
-            i += length;
+    for (int first = 0; first <= 0xFF; ++first) {
+        const char single = char(first);
+        wchar_t unit = 0;
+        if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, &single, 1, &unit, 1) == 1) {
+            tables.fromByte[first] = char16_t(unit);
+            continue;
         }
-        return lost;
+        if (!IsDBCSLeadByteEx(page, BYTE(first)))
+            continue;
+        for (int trail = 0; trail <= 0xFF; ++trail) {
+            const char pair[2] = {char(first), char(trail)};
+            if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, pair, 2, &unit, 1) == 1)
+                tables.setPair(std::uint16_t(first << 8 | trail), char16_t(unit));
+        }
     }
+    return true;
+}
 
-    UINT codePage_;
-};
-
-} // namespace
-
-std::unique_ptr<NativeConverter> NativeConverter::open(int codePage)
+bool loadUncorrectedSystemTables(int codePage, CodePageTables &tables)
 {
-    if (!IsValidCodePage(UINT(codePage)))
-        return nullptr;
-    return std::make_unique<WindowsConverter>(UINT(codePage));
+    return loadSystemTables(codePage, tables);
 }
 
 int systemAnsiCodePage()
 {
     return int(GetACP());
+}
+
+int userLocaleAnsiCodePage()
+{
+    DWORD codePage = 0;
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t))
+        == 0)
+        return 0;
+    return int(codePage);
 }
 
 QString replaceFile(const QString &from, const QString &to)

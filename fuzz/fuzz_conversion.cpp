@@ -1,13 +1,17 @@
 // libFuzzer target: bytes of a playlist through decoding, extraction, the
 // document writer and the code page, with the media type taken from the input.
-// Besides the sanitizers it checks the invariants of the output and, for small
-// texts, that the fast scan agrees with the literal one.
+// Besides the sanitizers it checks the invariants of the output, that the code
+// page reads and writes the text exactly as Windows does (its answers in
+// tests/data/code-pages) and, for small texts, that the fast scan agrees with
+// the literal one.
 #include "asx_document.h"
 #include "media_paths.h"
 #include "playlist_text.h"
 #include "reference_scan.h"
+#include "windows_tables.h"
 
 #include <QByteArray>
+#include <QMap>
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +24,19 @@ void check(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+const detail::CodePageTables &windowsTables(int codePage)
+{
+    static const QMap<int, std::shared_ptr<detail::CodePageTables>> tables = [] {
+        QMap<int, std::shared_ptr<detail::CodePageTables>> read;
+        for (const int number : CodePage::supported()) {
+            read.insert(number, windows::readTables(QStringLiteral(VELANDRY_CODE_PAGE_DATA "/%1.txt").arg(number)));
+            check(read.value(number) != nullptr);
+        }
+        return read;
+    }();
+    return *tables.value(codePage);
 }
 
 } // namespace
@@ -37,6 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1 + typeLength), qsizetype(size - 1 - typeLength));
 
     const PlaylistText decoded = decodePlaylist(bytes, codePage);
+    const detail::CodePageTables &windows = windowsTables(codePage.number());
+    if (decoded.encoding == PlaylistEncoding::Ansi)
+        check(decoded.text == windows::referenceDecode(windows, bytes));
+    {
+        QByteArray written;
+        qsizetype lost = 0;
+        qsizetype windowsLost = 0;
+        lost = codePage.encodeInto(decoded.text, written);
+        check(written == windows::referenceEncode(windows, decoded.text, &windowsLost));
+        check(lost == windowsLost);
+    }
     const MediaPaths paths = extractMediaPaths(decoded.text, mediaType);
     check(paths.highestIndex() >= 1);
     if (decoded.text.size() <= 600)
