@@ -1,11 +1,20 @@
 // Times each stage of a conversion on a large generated playlist, shaped like
-// the player's own files. Usage: velandry-bench [MiB] [file-to-keep] [ja]
+// the player's own files.
+//   velandry-bench [MiB] [file-to-keep] [ja]
 // With "ja" the names are Japanese and the output is in code page 932. Last,
 // the writing of a playlist whose every name loses a character to the code
 // page beside the same playlist with names it holds.
+//   velandry-bench overlap FILE
+// writes a playlist of 370 KB whose overlapping references make 682 MB.
+//   velandry-bench cancel [MiB]
+// how long a stop waits, at most, in each phase of a conversion: the longest
+// time between two questions to the progress callback while reading,
+// finding the references and writing, then the same inside one giant entry.
 #include "conversion_run.h"
 #include "media_paths.h"
 #include "playlist_text.h"
+
+#include <optional>
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -82,10 +91,78 @@ double timed(F &&work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+// One "My Music\" up front, then filler, then references without a marker of
+// their own: each path runs from the top, so the output is far larger.
+QByteArray overlappingPlaylist(qsizetype filler, int references)
+{
+    QByteArray text = "..\\My Music\\";
+    text += QByteArray(filler, 'x');
+    for (int i = 0; i < references; ++i)
+        text += "\\a.mp3";
+    return text;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The longest wait between two questions in each phase of one conversion.
+void measureStops(QTextStream &out, const QString &input, const QString &output, const char *what)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest[3] = {};
+    int phase = 0;
+    convertPlaylist(input, output, u"mp3", u"\\CF\\", *CodePage::fromNumber(1252),
+                    [&](const ConversionProgress &at) {
+                        const qint64 now = clock.nsecsElapsed();
+                        const int current = at.bytesExpected > 0 ? 2 : at.bytesRead * 2 < at.bytesToRead ? 0 : 1;
+                        if (current == phase)
+                            longest[phase] = qMax(longest[phase], now - last);
+                        phase = current;
+                        last = now;
+                        return true;
+                    });
+    // And one real stop: from the callback's "no" to the engine's return.
+    qint64 asked = 0;
+    convertPlaylist(input, output, u"mp3", u"\\CF\\", *CodePage::fromNumber(1252),
+                    [&](const ConversionProgress &at) {
+                        if (at.bytesExpected == 0 || at.bytesWritten < at.bytesExpected / 2)
+                            return true;
+                        asked = clock.nsecsElapsed();
+                        return false;
+                    });
+    const qint64 unwound = clock.nsecsElapsed() - asked;
+    out << what << ": longest wait for a stop while checking " << longest[0] / 1e6 << " ms, finding "
+        << longest[1] / 1e6 << " ms, writing " << longest[2] / 1e6 << " ms; a stop half way through the writing "
+        << "returned after " << unwound / 1e6 << " ms\n";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc > 2 && QByteArray(argv[1]) == "overlap") {
+        const QByteArray text = overlappingPlaylist(362 << 10, 1840);
+        return writeFile(QString::fromLocal8Bit(argv[2]), text) ? 0 : 1;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "cancel") {
+        const qsizetype mebibytes = argc > 2 ? QByteArray(argv[2]).toLongLong() : 256;
+        QTemporaryDir dir;
+        QTextStream out(stdout);
+        const QString input = dir.filePath(QStringLiteral("cancel.wpl"));
+        const QString output = dir.filePath(QStringLiteral("cancel.asx"));
+        if (!writeFile(input, generatePlaylist(mebibytes << 20, Names::Western)))
+            return 1;
+        measureStops(out, input, output, "playlist of the player's shape");
+        if (!writeFile(input, overlappingPlaylist(mebibytes << 20, 1)))
+            return 1;
+        measureStops(out, input, output, "one giant entry");
+        return 0;
+    }
     const qsizetype mebibytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 64;
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     const bool japanese = argc > 3 && QByteArray(argv[3]) == "ja";
@@ -105,12 +182,24 @@ int main(int argc, char *argv[])
     out << "playlist: " << bytes.size() << " bytes (" << mebibytes << " MiB) at " << input << ", code page "
         << codePage.number() << "\n";
 
-    PlaylistText decoded;
-    MediaPaths paths;
+    const auto documentOf = [&](QByteArrayView text, AsxStats *stats = nullptr) {
+        QByteArray document;
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        writeAsxDocument(buffer, text, u"wma", u"\\CF-Card\\My Music\\", codePage, stats);
+        return document;
+    };
+    std::optional<PlaylistText> text;
+    qsizetype references = 0;
     QByteArray document;
-    const double decode = timed([&] { decoded = decodePlaylist(bytes, codePage); });
-    const double extract = timed([&] { paths = extractMediaPaths(decoded.text, u"wma"); });
-    const double build = timed([&] { document = asxDocument(paths, u"\\CF-Card\\My Music\\", codePage); });
+    const double check = timed([&] { text = readPlaylistText(bytes, codePage); });
+    const double scan = timed([&] {
+        ReferenceScanner scanner(text->utf8(), u"wma");
+        Reference reference;
+        for (ReferenceScanner::Step step; (step = scanner.next(reference)) != ReferenceScanner::Step::Ended;)
+            references += step == ReferenceScanner::Step::Found ? 1 : 0;
+    });
+    const double build = timed([&] { document = documentOf(text->utf8()); });
     const QString output = dir.filePath(QStringLiteral("bench.asx"));
     const double write = timed([&] {
         QFile file(output);
@@ -119,23 +208,22 @@ int main(int argc, char *argv[])
     });
     const double whole = timed([&] { convertPlaylist(input, output, u"wma", u"\\CF-Card\\My Music\\", codePage); });
 
-    out << "references:       " << paths.referenceCount() << "\n"
-        << "decode UTF-8:     " << decode << " ms\n"
-        << "extract:          " << extract << " ms\n"
-        << "build + encode:   " << build << " ms (" << document.size() << " bytes)\n"
+    out << "references:       " << references << "\n"
+        << "check UTF-8:      " << check << " ms\n"
+        << "find references:  " << scan << " ms\n"
+        << "build + encode:   " << build << " ms (" << document.size() << " bytes, references found twice)\n"
         << "write:            " << write << " ms\n"
-        << "whole conversion: " << whole << " ms (read, decode, extract, build, encode, atomic write)\n";
+        << "whole conversion: " << whole << " ms (map, check, find, build, encode, atomic write)\n";
 
     // A lost character costs no more than a held one.
     double heldMs = 0;
     double lostMs = 0;
     for (const Names names : {Names::AllHeld, Names::AllLost}) {
-        const QString text = QString::fromUtf8(generatePlaylist(mebibytes << 20, names));
-        const MediaPaths some = extractMediaPaths(text, u"wma");
+        const QByteArray some = generatePlaylist(mebibytes << 20, names);
         AsxStats stats;
         double best = 1e9;
         for (int run = 0; run < 3; ++run)
-            best = qMin(best, timed([&] { document = asxDocument(some, u"\\CF-Card\\My Music\\", codePage, &stats); }));
+            best = qMin(best, timed([&] { document = documentOf(some, &stats); }));
         (names == Names::AllHeld ? heldMs : lostMs) = best;
         out << (names == Names::AllHeld ? "build + encode, no name loses a character:    "
                                         : "build + encode, every name loses a character: ")

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Side by side in one run: velandry-convert against iconv on the same generated
-# playlists, with peak memory. Windows-1252 at [MiB] (default 64) and at four
-# times that; Japanese names in code page 932 at a quarter of it (16 MiB).
+# Side by side in one run, on the same generated playlists: velandry-convert
+# against iconv, with peak memory (maximum resident set, the mapped playlist
+# included). Windows-1252 at [MiB] (default 64) and at four times that;
+# Japanese names in code page 932 at a quarter of it; how the time grows from
+# 16 MiB to 256 MiB; a 370 KB playlist whose overlapping references make a
+# 682 MB file, beside cat of a file that size; and how long a stop waits.
 # Run from the source root after scripts/test (or any release build):
 #   bench/compare-with-iconv.sh [MiB]
 set -euo pipefail
@@ -9,31 +12,59 @@ build=${BUILD:-build/release}
 size=${1:-64}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+echo "$(nproc) cores; medians of 5 runs, A and B taking turns"
 
-best() { # best of 3 wall-clock seconds of a command
-  local best=
-  for _ in 1 2 3; do
-    local start end
-    start=$(date +%s.%N); "$@" >/dev/null 2>&1 || true; end=$(date +%s.%N)
-    best=$(echo "$start $end ${best:-999}" | awk '{t=$2-$1; print (t<$3)?t:$3}')
-  done
-  echo "$best"
+median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+seconds() { # wall-clock seconds of one run of a command
+  local start end
+  start=$(date +%s.%N); "$@" >/dev/null 2>&1 || true; end=$(date +%s.%N)
+  echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }'
 }
+side_by_side() { # LABEL COMMAND-A -- COMMAND-B: median seconds of each, in turns
+  local a=() b=() ta=() tb=() i
+  while [ "$1" != -- ]; do a+=("$1"); shift; done
+  shift
+  b=("$@")
+  for i in 1 2 3 4 5; do
+    ta+=("$(seconds "${a[@]}")")
+    tb+=("$(seconds "${b[@]}")")
+  done
+  t_a=$(printf '%s\n' "${ta[@]}" | median)
+  t_b=$(printf '%s\n' "${tb[@]}" | median)
+}
+peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 
+declare -A measured
 compare() { # MiB code-page iconv-target [ja]
   local mib=$1 cp=$2 target=$3 names=${4:-}
   local file="$work/list$mib$names.wpl"
-  "$build/bench/velandry-bench" "$mib" "$file" $names | sed 's/^/  /'
-  t_iconv=$(best sh -c "iconv -c -f UTF-8 -t $target '$file' > '$work/out.txt'")
-  t_ours=$(best "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file")
-  peak=$(/usr/bin/time -f %M "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file" 2>&1 >/dev/null | tail -1)
+  "$build/bench/velandry-bench" "$mib" "$file" $names >/dev/null
+  side_by_side "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file" \
+    -- sh -c "iconv -c -f UTF-8 -t $target '$file' > '$work/out.txt'"
+  local peak bytes
+  peak=$(peak_kib "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file")
   bytes=$(stat -c %s "$file")
-  echo "$mib MiB, code page $cp: iconv -t $target ${t_iconv}s, velandry-convert ${t_ours}s" \
-       "(ratio $(echo "$t_ours $t_iconv" | awk '{printf "%.2f", $1/$2}'))," \
-       "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{printf "%.2f", $1*1024/$2}')x the file)"
-  rm -f "$file"
+  measured[$mib$names]=$t_a
+  echo "$mib MiB, code page $cp: velandry-convert ${t_a}s, iconv -c -t $target ${t_b}s" \
+       "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
+       "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
+  rm -f "$file" "$work"/*.asx
 }
 
+compare 16 1252 WINDOWS-1252
 compare "$size" 1252 WINDOWS-1252
 compare $((size * 4)) 1252 WINDOWS-1252
+echo "growth from 16 to $((size * 4)) MiB: $(echo "${measured[16]} ${measured[$((size * 4))]}" \
+  | awk '{ printf "%.1f", $2 / $1 }') times the time for $((size * 4 / 16)) times the text"
 compare $((size / 4)) 932 CP932 ja
+
+"$build/bench/velandry-bench" overlap "$work/overlap.wpl"
+"$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl"
+side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl" \
+  -- sh -c "cat '$work/overlap.asx' > '$work/copy'"
+echo "$(stat -c %s "$work/overlap.wpl") bytes writing $(stat -c %s "$work/overlap.asx") bytes: velandry-convert" \
+     "${t_a}s, cat of the output ${t_b}s, peak memory" \
+     "$(( $(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl") / 1024 )) MiB"
+rm -f "$work"/*
+
+"$build/bench/velandry-bench" cancel $((size * 4))

@@ -1,6 +1,10 @@
 #include "asx_document.h"
 
+#include "utf8_text.h"
+
 #include <QBuffer>
+
+#include <cstring>
 
 namespace velandry {
 
@@ -14,96 +18,193 @@ constexpr char kEntryClose[] = "\" />\r\n"
                                "    </ENTRY>\r\n";
 constexpr char kFooter[] = "</ASX>\r\n";
 
-constexpr qsizetype kFlushThreshold = qsizetype(1) << 20;
+// Output is handed on, and progress asked, about every megabyte; a path is
+// encoded at most this much at a time.
+constexpr qsizetype kPiece = qsizetype(1) << 20;
 
-// Appends one path, with "&apos;" replaced and markup characters escaped.
-// Returns true when the path held markup.
-bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, const CodePage &codePage)
+bool isSpecial(std::uint8_t byte)
 {
-    bool heldMarkup = false;
-    qsizetype runStart = 0;
-    auto flushRun = [&](qsizetype upTo) {
-        lost += codePage.encodeInto(path.sliced(runStart, upTo - runStart), out);
-    };
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t unit = path[i].unicode();
-        const char *replacement = nullptr;
-        qsizetype consumed = 1;
-        switch (unit) {
-        case u'&':
-            if (path.sliced(i).startsWith(u"&apos;")) {
-                replacement = "'";
-                consumed = 6;
-            }
-            break;
-        case u'"':
-            replacement = "&quot;";
-            break;
-        case u'<':
-            replacement = "&lt;";
-            break;
-        case u'>':
-            replacement = "&gt;";
-            break;
-        default:
-            break;
-        }
-        if (!replacement)
-            continue;
-        heldMarkup = heldMarkup || consumed == 1;
-        flushRun(i);
-        out.append(replacement);
-        i += consumed - 1;
-        runStart = i + 1;
-    }
-    flushRun(path.size());
-    return heldMarkup;
+    return byte == '&' || byte == '"' || byte == '<' || byte == '>';
 }
+
+// Writes the document piece by piece.
+class DocumentWriter final
+{
+public:
+    DocumentWriter(QIODevice &device, QStringView mediaFolder, CodePage codePage, ProgressCheck progress,
+                   ConversionProgress &state)
+        : device_(device), codePage_(codePage), progress_(std::move(progress)), state_(state)
+    {
+        folderLost_ = codePage_.encodeInto(mediaFolder, folder_);
+        out_.reserve(kPiece + 4096);
+        stats_.codePage = codePage_.number();
+        out_.append(kHeader);
+    }
+
+    // One entry, for the path `path` of `text`.
+    WriteOutcome entry(QByteArrayView text, const Reference &path)
+    {
+        out_.append(kEntryOpen);
+        out_.append(folder_);
+        qsizetype lost = folderLost_;
+        bool heldMarkup = false;
+        if (!path.isEmpty()) {
+            const auto *const data = reinterpret_cast<const std::uint8_t *>(text.data());
+            const auto *const textEnd = data + text.size();
+            qsizetype from = path.begin.byte;
+            if (path.begin.afterHighHalf) {
+                out_.append('?'); // the low half of a pair alone
+                ++lost;
+                from += detail::decodeUtf8(data + from, textEnd).length;
+            }
+            const qsizetype to = path.end.byte;
+            while (from < to) {
+                qsizetype limit = qMin(to, from + kPiece);
+                while (limit < to && limit > from + 1 && (data[limit] & 0xC0) == 0x80)
+                    --limit; // never inside a character
+                qsizetype at = from;
+                while (at < limit && !isSpecial(data[at]))
+                    ++at;
+                lost += codePage_.encodeUtf8Into(text.sliced(from, at - from), out_);
+                from = at;
+                if (at < limit) {
+                    const char special = char(data[at]);
+                    if (special == '&') {
+                        const bool apostrophe = to - at >= 6 && std::memcmp(data + at, "&apos;", 6) == 0;
+                        out_.append(apostrophe ? '\'' : '&');
+                        from += apostrophe ? 6 : 1;
+                    } else {
+                        out_.append(special == '"' ? "&quot;" : special == '<' ? "&lt;" : "&gt;");
+                        heldMarkup = true;
+                        ++from;
+                    }
+                }
+                if (out_.size() >= kPiece) {
+                    if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
+                        return outcome;
+                }
+            }
+            if (path.end.afterHighHalf) {
+                out_.append('?'); // the high half of a pair alone
+                ++lost;
+            }
+        }
+        out_.append(kEntryClose);
+        ++stats_.entries;
+        stats_.lostCharacters += lost;
+        stats_.entriesWithLostCharacters += lost > 0 ? 1 : 0;
+        stats_.cutAcrossMarkup += heldMarkup ? 1 : 0;
+        return out_.size() >= kPiece ? flush() : WriteOutcome::Written;
+    }
+
+    WriteOutcome finish()
+    {
+        out_.append(kFooter);
+        return flush();
+    }
+
+    const AsxStats &stats() const { return stats_; }
+
+    // Bytes every entry takes besides its path.
+    static qint64 entryBytes(qsizetype folderBytes)
+    {
+        return qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + folderBytes;
+    }
+    static qint64 frameBytes() { return qint64(sizeof kHeader - 1 + sizeof kFooter - 1); }
+
+private:
+    WriteOutcome flush()
+    {
+        if (device_.write(out_) != out_.size())
+            return WriteOutcome::DeviceFailed;
+        state_.bytesWritten += out_.size();
+        out_.resize(0); // keeps the capacity
+        if (progress_ && !progress_(state_))
+            return WriteOutcome::Stopped;
+        return WriteOutcome::Written;
+    }
+
+    QIODevice &device_;
+    CodePage codePage_;
+    ProgressCheck progress_;
+    ConversionProgress &state_;
+    QByteArray folder_;
+    qsizetype folderLost_ = 0;
+    QByteArray out_;
+    AsxStats stats_;
+};
 
 } // namespace
 
-WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats, const WriteProgress &progress)
+WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats, const ProgressCheck &progress)
 {
-    AsxStats local;
-    local.codePage = codePage.number();
-    QByteArray out;
-    out.reserve(kFlushThreshold + 4096);
-    qint64 written = 0;
-    auto flush = [&] {
-        if (device.write(out) != out.size())
-            return WriteOutcome::DeviceFailed;
-        written += out.size();
-        out.resize(0); // keeps the capacity
-        if (progress && !progress(written))
-            return WriteOutcome::Stopped;
-        return WriteOutcome::Written;
-    };
+    ConversionProgress state;
+    state.bytesToRead = utf8.size();
 
-    QByteArray folder;
-    const qsizetype folderLost = codePage.encodeInto(mediaFolder, folder);
-
-    out.append(kHeader);
-    for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
-        out.append(kEntryOpen);
-        out.append(folder);
-        qsizetype lost = folderLost;
-        if (appendPath(paths.slot(i), out, lost, codePage))
-            ++local.cutAcrossMarkup;
-        local.lostCharacters += lost;
-        local.entriesWithLostCharacters += lost > 0 ? 1 : 0;
-        out.append(kEntryClose);
-        ++local.entries;
-        if (out.size() >= kFlushThreshold) {
-            if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
-                return outcome;
+    // First the measure: how many references, and how long their paths are.
+    qsizetype references = 0;
+    qint64 pathBytes = 0;
+    {
+        ReferenceScanner scanner(utf8, mediaType);
+        Reference reference;
+        qint64 asked = 0;
+        for (;;) {
+            const ReferenceScanner::Step step = scanner.next(reference, kPiece);
+            if (step == ReferenceScanner::Step::Found) {
+                ++references;
+                if (!reference.isEmpty())
+                    pathBytes += reference.end.byte - reference.begin.byte + 1;
+                if (pathBytes > kMaxDocumentPathBytes)
+                    return WriteOutcome::TooLarge;
+            }
+            if (step == ReferenceScanner::Step::Ended)
+                break;
+            state.bytesRead = scanner.bytesScanned();
+            if (state.bytesRead - asked >= kPiece) {
+                asked = state.bytesRead;
+                if (progress && !progress(state))
+                    return WriteOutcome::Stopped;
+            }
         }
     }
-    out.append(kFooter);
-    if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
+    QByteArray folder;
+    codePage.encodeInto(mediaFolder, folder);
+    state.bytesExpected =
+        DocumentWriter::frameBytes() + DocumentWriter::entryBytes(folder.size()) * qMax<qsizetype>(1, references) + pathBytes;
+    if (progress && !progress(state))
+        return WriteOutcome::Stopped;
+
+    // Then the writing, which asks at every megabyte it hands on, and between
+    // references far apart.
+    state.bytesRead = utf8.size();
+    DocumentWriter writer(device, mediaFolder, codePage, progress, state);
+    ReferenceScanner scanner(utf8, mediaType);
+    Reference reference;
+    qint64 asked = 0;
+    for (;;) {
+        const ReferenceScanner::Step step = scanner.next(reference, kPiece);
+        if (step == ReferenceScanner::Step::Ended)
+            break;
+        if (step == ReferenceScanner::Step::Found) {
+            if (const WriteOutcome outcome = writer.entry(utf8, reference); outcome != WriteOutcome::Written)
+                return outcome;
+        }
+        if (scanner.bytesScanned() - asked >= kPiece) {
+            asked = scanner.bytesScanned();
+            if (progress && !progress(state))
+                return WriteOutcome::Stopped;
+        }
+    }
+    // A playlist without references still has one entry: the folder alone.
+    if (references == 0) {
+        if (const WriteOutcome outcome = writer.entry(utf8, Reference{}); outcome != WriteOutcome::Written)
+            return outcome;
+    }
+    if (const WriteOutcome outcome = writer.finish(); outcome != WriteOutcome::Written)
         return outcome;
     if (stats)
-        *stats = local;
+        *stats = writer.stats();
     return WriteOutcome::Written;
 }
 
@@ -112,14 +213,16 @@ QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePag
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    writeAsxDocument(buffer, paths, mediaFolder, codePage, stats);
+    ConversionProgress state;
+    DocumentWriter writer(buffer, mediaFolder, codePage, {}, state);
+    for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
+        const QByteArray path = detail::toWtf8(paths.slot(i));
+        writer.entry(path, Reference{{0, false}, {path.size(), false}});
+    }
+    writer.finish();
+    if (stats)
+        *stats = writer.stats();
     return bytes;
-}
-
-qint64 expectedAsxSize(const MediaPaths &paths, QStringView mediaFolder)
-{
-    const qint64 perEntry = qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + mediaFolder.size();
-    return qint64(sizeof kHeader - 1 + sizeof kFooter - 1) + perEntry * paths.highestIndex() + paths.totalLength();
 }
 
 } // namespace velandry

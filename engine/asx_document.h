@@ -27,26 +27,39 @@ struct AsxStats
 // Upper bound of the path text one document may hold: larger than any storage
 // card's FAT file system can store, so such a document can only come from a
 // crafted playlist whose references overlap.
-inline constexpr qsizetype kMaxDocumentPathCharacters = qsizetype(0xFFFFFFFF);
+inline constexpr qint64 kMaxDocumentPathBytes = qint64(0xFFFFFFFF);
 
-// Told the bytes handed to the device so far, after every piece of about a
-// megabyte; returning false stops the writing there.
-using WriteProgress = std::function<bool(qint64 bytesWritten)>;
+// Told how far a conversion has come, from the first byte: bytes of the
+// playlist's text read, and bytes of the document written with about how many
+// it will take (0 until the playlist has been read). Returning false stops it.
+struct ConversionProgress
+{
+    qint64 bytesRead = 0;
+    qint64 bytesToRead = 0;
+    qint64 bytesWritten = 0;
+    qint64 bytesExpected = 0;
+};
+using ProgressCheck = std::function<bool(const ConversionProgress &)>;
 
-enum class WriteOutcome { Written, DeviceFailed, Stopped };
+enum class WriteOutcome { Written, DeviceFailed, Stopped, TooLarge };
 
-// Streams the ASX 3.0 document for `paths` to `device`: two header lines, three
-// lines per slot with `mediaFolder` written before the path as it stands, and
-// the closing line, each followed by CR LF, in `codePage`. In each path
-// "&apos;" becomes an apostrophe and '"', '<', '>' are written as entities.
-WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats = nullptr, const WriteProgress &progress = {});
+// Streams to `device` the ASX 3.0 document for the references of `mediaType`
+// in a playlist's UTF-8 text (see utf8_text.h): two header lines, three lines
+// per reference with `mediaFolder` written before the path as it stands (one
+// entry with the folder alone when there is no reference), and the closing
+// line, each followed by CR LF, in `codePage`. In each path "&apos;" becomes an
+// apostrophe and '"', '<', '>' are written as entities.
+//
+// The text is read twice, the references found afresh each time: first to
+// measure (a document whose paths would pass kMaxDocumentPathBytes is refused
+// before anything is written), then to write. Memory stays bounded whatever the
+// size of the text or of one path, and `progress` is asked at least every
+// megabyte read or written.
+WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {});
 
-// The same document as bytes, for callers that want it in memory.
+// The document for a list of paths, one per slot from 1 on, as bytes.
 QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage,
                        AsxStats *stats = nullptr);
-
-// About how many bytes the document will take, for showing progress.
-qint64 expectedAsxSize(const MediaPaths &paths, QStringView mediaFolder);
 
 } // namespace velandry

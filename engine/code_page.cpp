@@ -2,6 +2,7 @@
 
 #include "code_page_tables.h"
 #include "native.h"
+#include "utf8_text.h"
 
 #include <QtGlobal>
 
@@ -150,6 +151,40 @@ qsizetype CodePage::encodeInto(QStringView text, QByteArray &out) const
             // A surrogate pair is one character: one '?' for both halves.
             if (QChar::isHighSurrogate(unit) && src != end && QChar::isLowSurrogate(*src))
                 ++src;
+        } else if (bytes < 0x100) {
+            *dst++ = char(bytes);
+        } else {
+            *dst++ = char(bytes >> 8);
+            *dst++ = char(bytes & 0xFF);
+        }
+    }
+    out.resize(dst - out.constData());
+    return lost;
+}
+
+qsizetype CodePage::encodeUtf8Into(QByteArrayView text, QByteArray &out) const
+{
+    const auto &toBytes = tables_->toBytes;
+    qsizetype lost = 0;
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size());
+    char *dst = out.data() + start;
+    const auto *src = reinterpret_cast<const std::uint8_t *>(text.data());
+    const auto *const end = src + text.size();
+    while (src != end) {
+        char32_t codePoint = *src;
+        if (codePoint < 0x80) {
+            ++src;
+        } else {
+            const detail::Utf8Character character = detail::decodeUtf8(src, end);
+            codePoint = character.codePoint;
+            src += character.length;
+        }
+        // No code page holds a character beyond the BMP; a surrogate has no bytes.
+        const std::uint16_t bytes = codePoint < 0x10000 ? toBytes[codePoint] : 0;
+        if (bytes == 0) {
+            *dst++ = '?';
+            ++lost;
         } else if (bytes < 0x100) {
             *dst++ = char(bytes);
         } else {

@@ -41,6 +41,9 @@ public:
     // became '?'. C0 control characters other than tab, LF and CR count as not
     // representable: they would make the XML unreadable.
     qsizetype encodeInto(QStringView text, QByteArray &out) const;
+    // The same for UTF-8 text (lone surrogates as three bytes each, see
+    // utf8_text.h).
+    qsizetype encodeUtf8Into(QByteArrayView text, QByteArray &out) const;
 
     // Reads `bytes` in the code page. A byte or a pair of bytes that Windows
     // rejects as invalid becomes one U+FFFD, counted in `invalid`; a lead byte

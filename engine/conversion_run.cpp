@@ -40,11 +40,20 @@ QString reasonOf(const QFileDevice &file, const char *fallback)
 
 struct WriteRequest
 {
-    const MediaPaths &paths;
+    QByteArrayView text;
+    QStringView mediaType;
     QStringView mediaFolder;
     CodePage codePage;
-    WriteProgress progress;
+    ProgressCheck progress;
 };
+
+ConversionFailure writeFailure(const QString &outputPath, WriteOutcome outcome, const QFileDevice &file)
+{
+    if (outcome == WriteOutcome::TooLarge)
+        return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
+                                                  "would make a file larger than 4 GiB"));
+    return failure(outputPath, reasonOf(file, "The file could not be written"));
+}
 
 // The same atomic replacement through a temporary file with a short name.
 std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const WriteRequest &request,
@@ -66,14 +75,14 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
         temporary.remove();
         return result;
     };
-    const WriteOutcome written = writeAsxDocument(temporary, request.paths, request.mediaFolder, request.codePage,
-                                                  &stats, request.progress);
+    const WriteOutcome written = writeAsxDocument(temporary, request.text, request.mediaType, request.mediaFolder,
+                                                  request.codePage, &stats, request.progress);
     if (written == WriteOutcome::Stopped) {
         stopped = true;
         return discard(std::nullopt);
     }
-    if (written == WriteOutcome::DeviceFailed || !temporary.flush())
-        return discard(failure(outputPath, reasonOf(temporary, "The file could not be written")));
+    if (written != WriteOutcome::Written || !temporary.flush())
+        return discard(writeFailure(outputPath, written, temporary));
     const QFileInfo existing(outputPath);
     temporary.setPermissions(existing.exists() ? existing.permissions()
                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner
@@ -87,9 +96,6 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
 std::optional<ConversionFailure> writeAtomically(const QString &outputPath, const WriteRequest &request,
                                                  AsxStats &stats, bool &stopped)
 {
-    if (request.paths.totalLength() > kMaxDocumentPathCharacters)
-        return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
-                                                  "would make a file larger than 4 GiB"));
     const QFileInfo target(outputPath);
     if (target.isDir())
         return failure(outputPath, QStringLiteral("A folder of that name is in the way"));
@@ -103,16 +109,16 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
         return failure(outputPath, file.errorString());
-    const WriteOutcome written = writeAsxDocument(file, request.paths, request.mediaFolder, request.codePage, &stats,
-                                                  request.progress);
+    const WriteOutcome written = writeAsxDocument(file, request.text, request.mediaType, request.mediaFolder,
+                                                  request.codePage, &stats, request.progress);
     if (written != WriteOutcome::Written) {
-        const QString reason = reasonOf(file, "The file could not be written");
+        const ConversionFailure failed = writeFailure(outputPath, written, file);
         file.cancelWriting();
         if (written == WriteOutcome::Stopped) {
             stopped = true;
             return std::nullopt;
         }
-        return failure(outputPath, reason);
+        return failed;
     }
     if (!file.commit())
         return failure(outputPath, reasonOf(file, "The file could not be replaced"));
@@ -136,7 +142,7 @@ QString outputFileName(QStringView playlistName)
 }
 
 PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
-                                QStringView mediaFolder, CodePage codePage, const PlaylistProgress &progress)
+                                QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress)
 {
     PlaylistOutcome outcome;
     outcome.result.inputPath = inputPath;
@@ -163,29 +169,43 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return outcome;
     }
 
-    MediaPaths paths;
-    {
-        QByteArray bytes = input.readAll();
-        if (input.error() != QFileDevice::NoError) {
-            outcome.failure = readFailure(inputPath, input.errorString());
-            return outcome;
+    // Mapped, the file's pages are read as the scan reaches them and cost no
+    // memory of ours; where it cannot be mapped, it is read whole.
+    QByteArray readBytes;
+    QByteArrayView bytes;
+    if (input.size() > 0) {
+        if (const uchar *mapped = input.map(0, input.size())) {
+            bytes = QByteArrayView(mapped, input.size());
+        } else {
+            readBytes = input.readAll();
+            if (input.error() != QFileDevice::NoError) {
+                outcome.failure = readFailure(inputPath, input.errorString());
+                return outcome;
+            }
+            bytes = readBytes;
         }
-        input.close();
-        PlaylistText decoded = decodePlaylist(bytes, codePage);
-        bytes = QByteArray(); // the raw bytes are not needed past this point
-        outcome.result.encoding = decoded.encoding;
-        paths = extractMediaPaths(decoded.text, mediaType);
     }
-    WriteProgress onWrite;
-    if (progress) {
-        const qint64 expected = expectedAsxSize(paths, mediaFolder);
-        if (!progress(0, expected)) {
-            outcome.cancelled = true;
-            return outcome;
-        }
-        onWrite = [&progress, expected](qint64 written) { return progress(written, qMax(written, expected)); };
+    // Progress: checking the text is the first half of reading it, finding the
+    // references the second; then the writing.
+    const qint64 size = bytes.size();
+    const auto ask = [&](ConversionProgress state) {
+        if (!progress)
+            return true;
+        state.bytesToRead = size;
+        return progress(state);
+    };
+    const std::optional<PlaylistText> text = readPlaylistText(
+        bytes, codePage, [&](qint64 checked) { return ask({checked / 2, 0, 0, 0}); });
+    if (!text || !ask({size / 2, 0, 0, 0})) {
+        outcome.cancelled = true;
+        return outcome;
     }
-    const WriteRequest request{paths, mediaFolder, codePage, std::move(onWrite)};
+    outcome.result.encoding = text->encoding();
+    const qint64 textSize = qMax<qint64>(1, text->utf8().size());
+    ProgressCheck onWrite = [&](const ConversionProgress &state) {
+        return ask({size / 2 + state.bytesRead * size / textSize / 2, 0, state.bytesWritten, state.bytesExpected});
+    };
+    const WriteRequest request{text->utf8(), mediaType, mediaFolder, codePage, std::move(onWrite)};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
     return outcome;
 }
@@ -199,14 +219,13 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
     }
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
         const QString &name = request.playlistNames[i];
-        if (progress && !progress({i, name, 0, 0})) {
+        if (progress && !progress({i, name, {}})) {
             report.status = ConversionReport::Status::Cancelled;
             return report;
         }
-        PlaylistProgress playlistProgress;
-        if (progress) {
-            playlistProgress = [&](qint64 written, qint64 expected) { return progress({i, name, written, expected}); };
-        }
+        ProgressCheck playlistProgress;
+        if (progress)
+            playlistProgress = [&](const ConversionProgress &state) { return progress({i, name, state}); };
         PlaylistOutcome outcome = convertPlaylist(request.playlistFolder + name,
                                                   request.outputFolder + outputFileName(name), request.mediaType,
                                                   request.mediaFolder, request.codePage, playlistProgress);

@@ -71,23 +71,19 @@ QString withTrailingSeparator(const QString &folder);
 // characters (the ".wpl"), followed by ".asx".
 QString outputFileName(QStringView playlistName);
 
-// Told how far the writing of one output file has come: bytes written and
-// about how many the file will take. Returning false stops the writing.
-using PlaylistProgress = std::function<bool(qint64 bytesWritten, qint64 bytesExpected)>;
-
-// Reads `inputPath`, extracts the references of `mediaType` and writes the ASX
-// document to `outputPath` atomically: a failure, or a stop asked for by
-// `progress`, leaves an earlier file of that name whole and no temporary file
-// behind.
+// Reads `inputPath` (mapped, not copied, where the system allows), finds the
+// references of `mediaType` and streams the ASX document to `outputPath`
+// atomically: a failure, or a stop asked for by `progress`, leaves an earlier
+// file of that name whole and no temporary file behind. `progress` is asked
+// from the first byte on, at least every few megabytes read or written.
 PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
-                                QStringView mediaFolder, CodePage codePage, const PlaylistProgress &progress = {});
+                                QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress = {});
 
 struct RunProgress
 {
     qsizetype index = 0; // the playlist's position in the queue
     QString playlistName;
-    qint64 bytesWritten = 0;  // of its output file, so far
-    qint64 bytesExpected = 0; // about; 0 until the playlist has been read
+    ConversionProgress playlist; // how far that playlist has come
 };
 
 // Asked before each playlist and while its file is written; returning false

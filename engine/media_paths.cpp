@@ -1,103 +1,174 @@
 #include "media_paths.h"
 
+#include "utf8_text.h"
+
+#include <cstring>
+
 namespace velandry {
 
 namespace {
 
-constexpr QStringView kMyMusic = u"My Music\\";
-constexpr QStringView kParent = u"..\\";
-
-// Walks the occurrences of one marker from left to right and answers "where does
-// the last occurrence that ends at or before `limit` start?" for limits that
-// never decrease. Each occurrence is looked at once over the whole scan.
-class MarkerCursor final
+const std::uint8_t *bytesOf(QByteArrayView text)
 {
-public:
-    MarkerCursor(QStringView text, QStringView marker)
-        : text_(text), marker_(marker), next_(text.indexOf(marker))
-    {
-    }
+    return reinterpret_cast<const std::uint8_t *>(text.data());
+}
 
-    // `limit` is an exclusive end; returns -1 when no such occurrence exists.
-    qsizetype lastEndingBy(qsizetype limit)
-    {
-        while (next_ >= 0 && next_ + marker_.size() <= limit) {
-            last_ = next_;
-            next_ = text_.indexOf(marker_, next_ + 1);
+// Where the text's third UTF-16 unit starts: a path without a marker starts
+// there, as cutting after the length of "..\" from position 0 does.
+TextPosition thirdUnitOf(QByteArrayView text)
+{
+    const std::uint8_t *const data = bytesOf(text);
+    qsizetype at = 0;
+    int units = 0;
+    while (units < 2 && at < text.size()) {
+        const detail::Utf8Character character = detail::decodeUtf8(data + at, data + text.size());
+        if (character.codePoint >= 0x10000) {
+            if (units == 1)
+                return {at, true};
+            ++units;
         }
-        return last_;
+        ++units;
+        at += character.length;
     }
+    return {at, false};
+}
 
-private:
-    QStringView text_;
-    QStringView marker_;
-    qsizetype next_;
-    qsizetype last_ = -1;
-};
-
-bool keyMatchesAt(QStringView text, qsizetype at, QStringView lowerKey)
+// The path of `reference` as UTF-16 text.
+QString pathOf(QByteArrayView text, const Reference &reference)
 {
-    if (at + lowerKey.size() > text.size())
-        return false;
-    for (qsizetype i = 1; i < lowerKey.size(); ++i) {
-        if (lowerUnit(text[at + i].unicode()) != lowerKey[i].unicode())
-            return false;
+    if (reference.isEmpty())
+        return {};
+    const std::uint8_t *const data = bytesOf(text);
+    const std::uint8_t *const end = data + text.size();
+    QString path;
+    qsizetype from = reference.begin.byte;
+    if (reference.begin.afterHighHalf) {
+        const detail::Utf8Character pair = detail::decodeUtf8(data + from, end);
+        path.append(QChar(QChar::lowSurrogate(pair.codePoint)));
+        from += pair.length;
     }
-    return true;
+    if (from < reference.end.byte)
+        path.append(detail::fromWtf8(text.sliced(from, reference.end.byte - from)));
+    if (reference.end.afterHighHalf)
+        path.append(QChar(QChar::highSurrogate(detail::decodeUtf8(data + reference.end.byte, end).codePoint)));
+    return path;
 }
 
 } // namespace
 
-QStringView MediaPaths::slot(qsizetype index) const
+ReferenceScanner::ReferenceScanner(QByteArrayView utf8, QStringView mediaType)
+    : text_(utf8), lowerKey_(mediaType.size() + 1, Qt::Uninitialized), thirdUnit_(thirdUnitOf(utf8))
 {
-    if (index < 1 || index > spans_.size())
-        return {};
-    const Span &span = spans_[index - 1];
-    return QStringView(text_).sliced(span.start, span.length);
+    lowerKey_[0] = u'.';
+    for (qsizetype i = 0; i < mediaType.size(); ++i)
+        lowerKey_[i + 1] = QChar(lowerUnit(mediaType[i].unicode()));
+}
+
+bool ReferenceScanner::keyMatchesAt(qsizetype at, TextPosition &end) const
+{
+    const std::uint8_t *const data = bytesOf(text_);
+    const std::uint8_t *const textEnd = data + text_.size();
+    const qsizetype keyLength = lowerKey_.size();
+    qsizetype next = at + 1;
+    for (qsizetype i = 1; i < keyLength;) {
+        if (next >= text_.size())
+            return false;
+        if (data[next] < 0x80) {
+            if (lowerUnit(data[next]) != lowerKey_[i].unicode())
+                return false;
+            ++next;
+            ++i;
+            continue;
+        }
+        const detail::Utf8Character character = detail::decodeUtf8(data + next, textEnd);
+        if (character.codePoint < 0x10000) {
+            if (lowerUnit(char16_t(character.codePoint)) != lowerKey_[i].unicode())
+                return false;
+        } else {
+            // Two units; the key may end between them.
+            if (QChar::highSurrogate(character.codePoint) != lowerKey_[i].unicode())
+                return false;
+            if (++i == keyLength) {
+                end = {next, true};
+                return true;
+            }
+            if (QChar::lowSurrogate(character.codePoint) != lowerKey_[i].unicode())
+                return false;
+        }
+        next += character.length;
+        ++i;
+    }
+    end = {next, false};
+    return true;
+}
+
+void ReferenceScanner::takeMarkersBefore(qsizetype limit)
+{
+    // Both markers end in a backslash: a marker counts for a match when its
+    // backslash stands before the match's full stop.
+    const std::uint8_t *const data = bytesOf(text_);
+    while (backslash_ < limit) {
+        const void *hit = std::memchr(data + backslash_, '\\', std::size_t(limit - backslash_));
+        if (!hit) {
+            backslash_ = limit;
+            break;
+        }
+        const qsizetype at = static_cast<const std::uint8_t *>(hit) - data;
+        backslash_ = at + 1;
+        if (at >= 8 && std::memcmp(data + at - 8, "My Music", 8) == 0)
+            myMusicEnd_ = at + 1;
+        if (at >= 2 && data[at - 1] == '.' && data[at - 2] == '.')
+            parentEnd_ = at + 1;
+    }
+}
+
+ReferenceScanner::Step ReferenceScanner::next(Reference &reference, qsizetype budget)
+{
+    const std::uint8_t *const data = bytesOf(text_);
+    const qsizetype stop = qMin(text_.size(), dot_ + qMax<qsizetype>(1, budget));
+    while (dot_ < stop) {
+        const void *hit = std::memchr(data + dot_, '.', std::size_t(stop - dot_));
+        if (!hit) {
+            dot_ = stop;
+            break;
+        }
+        const qsizetype at = static_cast<const std::uint8_t *>(hit) - data;
+        dot_ = at + 1;
+        TextPosition end;
+        if (!keyMatchesAt(at, end))
+            continue;
+        takeMarkersBefore(at);
+        if (myMusicEnd_ >= 0)
+            reference.begin = {myMusicEnd_, false};
+        else if (parentEnd_ >= 0)
+            reference.begin = {parentEnd_, false};
+        else
+            reference.begin = thirdUnit_;
+        reference.end = end;
+        ++found_;
+        return Step::Found;
+    }
+    takeMarkersBefore(dot_);
+    return dot_ >= text_.size() ? Step::Ended : Step::Paused;
 }
 
 QStringList MediaPaths::toStringList() const
 {
-    QStringList list;
-    list.reserve(highestIndex());
-    for (qsizetype i = 1; i <= highestIndex(); ++i)
-        list.append(slot(i).toString());
-    return list;
+    return slots_.isEmpty() ? QStringList{QString()} : slots_;
 }
 
 MediaPaths extractMediaPaths(const QString &playlistText, QStringView mediaType)
 {
     MediaPaths paths;
-    paths.text_ = playlistText;
-    const QStringView text(paths.text_);
-
-    QString lowerKey(mediaType.size() + 1, Qt::Uninitialized);
-    lowerKey[0] = u'.';
-    for (qsizetype i = 0; i < mediaType.size(); ++i)
-        lowerKey[i + 1] = QChar(lowerUnit(mediaType[i].unicode()));
-
-    MarkerCursor myMusic(text, kMyMusic);
-    MarkerCursor parent(text, kParent);
-
-    // Every key starts with '.', which lower-casing leaves alone, so the search
-    // only stops at full stops.
-    for (qsizetype at = text.indexOf(u'.'); at >= 0; at = text.indexOf(u'.', at + 1)) {
-        if (!keyMatchesAt(text, at, lowerKey))
-            continue;
-        const qsizetype keyEnd = at + lowerKey.size();
-        // A marker must lie wholly within the text up to and including the
-        // first character of the match.
-        qsizetype start;
-        if (const qsizetype m = myMusic.lastEndingBy(at + 1); m >= 0)
-            start = m + kMyMusic.size();
-        else if (const qsizetype p = parent.lastEndingBy(at + 1); p >= 0)
-            start = p + kParent.size();
-        else
-            start = kParent.size() - 1; // no marker: the cut falls at the third character
-        // Only possible with an empty type and a text that starts with '.'.
-        const qsizetype length = qMax<qsizetype>(0, keyEnd - start);
-        paths.spans_.append({qMin(start, text.size()), length});
-        paths.totalLength_ += length;
+    const QByteArray text = detail::toWtf8(playlistText);
+    ReferenceScanner scanner(text, mediaType);
+    Reference reference;
+    for (;;) {
+        const ReferenceScanner::Step step = scanner.next(reference);
+        if (step == ReferenceScanner::Step::Ended)
+            break;
+        if (step == ReferenceScanner::Step::Found)
+            paths.slots_.append(pathOf(text, reference));
     }
     return paths;
 }

@@ -3,21 +3,42 @@
 #include "code_page.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 namespace velandry {
 
 enum class PlaylistEncoding { Utf8, Utf16, Ansi };
 
-struct PlaylistText
+// A playlist's text as UTF-8 (see utf8_text.h): the playlist's own bytes where
+// they are UTF-8, less a byte-order mark, and never copied; else the text they
+// stand for, converted.
+class PlaylistText final
 {
-    QString text;
-    PlaylistEncoding encoding = PlaylistEncoding::Utf8;
+public:
+    QByteArrayView utf8() const { return converted_.isNull() ? own_ : QByteArrayView(converted_); }
+    PlaylistEncoding encoding() const { return encoding_; }
+    // As UTF-16, for callers that want a string.
+    QString toString() const;
+
+private:
+    friend std::optional<PlaylistText> readPlaylistText(QByteArrayView, CodePage, const std::function<bool(qint64)> &);
+
+    QByteArrayView own_;
+    QByteArray converted_;
+    PlaylistEncoding encoding_ = PlaylistEncoding::Utf8;
 };
 
 // Playlists are UTF-8. A UTF-8 byte-order mark is dropped; a file that starts
 // with a UTF-16 byte-order mark is read as UTF-16; bytes that are not valid
-// UTF-8 are read in the ANSI code page rather than turned into U+FFFD.
-PlaylistText decodePlaylist(const QByteArray &bytes, CodePage codePage);
+// UTF-8 are read in the ANSI code page (see CodePage::decode()) rather than
+// turned into U+FFFD. `bytes` must outlive the result. `keepGoing` is told how
+// many bytes have been looked at, every few megabytes; when it answers false
+// the reading stops and the result is empty.
+std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
+                                             const std::function<bool(qint64 bytesRead)> &keepGoing = {});
 
 } // namespace velandry

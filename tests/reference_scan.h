@@ -1,12 +1,14 @@
 #pragma once
 
-#include "media_paths.h"
+#include "oracle_media_paths.h"
 
 #include <QString>
 #include <QStringList>
 
 // Shared by the tests and the fuzzer.
 namespace velandry::reference {
+
+using oracle::lowerUnit;
 
 // A literal, slow rendering of the scan, step by step: 1-based positions, the
 // whole text lower-cased for every search, a miss advancing one character, the

@@ -136,15 +136,15 @@ void AsxDocumentTest::failingDeviceIsReported()
     QString playlist;
     for (int i = 0; i < 20000; ++i)
         playlist += QStringLiteral("<media src=\"..\\Artist\\Album\\Track %1.mp3\"/>\r\n").arg(i);
-    const MediaPaths paths = extractMediaPaths(playlist, u"mp3");
-    const QByteArray whole = asxDocument(paths, u"\\CF\\", kWestern);
+    const QByteArray text = playlist.toUtf8();
+    const QByteArray whole = asxDocument(extractMediaPaths(playlist, u"mp3"), u"\\CF\\", kWestern);
     for (const qint64 capacity : {qint64(0), qint64(100), whole.size() - 1}) {
         FailingDevice device(capacity);
-        QVERIFY2(writeAsxDocument(device, paths, u"\\CF\\", kWestern) == WriteOutcome::DeviceFailed,
+        QVERIFY2(writeAsxDocument(device, text, u"mp3", u"\\CF\\", kWestern) == WriteOutcome::DeviceFailed,
                  QByteArray::number(capacity));
     }
     FailingDevice roomy(whole.size());
-    QCOMPARE(writeAsxDocument(roomy, paths, u"\\CF\\", kWestern), WriteOutcome::Written);
+    QCOMPARE(writeAsxDocument(roomy, text, u"mp3", u"\\CF\\", kWestern), WriteOutcome::Written);
 }
 
 void AsxDocumentTest::decode_data()
@@ -173,9 +173,10 @@ void AsxDocumentTest::decode_data()
 void AsxDocumentTest::decode()
 {
     QFETCH(QByteArray, bytes);
-    const PlaylistText decoded = decodePlaylist(bytes, kWestern);
-    QTEST(decoded.text, "text");
-    QTEST(int(decoded.encoding), "encoding");
+    const std::optional<PlaylistText> decoded = readPlaylistText(bytes, kWestern);
+    QVERIFY(decoded);
+    QTEST(decoded->toString(), "text");
+    QTEST(int(decoded->encoding()), "encoding");
 }
 
 QTEST_GUILESS_MAIN(AsxDocumentTest)

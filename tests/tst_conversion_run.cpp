@@ -179,7 +179,7 @@ void ConversionRunTest::cancelStopsBeforeNextPlaylist()
     const ConversionReport report = runConversion(
         {QStringLiteral("mp3"), lists_, {QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl")}, QString(), out_},
         [&](const RunProgress &progress) {
-            if (progress.bytesExpected == 0)
+            if (progress.playlist.bytesToRead == 0)
                 asked.append(progress.playlistName);
             return progress.index == 0;
         });
@@ -202,8 +202,8 @@ void ConversionRunTest::cancelWhileWritingKeepsEarlierFile()
     const ConversionReport report = runConversion(
         {QStringLiteral("mp3"), lists_, {QStringLiteral("Big.wpl")}, QString(), out_, kWestern},
         [&](const RunProgress &progress) {
-            if (progress.bytesWritten > 0)
-                written.append(progress.bytesWritten);
+            if (progress.playlist.bytesWritten > 0)
+                written.append(progress.playlist.bytesWritten);
             return written.size() < 3;
         });
     QCOMPARE(report.status, ConversionReport::Status::Cancelled);

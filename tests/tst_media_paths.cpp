@@ -1,6 +1,11 @@
+#include "asx_document.h"
 #include "media_paths.h"
+#include "oracle_asx_document.h"
+#include "oracle_playlist_text.h"
+#include "playlist_text.h"
 #include "reference_scan.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -43,6 +48,8 @@ private Q_SLOTS:
     void slotsAreNumberedFromOne();
     void matchesLiteralScan_data();
     void matchesLiteralScan();
+    void documentMatchesWholeTextEngine_data() { matchesLiteralScan_data(); }
+    void documentMatchesWholeTextEngine();
 };
 
 void MediaPathsTest::extract_data()
@@ -126,7 +133,8 @@ void MediaPathsTest::matchesLiteralScan()
     QRandomGenerator random(seed);
     static const QStringList types = {QStringLiteral("mp3"), QStringLiteral("MP3"), QStringLiteral("Mp"),
                                       QString(), QStringLiteral("wav"), QStringLiteral("\\"),
-                                      QStringLiteral("."), QStringLiteral("\u0130"), QStringLiteral("k")};
+                                      QStringLiteral("."), QStringLiteral("\u0130"), QStringLiteral("k"),
+                                      QString(QChar(0xD83C))}; // the first half of U+1F3B5
     for (int i = 0; i < 1000; ++i) {
         const QString text = randomPlaylist(random);
         const QString type = types[random.bounded(types.size())];
@@ -135,6 +143,49 @@ void MediaPathsTest::matchesLiteralScan()
         if (fast != slow)
             qWarning().noquote() << "text" << text << "type" << type;
         QCOMPARE(fast, slow);
+    }
+}
+
+// The streaming engine writes what the engine that held whole texts wrote:
+// every byte and every count, from UTF-8, UTF-16 and bytes that are neither.
+void MediaPathsTest::documentMatchesWholeTextEngine()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const QList<int> &codePages = CodePage::supported();
+    for (int i = 0; i < 300; ++i) {
+        const QString text = randomPlaylist(random);
+        QByteArray bytes = text.toUtf8();
+        switch (random.bounded(4)) {
+        case 0: // a stray byte: not UTF-8
+            bytes.insert(random.bounded(bytes.size() + 1), char(random.bounded(0x80, 0x100)));
+            break;
+        case 1:
+            bytes = QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+            break;
+        default:
+            break;
+        }
+        const QString type = random.bounded(2) ? QStringLiteral("mp3") : QString();
+        const CodePage codePage = *CodePage::fromNumber(codePages[random.bounded(codePages.size())]);
+
+        oracle::AsxStats expectedStats;
+        const QByteArray expected = oracle::asxDocument(
+            oracle::extractMediaPaths(oracle::decodePlaylist(bytes, codePage).text, type), u"\\CF\\", codePage,
+            &expectedStats);
+        QByteArray written;
+        QBuffer device(&written);
+        device.open(QIODevice::WriteOnly);
+        AsxStats stats;
+        QCOMPARE(writeAsxDocument(device, readPlaylistText(bytes, codePage)->utf8(), type, u"\\CF\\", codePage, &stats),
+                 WriteOutcome::Written);
+        if (written != expected)
+            qWarning() << "bytes" << bytes.toHex() << "type" << type << "code page" << codePage.number();
+        QCOMPARE(written, expected);
+        QCOMPARE(stats.lostCharacters, expectedStats.lostCharacters);
+        QCOMPARE(stats.entriesWithLostCharacters, expectedStats.entriesWithLostCharacters);
+        QCOMPARE(stats.cutAcrossMarkup, expectedStats.cutAcrossMarkup);
+        QCOMPARE(stats.entries, expectedStats.entries);
     }
 }
 

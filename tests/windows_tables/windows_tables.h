@@ -74,6 +74,7 @@ inline std::unique_ptr<detail::CodePageTables> readTables(const QString &path)
 inline QByteArray referenceEncode(const detail::CodePageTables &windows, QStringView text, qsizetype *lost = nullptr)
 {
     QByteArray bytes;
+    bytes.reserve(2 * text.size());
     qsizetype missing = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
@@ -101,6 +102,7 @@ inline QByteArray referenceEncode(const detail::CodePageTables &windows, QString
 inline QString referenceDecode(const detail::CodePageTables &windows, QByteArrayView bytes)
 {
     QString text;
+    text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto first = std::uint8_t(bytes[i]);
         char16_t unit = windows.fromByte[first];

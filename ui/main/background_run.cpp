@@ -37,14 +37,20 @@ constexpr int kStepsPerPlaylist = 1000;
 void showProgress(QProgressDialog &dialog, const RunProgress &progress)
 {
     const QLocale locale;
+    const ConversionProgress &at = progress.playlist;
     QString text = QStringLiteral("Converting %1").arg(progress.playlistName);
-    if (progress.bytesExpected > 0)
+    if (at.bytesExpected > 0)
         text += QStringLiteral("\n%1 of %2 written")
-                    .arg(locale.formattedDataSize(progress.bytesWritten), locale.formattedDataSize(progress.bytesExpected));
+                    .arg(locale.formattedDataSize(at.bytesWritten), locale.formattedDataSize(at.bytesExpected));
+    else if (at.bytesToRead > 0)
+        text += QStringLiteral("\n%1 of %2 read")
+                    .arg(locale.formattedDataSize(at.bytesRead), locale.formattedDataSize(at.bytesToRead));
     dialog.setLabelText(text);
-    const qint64 within = progress.bytesExpected > 0
-                              ? qMin<qint64>(kStepsPerPlaylist, progress.bytesWritten * kStepsPerPlaylist / progress.bytesExpected)
-                              : 0;
+    // Reading is the first half of a playlist's share of the bar, writing the second.
+    constexpr qint64 half = kStepsPerPlaylist / 2;
+    qint64 within = at.bytesToRead > 0 ? qMin(half, at.bytesRead * half / at.bytesToRead) : 0;
+    if (at.bytesExpected > 0)
+        within = half + qMin(half, at.bytesWritten * half / at.bytesExpected);
     dialog.setValue(int(progress.index * kStepsPerPlaylist + within));
 }
 

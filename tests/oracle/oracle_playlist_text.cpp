@@ -1,0 +1,24 @@
+#include "oracle_playlist_text.h"
+
+#include <QStringDecoder>
+
+namespace velandry::oracle {
+
+PlaylistText decodePlaylist(const QByteArray &bytes, CodePage codePage)
+{
+    const auto bom = QStringConverter::encodingForData(bytes);
+    if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
+        // The decoder drops the mark; a trailing odd byte decodes as U+FFFD.
+        QStringDecoder decoder(*bom, QStringConverter::Flag::Stateless);
+        return {decoder.decode(bytes), PlaylistEncoding::Utf16};
+    }
+
+    // Stateless, so that a sequence cut off at the end of the file counts as an error.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return {std::move(text), PlaylistEncoding::Utf8};
+    return {codePage.decode(bytes), PlaylistEncoding::Ansi};
+}
+
+} // namespace velandry::oracle
