@@ -20,5 +20,7 @@ int main(int argc, char *argv[])
     velandry::QtMessageBoxes messages;
     velandry::Form1 window(shell, messages);
     window.show();
+    // Playlists opened with the program from the desktop or named on its command line.
+    window.openPlaylists(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

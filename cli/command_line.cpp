@@ -100,18 +100,22 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
         const QString outputPath = folder + outputFileName(info.fileName());
         const PlaylistOutcome outcome = convertPlaylist(playlist, outputPath, mediaType, mediaFolder, *codePage);
+        // Each line goes out as it is written, so that on a terminal, where
+        // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {
             err << "velandry-convert: " << native(outcome.failure->path) << ": "
                 << outcome.failure->reason << "\n";
+            err.flush();
             status = ExitPlaylistFailed;
             continue;
         }
-        if (!quiet)
+        if (!quiet) {
             out << native(playlist) << " -> " << native(outputPath) << " ("
                 << outcome.result.stats.entries << " entries)\n";
+            out.flush();
+        }
         for (const QString &warning : conversionWarnings({outcome.result}))
             err << "velandry-convert: warning: " << warning << "\n";
-        out.flush();
         err.flush();
     }
     return status;

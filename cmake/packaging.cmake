@@ -3,7 +3,7 @@
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Velandry")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "converts Windows Media Player playlists for Pocket PC")
-set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.velandry.example")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.velandry.example")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 
@@ -21,6 +21,16 @@ if(WIN32)
     set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    # "Open with" for playlists (*.wpl): the program takes the file as its argument.
+    set(velandry_app_key "Software\\\\Classes\\\\Applications\\\\velandry.exe")
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+        "WriteRegStr HKLM '${velandry_app_key}\\\\shell\\\\open\\\\command' '' '\\\"$INSTDIR\\\\velandry.exe\\\" \\\"%1\\\"'
+  WriteRegStr HKLM '${velandry_app_key}\\\\SupportedTypes' '.wpl' ''
+  WriteRegStr HKLM '${velandry_app_key}' 'FriendlyAppName' 'Velandry'
+  WriteRegStr HKLM 'Software\\\\Classes\\\\.wpl\\\\OpenWithList\\\\velandry.exe' '' ''")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+        "DeleteRegKey HKLM '${velandry_app_key}'
+  DeleteRegKey HKLM 'Software\\\\Classes\\\\.wpl\\\\OpenWithList\\\\velandry.exe'")
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/app/debian/copyright)
     # A 64-bit installer for 64-bit programs: into "Program Files", with its
     # uninstall entry in the 64-bit registry. CMake's own template, made 64-bit.

@@ -34,7 +34,7 @@ build_preset() {
 
 # The build, ICU for the code pages, and fonts for the window and its tests on
 # the offscreen platform: Tahoma, the window's font, comes with fonts-wine.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev fonts-dejavu-core fonts-wine)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev fonts-dejavu-core fonts-wine bash-completion)
 
 # The Windows cross-build and its checks under Wine.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix

@@ -29,9 +29,12 @@ struct ConverterRun
     QString err;
 };
 
-inline ConverterRun runConverter(const QStringList &arguments)
+// With merged channels, `out` holds both, in the order they were written.
+inline ConverterRun runConverter(const QStringList &arguments,
+                                 QProcess::ProcessChannelMode channels = QProcess::SeparateChannels)
 {
     QProcess process;
+    process.setProcessChannelMode(channels);
     process.start(QStringLiteral(VELANDRY_CONVERT_EXE), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(120000))

@@ -109,6 +109,12 @@ void CommandLineTest::failureDoesNotStopOthers()
     QVERIFY(run.err.contains(QStringLiteral("Gone.wpl")));
     QCOMPARE(run.out, native(QStringLiteral("A.wpl -> out/A.asx (1 entries)\n")));
     QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("out/A.asx"))));
+    // Where both streams meet, as on a terminal, the failure comes first.
+    const ConverterRun merged = runConverter({QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"),
+                                              QStringLiteral("out/"), QStringLiteral("Gone.wpl"), QStringLiteral("A.wpl")},
+                                             QProcess::MergedChannels);
+    QVERIFY2(merged.out.indexOf(QStringLiteral("Gone.wpl")) < merged.out.indexOf(QStringLiteral("A.wpl ->")),
+             qPrintable(merged.out));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

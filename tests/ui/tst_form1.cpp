@@ -85,6 +85,7 @@ private Q_SLOTS:
     void faultsDuringRun_data();
     void faultsDuringRun();
     void largeFolderAndQueue();
+    void openPlaylists();
     void screenReaderNames();
     void textsFitAnyFont_data();
     void textsFitAnyFont();
@@ -716,21 +717,38 @@ void Form1Test::largeFolderAndQueue()
     QCOMPARE(window->ListBox2->count(), 39999);
     QCOMPARE(window->ListBox2->item(0)->text(), QStringLiteral("p00001.wpl"));
 
-    // A long run shows its progress; Cancel stops it at once.
+    // A long run shows its progress. Convert pressed again meanwhile, as a
+    // screen reader presses it, starts no second run; Cancel says so until the
+    // run has stopped.
     bool sawProgress = false;
+    int ticks = 0;
+    qsizetype mostDialogs = 0;
     QTimer cancel;
     cancel.setInterval(20);
     connect(&cancel, &QTimer::timeout, window.get(), [&] {
-        if (auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress")); progress && progress->isVisible()) {
-            sawProgress = true;
-            QVERIFY(progress->labelText().startsWith(QStringLiteral("Converting p")));
+        mostDialogs = qMax(mostDialogs, window->findChildren<QProgressDialog *>().size());
+        auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress"));
+        if (!progress || !progress->isVisible() || progress->labelText().startsWith(QStringLiteral("Cancelling")))
+            return;
+        sawProgress = true;
+        QVERIFY(progress->labelText().startsWith(QStringLiteral("Converting p")));
+        if (++ticks == 1) {
+            QVERIFY(!window->Command1->isEnabled());
+            QAccessible::queryAccessibleInterface(window->Command1)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        } else if (ticks == 10) { // the press above has had its time
             progress->findChild<QPushButton *>()->click();
+            QVERIFY(progress->isVisible());
+            QCOMPARE(progress->labelText(), QStringLiteral("Cancelling\u2026"));
         }
     });
     cancel.start();
     window->Command1->click();
     cancel.stop();
     QVERIFY(sawProgress);
+    QCOMPARE(mostDialogs, 1);
+    QVERIFY(window->Command1->isEnabled());
     QVERIFY(messages_.shown.isEmpty()); // no "All Done" after a cancel
     const qsizetype written = QDir(out).entryList(QDir::Files).size();
     QVERIFY(written > 0);
@@ -738,17 +756,58 @@ void Form1Test::largeFolderAndQueue()
     QVERIFY(!window->findChild<QProgressDialog *>(QStringLiteral("progress")));
     QCOMPARE(window->ListBox2->count(), 39999);
 
-    // Closing the window during a run ends the run with the program.
+    // Closing the window during a run stops the run; the window, still
+    // answering, closes when it has stopped.
+    bool closedDuringRun = false;
     QTimer close;
     close.setInterval(20);
     connect(&close, &QTimer::timeout, window.get(), [&] {
-        if (auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress")); progress && progress->isVisible())
-            window->close();
+        auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress"));
+        if (closedDuringRun || !progress || !progress->isVisible())
+            return;
+        closedDuringRun = true;
+        window->close();
+        QVERIFY(window->isVisible());
+        QCOMPARE(progress->labelText(), QStringLiteral("Cancelling\u2026"));
     });
     close.start();
     window->Command1->click();
+    QVERIFY(closedDuringRun);
     QVERIFY(!window->isVisible());
     QVERIFY(messages_.shown.isEmpty());
+}
+
+void Form1Test::openPlaylists()
+{
+    const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
+    const QString other = dir_->filePath(QStringLiteral("other")) + u'/';
+    QDir().mkpath(lists);
+    QDir().mkpath(other);
+    for (const QString &name : {QStringLiteral("Pop.wpl"), QStringLiteral("Rock.wpl"), QStringLiteral("Jazz.wpl"),
+                                QStringLiteral("notes.txt")})
+        writeFile(lists + name, "..\\x.mp3");
+    writeFile(other + QStringLiteral("Far.wpl"), "..\\x.mp3");
+    auto window = makeWindow();
+    // As the desktop passes them: in any order, some not playlists at all.
+    window->openPlaylists({lists + QStringLiteral("Rock.wpl"), lists + QStringLiteral("Pop.wpl"),
+                           lists + QStringLiteral("notes.txt"), other + QStringLiteral("Far.wpl"),
+                           lists + QStringLiteral("Gone.wpl")});
+    QCOMPARE(window->txtPlaylistLoc->text(), QDir::toNativeSeparators(lists));
+    QCOMPARE(window->File1->count(), 3);
+    QCOMPARE(window->File1->selectedItems().size(), 0);
+    QCOMPARE(window->ListBox2->count(), 2);
+    QCOMPARE(window->ListBox2->item(0)->text(), QStringLiteral("Pop.wpl")); // in list order, as ">>" queues
+    QCOMPARE(window->ListBox2->item(1)->text(), QStringLiteral("Rock.wpl"));
+    QCOMPARE(messages_.shown.size(), 1);
+    for (const char *name : {"notes.txt", "Far.wpl", "Gone.wpl"})
+        QVERIFY2(messages_.shown[0].informativeText.contains(QLatin1StringView(name)),
+                 qPrintable(messages_.shown[0].informativeText));
+    // Nothing but refused files: nothing else changes.
+    window->txtPlaylistLoc->setText(QDir::toNativeSeparators(other));
+    window->openPlaylists({lists + QStringLiteral("notes.txt")});
+    QCOMPARE(window->txtPlaylistLoc->text(), QDir::toNativeSeparators(other));
+    QCOMPARE(window->ListBox2->count(), 2);
+    QCOMPARE(messages_.shown.size(), 2);
 }
 
 void Form1Test::screenReaderNames()

@@ -92,15 +92,22 @@ ConversionReport runInBackground(QWidget *owner, const ConversionRequest &reques
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
         dialog.setMinimumWidth(360);
+        // A stop is asked for by Cancel, or by closing the window (which sets
+        // `cancel`). The dialog says so until the worker has really stopped.
+        bool stopping = false;
         const auto stop = [&] {
             cancel.store(true);
-            loop.quit();
+            if (stopping)
+                return;
+            stopping = true;
+            dialog.setCancelButton(nullptr);
+            dialog.setLabelText(QStringLiteral("Cancelling\u2026"));
+            dialog.show(); // Cancel hides it
         };
-        // The button says so at once; a cancel by other means shows at the next tick.
         QObject::connect(&dialog, &QProgressDialog::canceled, &loop, stop);
         QTimer tick;
         QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {
-            if (dialog.wasCanceled())
+            if (dialog.wasCanceled() || cancel.load())
                 stop();
             else
                 showProgress(dialog, shared.load());
@@ -108,11 +115,13 @@ ConversionReport runInBackground(QWidget *owner, const ConversionRequest &reques
         showProgress(dialog, shared.load());
         dialog.show();
         tick.start(100);
-        loop.exec();
+        while (!finished && loop.exec() >= 0) {
+        }
         tick.stop();
     }
-    // Cancelled: the worker stops at its next report. When the program is
-    // ending, no event loop runs any more: then wait for the worker itself.
+    // Cancelled before the dialog showed: the worker stops at its next report.
+    // When the program is ending, no event loop runs any more: then wait for
+    // the worker itself.
     while (!finished) {
         if (loop.exec(QEventLoop::ExcludeUserInputEvents) < 0)
             break;

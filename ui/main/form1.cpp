@@ -11,6 +11,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -38,6 +42,7 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     placeControls();
     setFont(tahoma());
     centreFrameWhenShown(this);
+    setAcceptDrops(true);
     Form_Load();
 }
 
@@ -257,9 +262,22 @@ ConversionRequest Form1::conversionRequest() const
 
 void Form1::Command1_Click()
 {
+    // The window answers during a run; Convert, which would start a second
+    // one, does not, however it is pressed (a screen reader presses it
+    // without the mouse or the keyboard).
+    if (running_)
+        return;
     const ConversionRequest request = conversionRequest();
     cancelRun_ = false;
+    running_ = true;
+    Command1->setEnabled(false);
     const ConversionReport report = runInBackground(this, request, progressDelay_, cancelRun_);
+    Command1->setEnabled(true);
+    running_ = false;
+    if (closeAfterRun_) {
+        close();
+        return;
+    }
     switch (report.status) {
     case ConversionReport::Status::Refused:
         messages_.show(this, {Message::Icon::Information, kPlaceholderMessage.toString(), {}});
@@ -345,6 +363,62 @@ void Form1::mnuExit_Click()
     endProgram();
 }
 
+void Form1::openPlaylists(const QStringList &paths)
+{
+    if (paths.isEmpty() || running_)
+        return;
+    QString folder;
+    QStringList names;
+    QStringList refused;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+        if (!info.isFile() || !info.isReadable() || info.suffix().compare(u"wpl", Qt::CaseInsensitive) != 0) {
+            refused.append(QStringLiteral("\"%1\" is not a readable playlist (*.wpl).").arg(native));
+            continue;
+        }
+        const QString itsFolder = withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath()));
+        if (folder.isEmpty())
+            folder = itsFolder;
+        if (itsFolder != folder) {
+            refused.append(QStringLiteral("\"%1\" is not in the folder of the others, %2.").arg(native, folder));
+            continue;
+        }
+        names.append(info.fileName());
+    }
+    if (!names.isEmpty()) {
+        txtPlaylistLoc->setText(folder);
+        pointFileList(folder);
+        File1->clearSelection();
+        for (const QString &name : std::as_const(names)) {
+            const QList<QListWidgetItem *> found = File1->findItems(name, Qt::MatchExactly);
+            if (!found.isEmpty())
+                found.first()->setSelected(true);
+        }
+        Command2_Click();
+    }
+    if (!refused.isEmpty())
+        messages_.show(this, {Message::Icon::Critical,
+                              refused.size() == 1 ? QStringLiteral("This file was not queued.")
+                                                  : QStringLiteral("These files were not queued."),
+                              refused.join(u'\n')});
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!running_ && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        paths.append(url.isLocalFile() ? url.toLocalFile() : url.toString());
+    event->acceptProposedAction();
+    openPlaylists(paths);
+}
+
 frmAbout *Form1::aboutWindow() const
 {
     return about_.data();
@@ -366,8 +440,18 @@ void Form1::endProgram()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (running_) {
+        // The run stops within moments; the window closes then, answering
+        // meanwhile rather than waiting for it.
+        cancelRun_ = true;
+        closeAfterRun_ = true;
+        // As Cancel does: the progress dialog says so at once.
+        if (auto *progress = findChild<QProgressDialog *>(QStringLiteral("progress")))
+            Q_EMIT progress->canceled();
+        event->ignore();
+        return;
+    }
     event->accept();
-    cancelRun_ = true; // a run still going stops at once
     delete about_.data();
     QCoreApplication::quit();
 }

@@ -40,6 +40,13 @@ public:
 
     ConversionRequest conversionRequest() const;
 
+    // Queues playlists named by their paths, as opening them from the desktop
+    // or dropping them on the window does: their folder becomes the playlist
+    // folder, and each is selected and moved to the queue as ">>" would. One
+    // that is not a readable playlist in that folder is refused with a message
+    // naming it.
+    void openPlaylists(const QStringList &paths);
+
     // How long a run goes before its progress dialog shows (one second).
     void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
@@ -80,6 +87,8 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -95,6 +104,8 @@ private:
     QPointer<frmAbout> about_;
     std::chrono::milliseconds progressDelay_{1000};
     std::atomic_bool cancelRun_{false};
+    bool running_ = false;       // a run goes on: Convert does nothing
+    bool closeAfterRun_ = false; // the window was closed during the run
     bool fittingFont_ = false;
 };
 
