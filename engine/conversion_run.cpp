@@ -55,11 +55,20 @@ ConversionFailure writeFailure(const QString &outputPath, WriteOutcome outcome, 
     return failure(outputPath, reasonOf(file, "The file could not be written"));
 }
 
-// The same atomic replacement through a temporary file with a short name.
+// A name within seven bytes of the limit leaves QSaveFile no room to name its
+// temporary file. The same promises by hand: a temporary with a short name
+// beside the file (beside the file a link points to, which is what gets
+// replaced), written, closed with its errors checked, given the permissions
+// the file had (a new file those the umask leaves), then flushed to the disk
+// and put in the file's place in one step. A pulled card or a power cut leaves
+// the old file or the new one.
 std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outputPath, const WriteRequest &request,
                                                             AsxStats &stats, bool &stopped)
 {
-    const QString folder = QFileInfo(outputPath).absolutePath() + u'/';
+    const QFileInfo output(outputPath);
+    const QString target = output.isSymLink() ? output.symLinkTarget() : outputPath;
+    const QFileInfo existing(target);
+    const QString folder = existing.absolutePath() + u'/';
     QFile temporary;
     for (int attempt = 0;; ++attempt) {
         temporary.setFileName(folder + QStringLiteral(".velandry-%1.tmp")
@@ -83,12 +92,12 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
     }
     if (written != WriteOutcome::Written || !temporary.flush())
         return discard(writeFailure(outputPath, written, temporary));
-    const QFileInfo existing(outputPath);
-    temporary.setPermissions(existing.exists() ? existing.permissions()
-                                               : QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                     | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (existing.exists())
+        temporary.setPermissions(existing.permissions());
     temporary.close();
-    if (const QString reason = detail::replaceFile(temporary.fileName(), outputPath); !reason.isEmpty())
+    if (temporary.error() != QFileDevice::NoError)
+        return discard(failure(outputPath, reasonOf(temporary, "The file could not be written")));
+    if (const QString reason = detail::replaceFile(temporary.fileName(), target); !reason.isEmpty())
         return discard(failure(outputPath, reason));
     return std::nullopt;
 }

@@ -26,8 +26,10 @@ int systemAnsiCodePage();
 // 0 elsewhere.
 int userLocaleAnsiCodePage();
 
-// Puts `from` in the place of `to` in one step, replacing an existing file;
-// an empty text on success, else the system's reason.
+// Puts `from` in the place of `to` in one step, replacing an existing file,
+// after flushing `from` to the disk (and, where the system needs it, the
+// folder's new entry after it); an empty text on success, else the system's
+// reason.
 QString replaceFile(const QString &from, const QString &to);
 
 } // namespace velandry::detail

@@ -1,11 +1,15 @@
 #include "native.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <unicode/ucnv.h>
 
@@ -142,11 +146,35 @@ int userLocaleAnsiCodePage()
     return 0;
 }
 
+namespace {
+
+// fsync() of a file or folder by its name.
+bool syncToDisk(const QByteArray &path, int flags)
+{
+    const int fd = ::open(path.constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+QString lastError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
 QString replaceFile(const QString &from, const QString &to)
 {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return {};
-    return QString::fromLocal8Bit(std::strerror(errno));
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (!syncToDisk(source, O_RDONLY) || std::rename(source.constData(), target.constData()) != 0)
+        return lastError();
+    // The rename itself is made lasting by the folder's own flush.
+    const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
+    syncToDisk(folder, O_RDONLY | O_DIRECTORY);
+    return {};
 }
 
 } // namespace velandry::detail

@@ -64,7 +64,14 @@ int userLocaleAnsiCodePage()
 
 QString replaceFile(const QString &from, const QString &to)
 {
-    if (MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()), reinterpret_cast<const wchar_t *>(to.utf16()),
+    // The data first, then the name: MOVEFILE_WRITE_THROUGH waits for the move only.
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(from.utf16()), GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool flushed = file != INVALID_HANDLE_VALUE && FlushFileBuffers(file);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (flushed
+        && MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()), reinterpret_cast<const wchar_t *>(to.utf16()),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {};
     const DWORD error = GetLastError();

@@ -64,7 +64,9 @@ private Q_SLOTS:
     void longNames();
     void faults_data();
     void faults();
+    void diskFullHalfWay_data();
     void diskFullHalfWay();
+    void longNameKeepsPromises();
     void overlappingReferencesAreBounded();
 
 private:
@@ -272,27 +274,70 @@ void HostileInputTest::faults()
     QCOMPARE(leftovers(out), QStringList{});
 }
 
+void HostileInputTest::diskFullHalfWay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << QStringLiteral("Big");
+    // Too long for QSaveFile's temporary: written through one of our own.
+    QTest::newRow("long name") << QString(245, u'n');
+}
+
 void HostileInputTest::diskFullHalfWay()
 {
     SKIP_WITHOUT_FILE_SIZE_LIMIT();
+    QFETCH(QString, name);
     QByteArray big;
     for (int i = 0; i < 20000; ++i)
         big += "<media src=\"..\\My Music\\Artist\\Album\\Track " + QByteArray::number(i) + ".mp3\"/>\r\n";
-    writeFile(path(QStringLiteral("Big.wpl")), big);
-    writeFile(path(QStringLiteral("Big.asx")), "earlier, whole");
+    writeFile(path(name + QStringLiteral(".wpl")), big);
+    writeFile(path(name + QStringLiteral(".asx")), "earlier, whole");
     writeFile(path(QStringLiteral("Small.wpl")), "..\\s.mp3");
     ConverterRun run;
     {
         // Inherited by the converter: its writes beyond 256 KiB fail as on a full disk.
         const FileSizeLimit limit(256 * 1024);
-        run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(QStringLiteral("Big.wpl")),
+        run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("mp3"), path(name + QStringLiteral(".wpl")),
                        path(QStringLiteral("Small.wpl"))});
     }
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(native(path(QStringLiteral("Big.asx")))), qPrintable(run.err));
-    QCOMPARE(readFile(path(QStringLiteral("Big.asx"))), QByteArray("earlier, whole"));
+    QVERIFY2(run.err.contains(native(path(name + QStringLiteral(".asx")))), qPrintable(run.err));
+    QCOMPARE(readFile(path(name + QStringLiteral(".asx"))), QByteArray("earlier, whole"));
     QVERIFY(readFile(path(QStringLiteral("Small.asx"))).contains("s.mp3"));
     QCOMPARE(leftovers(dir_->path()), QStringList{});
+}
+
+// A name too long for QSaveFile's temporary keeps QSaveFile's promises.
+void HostileInputTest::longNameKeepsPromises()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("The umask and symbolic links are POSIX's");
+#else
+    const QString stem = QString(245, u'n');
+    const QString playlist = path(stem + QStringLiteral(".wpl"));
+    const QString output = path(QStringLiteral("out/") + stem + QStringLiteral(".asx"));
+    QDir().mkpath(path(QStringLiteral("out")));
+    writeFile(playlist, "..\\x.mp3");
+    const CodePage western = *CodePage::fromNumber(1252);
+
+    // A new file has the permissions the umask leaves.
+    const mode_t saved = umask(027);
+    const PlaylistOutcome created = convertPlaylist(playlist, output, u"mp3", u"\\", western);
+    umask(saved);
+    QVERIFY(!created.failure);
+    struct stat status = {};
+    QCOMPARE(stat(QFile::encodeName(output).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, mode_t(0640));
+
+    // A link stays a link: the file it points to is what is replaced.
+    QFile::remove(output);
+    writeFile(path(QStringLiteral("out/real.asx")), "earlier");
+    QVERIFY(QFile::link(QStringLiteral("real.asx"), output));
+    const PlaylistOutcome throughLink = convertPlaylist(playlist, output, u"mp3", u"\\", western);
+    QVERIFY(!throughLink.failure);
+    QVERIFY(QFileInfo(output).isSymLink());
+    QVERIFY(readFile(path(QStringLiteral("out/real.asx"))).contains("\\x.mp3"));
+    QCOMPARE(leftovers(path(QStringLiteral("out"))), QStringList{});
+#endif
 }
 
 void HostileInputTest::overlappingReferencesAreBounded()
