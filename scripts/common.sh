@@ -40,5 +40,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev fonts-dejavu-core 
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
   gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils)
 
+# The windows under a real window manager (scripts/check-window-frames).
+FRAME_CHECK_PACKAGES=(xvfb xauth x11-utils openbox xdotool)
+
 # Debian's own checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db)

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QPersistentModelIndex>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace velandry {
@@ -46,36 +47,40 @@ QPoint centredFrameTopLeft(QSize client, QMargins frame, QRect available)
 
 namespace {
 
+// Centres a window by its frame. The frame is known only once the window
+// manager has framed the window, some time after it is shown, and no event
+// says when; so the window is centred at once (by its client area, as no
+// frame is known yet), then again as soon as the frame appears, looking for
+// it a little while.
 class FrameCentring final : public QObject
 {
 public:
-    explicit FrameCentring(QWidget *window) : QObject(window), window_(window) { window->installEventFilter(this); }
-
-    bool eventFilter(QObject *, QEvent *event) override
+    explicit FrameCentring(QWidget *window) : QObject(window), window_(window)
     {
-        switch (event->type()) {
-        case QEvent::Show:
-            if (!shown_) {
-                shown_ = true;
-                centre();
-            }
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            // The window manager has framed the window: centre it again, once.
-            if (shown_ && !frameMargins().isNull()) {
-                window_->removeEventFilter(this);
+        window->installEventFilter(this);
+        look_.setInterval(20);
+        connect(&look_, &QTimer::timeout, this, [this] {
+            if (!frameMargins().isNull() || ++looks_ == kLooks) {
+                look_.stop();
                 centre();
                 deleteLater();
             }
-            break;
-        default:
-            break;
+        });
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !look_.isActive() && looks_ == 0) {
+            window_->removeEventFilter(this);
+            centre();
+            look_.start();
         }
         return false;
     }
 
 private:
+    static constexpr int kLooks = 100; // two seconds
+
     QMargins frameMargins() const
     {
         const QWindow *handle = window_->windowHandle();
@@ -92,7 +97,8 @@ private:
     }
 
     QWidget *window_;
-    bool shown_ = false;
+    QTimer look_;
+    int looks_ = 0;
 };
 
 class CurrentWhileFocused final : public QObject
