@@ -31,7 +31,7 @@ if(WIN32)
     set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
         "DeleteRegKey HKLM '${velandry_app_key}'
   DeleteRegKey HKLM 'Software\\\\Classes\\\\.wpl\\\\OpenWithList\\\\velandry.exe'")
-    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/app/debian/copyright)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
     # A 64-bit installer for 64-bit programs: into "Program Files", with its
     # uninstall entry in the 64-bit registry. CMake's own template, made 64-bit.
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
