@@ -1,6 +1,6 @@
 #include "form1.h"
 #include "message_boxes.h"
-#include "qt_shell_services.h"
+#include "system_shell.h"
 #include "window_setup.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(VELANDRY_APP_ID));
     velandry::provideTahoma();
 
-    velandry::QtShellServices shell;
+    velandry::SystemShell shell;
     velandry::QtMessageBoxes messages;
     velandry::Form1 window(shell, messages);
     window.show();

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "conversion_run.h"
+#include "conversion_wording.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -39,7 +40,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         {QStringLiteral("c"), QStringLiteral("code-page")},
         QStringLiteral("ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 "
                        "(also as cp1250 or windows-1250). Default here: %2, %3.")
-            .arg(supportedCodePageList(), QString::number(defaultPage.number), defaultPage.reason),
+            .arg(supportedCodePageList(), QString::number(defaultPage.number), defaultCodePageReason(defaultPage)),
         QStringLiteral("CP"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          QStringLiteral("Print nothing for playlists that convert cleanly."));
@@ -81,7 +82,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     }
     const QString mediaType = parser.value(typeOption);
     if (mediaType == kMediaTypePlaceholder) {
-        err << kPlaceholderMessage.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << "\n";
+        err << "Please select a media type\ni.e. WMA, MP3\n";
         return ExitUsage;
     }
     const std::optional<QString> outputFolder =
@@ -104,7 +105,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {
             err << "velandry-convert: " << native(outcome.failure->path) << ": "
-                << outcome.failure->reason << "\n";
+                << failureReason(*outcome.failure) << "\n";
             err.flush();
             status = ExitPlaylistFailed;
             continue;

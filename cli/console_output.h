@@ -21,7 +21,7 @@ protected:
 
 private:
     std::FILE *stream_;
-    void *console_ = nullptr; // the console's handle, where there is one
+    void *console_; // where the system takes characters for a console (see consoleOf())
     QByteArray pending_;      // the start of a character cut off by the last write
 };
 

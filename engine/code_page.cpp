@@ -1,7 +1,7 @@
 #include "code_page.h"
 
 #include "code_page_tables.h"
-#include "native.h"
+#include "system.h"
 #include "utf8_text.h"
 
 #include <QtGlobal>
@@ -243,27 +243,22 @@ int ansiCodePageForLocale(QStringView locale)
 
 DefaultCodePage defaultCodePage()
 {
+    using Source = DefaultCodePage::Source;
     if (const int system = detail::systemAnsiCodePage(); system != 0) {
         if (CodePage::supported().contains(system))
-            return {system, QStringLiteral("the system's ANSI code page")};
+            return {system, Source::System, system, {}, {}};
         // UTF-8 for every program ("Beta: Use Unicode UTF-8 for worldwide
         // language support"): the code page the user's locale would have.
         if (const int user = detail::userLocaleAnsiCodePage(); CodePage::supported().contains(user))
-            return {user, QStringLiteral("the ANSI code page of the user's locale; the system's code page %1 "
-                                         "is not an ANSI code page")
-                              .arg(system)};
-        return {kWestern, QStringLiteral("the system's code page %1 is not an ANSI code page, "
-                                         "nor has the user's locale one")
-                              .arg(system)};
+            return {user, Source::UserLocale, system, {}, {}};
+        return {kWestern, Source::NoneOnWindows, system, {}, {}};
     }
     for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
-        if (value.isEmpty())
-            continue;
-        return {ansiCodePageForLocale(value),
-                QStringLiteral("from the locale %1 (%2)").arg(value, QLatin1StringView(variable))};
+        if (!value.isEmpty())
+            return {ansiCodePageForLocale(value), Source::Locale, 0, QString::fromLatin1(variable), value};
     }
-    return {kWestern, QStringLiteral("no locale is set")};
+    return {kWestern, Source::NoLocale, 0, {}, {}};
 }
 
 } // namespace velandry

@@ -58,10 +58,21 @@ private:
     const detail::CodePageTables *tables_;
 };
 
+// The code page this machine writes by default, and where it comes from.
 struct DefaultCodePage
 {
+    enum class Source {
+        System,     // Windows: the system's ANSI code page
+        UserLocale, // Windows: the system's is none (`systemCodePage`); the user's locale's
+        NoneOnWindows, // Windows: neither the system nor the user's locale has one: 1252
+        Locale,     // elsewhere: `locale`, from the variable `variable`
+        NoLocale,   // elsewhere: no locale is set: 1252
+    };
     int number = 1252;
-    QString reason; // e.g. "from the locale ja_JP.UTF-8"
+    Source source = Source::NoLocale;
+    int systemCodePage = 0;
+    QString variable; // LC_ALL, LC_CTYPE or LANG
+    QString locale;   // e.g. "ja_JP.UTF-8"
 };
 
 // On Windows the system's ANSI code page, or, where that is none of the

@@ -1,6 +1,6 @@
 #include "conversion_run.h"
 
-#include "native.h"
+#include "system.h"
 #include "playlist_text.h"
 
 #include <QDir>
@@ -14,14 +14,22 @@ namespace velandry {
 
 namespace {
 
-ConversionFailure failure(const QString &path, const QString &reason)
+using Kind = ConversionFailure::Kind;
+
+ConversionFailure failure(const QString &path, Kind kind, const QString &systemError = {})
 {
-    return {path, reason, false};
+    return {path, kind, false, systemError};
 }
 
-ConversionFailure readFailure(const QString &path, const QString &reason)
+ConversionFailure readFailure(const QString &path, Kind kind, const QString &systemError = {})
 {
-    return {path, reason, true};
+    return {path, kind, true, systemError};
+}
+
+// What the system said of a failed file operation, where it said anything.
+QString systemErrorOf(const QFileDevice &file)
+{
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
 // QSaveFile names its temporary file after the target plus ".XXXXXX"; a name
@@ -29,13 +37,6 @@ ConversionFailure readFailure(const QString &path, const QString &reason)
 bool nameTooLongForSaveFile(const QString &path)
 {
     return QFile::encodeName(QFileInfo(path).fileName()).size() > 255 - 7;
-}
-
-QString reasonOf(const QFileDevice &file, const char *fallback)
-{
-    return file.error() == QFileDevice::NoError || file.errorString() == QStringLiteral("Unknown error")
-               ? QString::fromLatin1(fallback)
-               : file.errorString();
 }
 
 struct WriteRequest
@@ -50,9 +51,8 @@ struct WriteRequest
 ConversionFailure writeFailure(const QString &outputPath, WriteOutcome outcome, const QFileDevice &file)
 {
     if (outcome == WriteOutcome::TooLarge)
-        return failure(outputPath, QStringLiteral("The references of this playlist overlap and "
-                                                  "would make a file larger than 4 GiB"));
-    return failure(outputPath, reasonOf(file, "The file could not be written"));
+        return failure(outputPath, Kind::TooLarge);
+    return failure(outputPath, Kind::System, systemErrorOf(file));
 }
 
 // A name within seven bytes of the limit leaves QSaveFile no room to name its
@@ -77,7 +77,7 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
             break;
         // Only a name that is already taken is worth another try.
         if (!QFile::exists(temporary.fileName()) || attempt == 16)
-            return failure(outputPath, temporary.errorString());
+            return failure(outputPath, Kind::System, temporary.errorString());
     }
     const auto discard = [&temporary](std::optional<ConversionFailure> result) {
         temporary.close();
@@ -96,9 +96,9 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
         temporary.setPermissions(existing.permissions());
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
-        return discard(failure(outputPath, reasonOf(temporary, "The file could not be written")));
+        return discard(failure(outputPath, Kind::System, systemErrorOf(temporary)));
     if (const QString reason = detail::replaceFile(temporary.fileName(), target); !reason.isEmpty())
-        return discard(failure(outputPath, reason));
+        return discard(failure(outputPath, Kind::System, reason));
     return std::nullopt;
 }
 
@@ -107,17 +107,17 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
 {
     const QFileInfo target(outputPath);
     if (target.isDir())
-        return failure(outputPath, QStringLiteral("A folder of that name is in the way"));
+        return failure(outputPath, Kind::FolderInTheWay);
     // A write-protected file stays as it is, although replacing it by renaming
     // would be allowed.
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
-        return failure(outputPath, QStringLiteral("The file is write-protected"));
+        return failure(outputPath, Kind::WriteProtected);
     if (nameTooLongForSaveFile(outputPath))
         return writeThroughShortTemporary(outputPath, request, stats, stopped);
 
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(outputPath, file.errorString());
+        return failure(outputPath, Kind::System, file.errorString());
     const WriteOutcome written = writeAsxDocument(file, request.text, request.mediaType, request.mediaFolder,
                                                   request.codePage, &stats, request.progress);
     if (written != WriteOutcome::Written) {
@@ -130,7 +130,7 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
         return failed;
     }
     if (!file.commit())
-        return failure(outputPath, reasonOf(file, "The file could not be replaced"));
+        return failure(outputPath, Kind::System, systemErrorOf(file));
     return std::nullopt;
 }
 
@@ -159,22 +159,22 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
 
     const QFileInfo inputInfo(inputPath);
     if (inputInfo.isDir()) {
-        outcome.failure = readFailure(inputPath, QStringLiteral("It is a folder, not a playlist"));
+        outcome.failure = readFailure(inputPath, Kind::IsFolder);
         return outcome;
     }
     // A pipe or a device would block the run or never end.
     if (inputInfo.exists() && !inputInfo.isFile()) {
-        outcome.failure = readFailure(inputPath, QStringLiteral("It is not an ordinary file"));
+        outcome.failure = readFailure(inputPath, Kind::NotOrdinaryFile);
         return outcome;
     }
     QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly)) {
-        outcome.failure = readFailure(inputPath, input.errorString());
+        outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
         return outcome;
     }
     // Converting "x.asx" next to itself would replace the playlist being read.
     if (inputInfo.canonicalFilePath() == QFileInfo(outputPath).canonicalFilePath()) {
-        outcome.failure = failure(outputPath, QStringLiteral("The output would replace the playlist itself"));
+        outcome.failure = failure(outputPath, Kind::ReplacesPlaylist);
         return outcome;
     }
 
@@ -188,7 +188,7 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         } else {
             readBytes = input.readAll();
             if (input.error() != QFileDevice::NoError) {
-                outcome.failure = readFailure(inputPath, input.errorString());
+                outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
                 return outcome;
             }
             bytes = readBytes;
@@ -251,29 +251,6 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
     }
     report.status = ConversionReport::Status::Completed;
     return report;
-}
-
-QStringList conversionWarnings(const QList<PlaylistResult> &converted)
-{
-    QStringList lines;
-    for (const PlaylistResult &result : converted) {
-        const QString name = QFileInfo(result.inputPath).fileName();
-        const AsxStats &stats = result.stats;
-        // One arg() call each: a "%2" in a playlist's name stays as it is.
-        if (result.encoding == PlaylistEncoding::Ansi)
-            lines.append(QStringLiteral("%1: not UTF-8, read as code page %2")
-                             .arg(name, QString::number(stats.codePage)));
-        if (stats.entriesWithLostCharacters > 0)
-            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside code page %4, "
-                                        "written as \"?\"")
-                             .arg(name, QString::number(stats.entriesWithLostCharacters),
-                                  QString::number(stats.entries), QString::number(stats.codePage)));
-        if (stats.cutAcrossMarkup > 0)
-            lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
-                                        "and name no real file")
-                             .arg(name, QString::number(stats.cutAcrossMarkup), QString::number(stats.entries)));
-    }
-    return lines;
 }
 
 qsizetype filesWritten(const QList<PlaylistResult> &converted)

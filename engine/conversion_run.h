@@ -12,10 +12,8 @@
 
 namespace velandry {
 
+// The media type box's text until a type is chosen; a run refuses it.
 inline constexpr QStringView kMediaTypePlaceholder = u"Please select";
-inline constexpr QStringView kPlaceholderMessage = u"Please select a media type\r\ni.e. WMA, MP3";
-inline constexpr QStringView kAllDoneMessage = u"All Done";
-inline constexpr QStringView kApplicationTitle = u"Velandry";
 inline constexpr QStringView kDefaultMediaFolder = u"\\CF-Card\\My Music\\";
 
 // The inputs of one run, as the main window's fields hold them. The folders
@@ -39,11 +37,22 @@ struct PlaylistResult
     AsxStats stats;
 };
 
+// Why a playlist could not be converted. The front ends word it.
 struct ConversionFailure
 {
-    QString path;   // the file that could not be read or written
-    QString reason; // the system's words
+    enum class Kind {
+        IsFolder,         // the playlist is a folder
+        NotOrdinaryFile,  // a pipe, a device: reading it could block for ever
+        ReplacesPlaylist, // the output would replace the playlist being read
+        FolderInTheWay,   // a folder has the output's name
+        WriteProtected,   // the output exists and is write-protected
+        TooLarge,         // overlapping references: past kMaxDocumentPathBytes
+        System,           // the system refused: `systemError` says why
+    };
+    QString path; // the file that could not be read or written
+    Kind kind = Kind::System;
     bool whileReading = false;
+    QString systemError; // the system's own words, where it gave any
 };
 
 // What one playlist came to: the file written, or why not.
@@ -94,10 +103,6 @@ using ProgressCallback = std::function<bool(const RunProgress &)>;
 // touching any file; stops at the first playlist that fails.
 ConversionReport runConversion(const ConversionRequest &request,
                                const ProgressCallback &progress = {});
-
-// One line per playlist with lost characters or cut references, for the user;
-// empty when there is nothing to warn about.
-QStringList conversionWarnings(const QList<PlaylistResult> &converted);
 
 // How many different files a run wrote (a playlist queued twice writes one).
 qsizetype filesWritten(const QList<PlaylistResult> &converted);

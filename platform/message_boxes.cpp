@@ -1,7 +1,5 @@
 #include "message_boxes.h"
 
-#include "conversion_run.h"
-
 #include <QMessageBox>
 
 namespace velandry {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <memory>
 
@@ -8,6 +9,9 @@ class QMessageBox;
 class QWidget;
 
 namespace velandry {
+
+// The caption of every message box, and of the progress dialog.
+inline constexpr QStringView kApplicationTitle = u"Velandry";
 
 struct Message
 {

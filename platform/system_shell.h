@@ -1,25 +1,29 @@
 #pragma once
 
-// What the shell services do differently per system, in one place: the
-// system's own functions on Windows (system_shell_windows.cpp), Qt's portable
-// ones elsewhere (system_shell_portable.cpp).
+// The system's own shell services. What differs per system is in one place:
+// the system's functions on Windows (system_shell_windows.cpp), Qt's portable
+// ones elsewhere (system_shell_posix.cpp); the rest is common
+// (system_shell.cpp).
 
-#include <QString>
-
-#include <optional>
-
-class QWidget;
+#include "shell_services.h"
 
 namespace velandry {
 
-// A folder chooser modal to `owner`, showing `title` above the folders and
-// opening at `startFolder`; the chosen folder's path, or nothing on Cancel.
-// It writes nothing: no history, no settings. (Qt's file dialog keeps a
-// history file, so it is not used.)
-std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &startFolder);
+class SystemShell final : public ShellServices
+{
+public:
+    QString SpecialFolderPath() override;
+    std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override;
+    void ShellOpen(const QUrl &address) override;
+    bool holdsOrdinaryFile(const QString &folder) override;
 
-// Whether `folder` holds an ordinary file: neither a folder nor hidden nor a
-// system file.
-bool holdsOrdinaryFile(const QString &folder);
+private:
+    // The system's folder chooser, opening at `startFolder` (a folder that exists).
+    static std::optional<QString> openChooser(QWidget *owner, const QString &title, const QString &startFolder);
+};
+
+// How a chooser's answer is handed on: native separators, no trailing separator
+// unless the folder is a root.
+QString chosenFolderPath(const QString &path);
 
 } // namespace velandry

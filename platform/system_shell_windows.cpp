@@ -20,7 +20,7 @@ int CALLBACK selectStart(HWND window, UINT message, LPARAM, LPARAM data)
 
 } // namespace
 
-std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &startFolder)
+std::optional<QString> SystemShell::openChooser(QWidget *owner, const QString &title, const QString &startFolder)
 {
     const std::wstring heading = title.toStdWString();
     const std::wstring start = QDir::toNativeSeparators(startFolder).toStdWString();
@@ -44,7 +44,7 @@ std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const 
     return chosen;
 }
 
-bool holdsOrdinaryFile(const QString &folder)
+bool SystemShell::holdsOrdinaryFile(const QString &folder)
 {
     // The first entry with normal attributes is enough.
     const std::wstring pattern = QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("*"))).toStdWString();

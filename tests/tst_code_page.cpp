@@ -181,7 +181,7 @@ void CodePageTest::defaultFollowsTheSystem()
     qputenv("LC_ALL", QByteArrayLiteral("ja_JP.UTF-8"));
     const DefaultCodePage chosen = defaultCodePage();
     qunsetenv("LC_ALL");
-    QCOMPARE(chosen.reason, QStringLiteral("the system's ANSI code page"));
+    QCOMPARE(chosen.source, DefaultCodePage::Source::System);
 #else
     // The first of LC_ALL, LC_CTYPE and LANG that is set.
     const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
@@ -193,7 +193,9 @@ void CodePageTest::defaultFollowsTheSystem()
     qputenv("LC_CTYPE", saved[1]);
     qputenv("LANG", saved[2]);
     QCOMPARE(chosen.number, 949);
-    QCOMPARE(chosen.reason, QStringLiteral("from the locale ko_KR.UTF-8 (LC_CTYPE)"));
+    QCOMPARE(chosen.source, DefaultCodePage::Source::Locale);
+    QCOMPARE(chosen.variable, QStringLiteral("LC_CTYPE"));
+    QCOMPARE(chosen.locale, QStringLiteral("ko_KR.UTF-8"));
 #endif
 }
 

@@ -1,4 +1,5 @@
 #include "conversion_run.h"
+#include "conversion_wording.h"
 #include "test_files.h"
 #include "file_limit.h"
 
@@ -147,7 +148,7 @@ void ConversionRunTest::stopsAtFirstFailure()
     QCOMPARE(report.status, ConversionReport::Status::Failed);
     QVERIFY(report.failure);
     QCOMPARE(report.failure->path, root + failedPath);
-    QVERIFY(!report.failure->reason.isEmpty());
+    QVERIFY(!failureReason(*report.failure).isEmpty());
     QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), written);
 }
 

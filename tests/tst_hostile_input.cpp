@@ -187,7 +187,8 @@ void HostileInputTest::longNames()
         // Only the output can be too long; the window would meet it through a typed folder.
         const PlaylistOutcome outcome = convertPlaylist(playlist, dir_->filePath(outputName), u"mp3", u"\\", *CodePage::fromNumber(1252));
         QVERIFY(outcome.failure);
-        QVERIFY(!outcome.failure->reason.isEmpty());
+        QCOMPARE(outcome.failure->kind, ConversionFailure::Kind::System);
+        QVERIFY(!outcome.failure->systemError.isEmpty());
         QCOMPARE(leftovers(dir_->path()), QStringList{});
         return;
     }

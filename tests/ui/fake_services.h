@@ -1,7 +1,7 @@
 #pragma once
 
 #include "message_boxes.h"
-#include "shell_services.h"
+#include "system_shell.h"
 
 #include <QList>
 #include <QStringList>
@@ -12,25 +12,18 @@
 class FakeShell final : public velandry::ShellServices
 {
 public:
-    struct Open
-    {
-        QString verb, target, parameters, directory;
-        int showCommand;
-        bool operator==(const Open &) const = default;
-    };
-
     QString documents;
     QList<std::optional<QString>> folderAnswers;
     QStringList chooserTitles;
     QStringList chooserStarts;
     QList<QWidget *> chooserOwners;
-    QList<Open> opened;
+    QList<QUrl> opened;
     int specialFolderCalls = 0;
 
-    QString SpecialFolderPath(int csidl) override
+    QString SpecialFolderPath() override
     {
         ++specialFolderCalls;
-        return csidl == CSIDL_PERSONAL ? documents : QString();
+        return documents;
     }
     std::optional<QString> BrowseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override
     {
@@ -39,11 +32,9 @@ public:
         chooserStarts.append(startFolder);
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
-    void ShellOpen(const QString &verb, const QString &target, const QString &parameters,
-                   const QString &directory, int showCommand) override
-    {
-        opened.append({verb, target, parameters, directory, showCommand});
-    }
+    void ShellOpen(const QUrl &address) override { opened.append(address); }
+    // The real file system: the tests make the folders.
+    bool holdsOrdinaryFile(const QString &folder) override { return velandry::SystemShell().holdsOrdinaryFile(folder); }
 };
 
 class FakeMessages final : public velandry::MessageBoxes

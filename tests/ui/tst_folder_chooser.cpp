@@ -1,4 +1,4 @@
-#include "qt_shell_services.h"
+#include "system_shell.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -77,7 +77,7 @@ void FolderChooserTest::choose()
         if (QWidget *dialog = QApplication::activeModalWidget())
             dialog->close();
     });
-    QtShellServices shell;
+    SystemShell shell;
     const std::optional<QString> chosen = shell.BrowseForFolder(&owner, title, home_.filePath(start));
     QVERIFY(seen);
     QCOMPARE(chosen, accept ? std::optional(QDir::toNativeSeparators(expected)) : std::nullopt);

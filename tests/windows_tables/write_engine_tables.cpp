@@ -5,7 +5,7 @@
 //
 //   write_engine_tables DATA_FOLDER ENGINE_FOLDER
 #include "code_page.h"
-#include "native.h"
+#include "system.h"
 #include "windows_tables.h"
 
 #include <QFile>

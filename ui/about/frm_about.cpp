@@ -207,13 +207,12 @@ void frmAbout::Command1_Click()
 
 void frmAbout::Image1_Click()
 {
-    shell_.ShellOpen(QStringLiteral("open"), kWebSite.toString(), QString(), QString(), ShellServices::SW_SHOWNORMAL);
+    shell_.ShellOpen(QUrl(kWebSite.toString()));
 }
 
 void frmAbout::Image2_Click()
 {
-    shell_.ShellOpen(QStringLiteral("open"), kDonationPage.toString(), QString(), QString(),
-                     ShellServices::SW_SHOWNORMAL);
+    shell_.ShellOpen(QUrl(kDonationPage.toString()));
 }
 
 } // namespace velandry

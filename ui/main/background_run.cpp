@@ -1,5 +1,7 @@
 #include "background_run.h"
 
+#include "message_boxes.h"
+
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLocale>

@@ -2,11 +2,11 @@
 
 #include "background_run.h"
 #include "conversion_run.h"
+#include "conversion_wording.h"
 #include "form1_layout.h"
 #include "frm_about.h"
 #include "message_boxes.h"
 #include "shell_services.h"
-#include "system_shell.h"
 #include "window_setup.h"
 
 #include <QApplication>
@@ -220,10 +220,10 @@ void Form1::Form_Load()
 {
     const QString sep = QDir::separator();
     const QString tail = sep + QStringLiteral("My Music") + sep + QStringLiteral("My Playlists") + sep;
-    const QString candidate = shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail;
-    if (holdsOrdinaryFile(candidate)) {
-        txtPlaylistLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
-        txtOutputLoc->setText(shell_.SpecialFolderPath(ShellServices::CSIDL_PERSONAL) + tail);
+    const QString candidate = shell_.SpecialFolderPath() + tail;
+    if (shell_.holdsOrdinaryFile(candidate)) {
+        txtPlaylistLoc->setText(shell_.SpecialFolderPath() + tail);
+        txtOutputLoc->setText(shell_.SpecialFolderPath() + tail);
     } else {
         const QString root = QDir::toNativeSeparators(QDir::rootPath());
         txtPlaylistLoc->setText(root);
@@ -280,16 +280,16 @@ void Form1::Command1_Click()
     }
     switch (report.status) {
     case ConversionReport::Status::Refused:
-        messages_.show(this, {Message::Icon::Information, kPlaceholderMessage.toString(), {}});
+        messages_.show(this, {Message::Icon::Information, QStringLiteral("Please select a media type\r\ni.e. WMA, MP3"), {}});
         break;
     case ConversionReport::Status::Completed:
-        messages_.show(this, {Message::Icon::None, kAllDoneMessage.toString(),
+        messages_.show(this, {Message::Icon::None, QStringLiteral("All Done"),
                               conversionWarnings(report.converted).join(u'\n')});
         break;
     case ConversionReport::Status::Failed: {
         const ConversionFailure &failure = *report.failure;
         const QString verb = failure.whileReading ? QStringLiteral("read") : QStringLiteral("written");
-        QString details = failure.reason + u'.';
+        QString details = failureReason(failure) + u'.';
         // A playlist queued twice writes one file: count files, not entries.
         if (const qsizetype files = filesWritten(report.converted); files == 1)
             details += QStringLiteral("\n1 file was written before it.");

@@ -1,13 +1,17 @@
 #pragma once
 
-// What the engine does differently per system, in one place: asking the
+// What differs per system below the windows, in one place: asking the
 // system's converter for a code page's tables (ICU outside Windows, the
-// system's own functions on Windows), the default code page, and replacing a
-// file. Exactly one of native_posix.cpp and native_windows.cpp is built.
+// system's own functions on Windows), the default code page, replacing a file
+// and writing text to a console. Exactly one of system_posix.cpp and
+// system_windows.cpp is built.
 
 #include "code_page_tables.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <cstdio>
 
 namespace velandry::detail {
 
@@ -31,5 +35,13 @@ int userLocaleAnsiCodePage();
 // folder's new entry after it); an empty text on success, else the system's
 // reason.
 QString replaceFile(const QString &from, const QString &to);
+
+// The console `stream` writes to, where the system takes text for a console
+// as characters rather than bytes (Windows), else nullptr: there the bytes go
+// out as they are.
+void *consoleOf(std::FILE *stream);
+
+// Writes `text` to a console that consoleOf() gave.
+void writeToConsole(void *console, QStringView text);
 
 } // namespace velandry::detail

@@ -1,4 +1,4 @@
-#include "native.h"
+#include "system.h"
 
 #include <qt_windows.h>
 
@@ -81,6 +81,22 @@ QString replaceFile(const QString &from, const QString &to)
     QString reason = text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("Error %1").arg(error);
     LocalFree(text);
     return reason;
+}
+
+void *consoleOf(std::FILE *stream)
+{
+    const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
+}
+
+void writeToConsole(void *console, QStringView text)
+{
+    // Through the console's UTF-16 interface, names in any script show as they
+    // are, whatever the console's code page.
+    DWORD written = 0;
+    WriteConsoleW(static_cast<HANDLE>(console), reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()),
+                  &written, nullptr);
 }
 
 } // namespace velandry::detail

@@ -1,4 +1,4 @@
-#include "native.h"
+#include "system.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -175,6 +175,15 @@ QString replaceFile(const QString &from, const QString &to)
     const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
     syncToDisk(folder, O_RDONLY | O_DIRECTORY);
     return {};
+}
+
+void *consoleOf(std::FILE *)
+{
+    return nullptr; // a terminal takes the UTF-8 bytes as they are
+}
+
+void writeToConsole(void *, QStringView)
+{
 }
 
 } // namespace velandry::detail

@@ -1,5 +1,3 @@
-#include "qt_shell_services.h"
-
 #include "system_shell.h"
 
 #include <QDesktopServices>
@@ -31,32 +29,22 @@ QString chosenFolderPath(const QString &path)
     return QDir::toNativeSeparators(clean);
 }
 
-QString QtShellServices::SpecialFolderPath(int csidl)
+QString SystemShell::SpecialFolderPath()
 {
-    if (csidl != CSIDL_PERSONAL)
-        return {};
     return chosenFolderPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-std::optional<QString> QtShellServices::BrowseForFolder(QWidget *owner, const QString &title,
-                                                        const QString &startFolder)
+std::optional<QString> SystemShell::BrowseForFolder(QWidget *owner, const QString &title, const QString &startFolder)
 {
-    const std::optional<QString> folder = chooseFolder(owner, title, chooserStartFolder(startFolder));
+    const std::optional<QString> folder = openChooser(owner, title, chooserStartFolder(startFolder));
     if (!folder || folder->isEmpty())
         return std::nullopt;
     return chosenFolderPath(*folder);
 }
 
-void QtShellServices::ShellOpen(const QString &verb, const QString &target, const QString &parameters,
-                                const QString &directory, int showCommand)
+void SystemShell::ShellOpen(const QUrl &address)
 {
-    // The desktop's default handler opens the target; the other arguments have
-    // no counterpart here.
-    Q_UNUSED(parameters);
-    Q_UNUSED(directory);
-    Q_UNUSED(showCommand);
-    if (verb == QStringLiteral("open"))
-        QDesktopServices::openUrl(QUrl(target));
+    QDesktopServices::openUrl(address);
 }
 
 } // namespace velandry

@@ -12,7 +12,7 @@
 
 namespace velandry {
 
-std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &startFolder)
+std::optional<QString> SystemShell::openChooser(QWidget *owner, const QString &title, const QString &startFolder)
 {
     QDialog dialog(owner);
     dialog.setObjectName(QStringLiteral("folderChooser"));
@@ -59,7 +59,7 @@ std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const 
     return model->filePath(tree->currentIndex());
 }
 
-bool holdsOrdinaryFile(const QString &folder)
+bool SystemShell::holdsOrdinaryFile(const QString &folder)
 {
     // Without QDir::Hidden and QDir::System: no hidden files, no pipes, sockets
     // or devices. The first match is enough.

@@ -1,0 +1,76 @@
+#include "conversion_wording.h"
+
+#include <QFileInfo>
+
+namespace velandry {
+
+QString failureReason(const ConversionFailure &failure)
+{
+    using Kind = ConversionFailure::Kind;
+    switch (failure.kind) {
+    case Kind::IsFolder:
+        return QStringLiteral("It is a folder, not a playlist");
+    case Kind::NotOrdinaryFile:
+        return QStringLiteral("It is not an ordinary file");
+    case Kind::ReplacesPlaylist:
+        return QStringLiteral("The output would replace the playlist itself");
+    case Kind::FolderInTheWay:
+        return QStringLiteral("A folder of that name is in the way");
+    case Kind::WriteProtected:
+        return QStringLiteral("The file is write-protected");
+    case Kind::TooLarge:
+        return QStringLiteral("The references of this playlist overlap and would make a file larger than 4 GiB");
+    case Kind::System:
+        break;
+    }
+    if (!failure.systemError.isEmpty())
+        return failure.systemError;
+    return failure.whileReading ? QStringLiteral("The file could not be read")
+                                : QStringLiteral("The file could not be written");
+}
+
+QStringList conversionWarnings(const QList<PlaylistResult> &converted)
+{
+    QStringList lines;
+    for (const PlaylistResult &result : converted) {
+        const QString name = QFileInfo(result.inputPath).fileName();
+        const AsxStats &stats = result.stats;
+        // One arg() call each: a "%2" in a playlist's name stays as it is.
+        if (result.encoding == PlaylistEncoding::Ansi)
+            lines.append(QStringLiteral("%1: not UTF-8, read as code page %2")
+                             .arg(name, QString::number(stats.codePage)));
+        if (stats.entriesWithLostCharacters > 0)
+            lines.append(QStringLiteral("%1: %2 of %3 entries hold characters outside code page %4, "
+                                        "written as \"?\"")
+                             .arg(name, QString::number(stats.entriesWithLostCharacters),
+                                  QString::number(stats.entries), QString::number(stats.codePage)));
+        if (stats.cutAcrossMarkup > 0)
+            lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
+                                        "and name no real file")
+                             .arg(name, QString::number(stats.cutAcrossMarkup), QString::number(stats.entries)));
+    }
+    return lines;
+}
+
+QString defaultCodePageReason(const DefaultCodePage &chosen)
+{
+    using Source = DefaultCodePage::Source;
+    switch (chosen.source) {
+    case Source::System:
+        return QStringLiteral("the system's ANSI code page");
+    case Source::UserLocale:
+        return QStringLiteral("the ANSI code page of the user's locale; the system's code page %1 "
+                              "is not an ANSI code page")
+            .arg(chosen.systemCodePage);
+    case Source::NoneOnWindows:
+        return QStringLiteral("the system's code page %1 is not an ANSI code page, nor has the user's locale one")
+            .arg(chosen.systemCodePage);
+    case Source::Locale:
+        return QStringLiteral("from the locale %1 (%2)").arg(chosen.locale, chosen.variable);
+    case Source::NoLocale:
+        break;
+    }
+    return QStringLiteral("no locale is set");
+}
+
+} // namespace velandry

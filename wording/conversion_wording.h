@@ -1,0 +1,26 @@
+#pragma once
+
+// The words both front ends, the window and velandry-convert, use for what the
+// engine reports: why a playlist failed, what a run warns about, and why a
+// code page is the default. The engine itself says nothing to people.
+
+#include "code_page.h"
+#include "conversion_run.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velandry {
+
+// Why the playlist failed, as a sentence without its full stop, e.g. "It is a
+// folder, not a playlist" or the system's own words.
+QString failureReason(const ConversionFailure &failure);
+
+// One line per playlist with lost characters, cut references or a text that
+// was not UTF-8; empty when there is nothing to warn about.
+QStringList conversionWarnings(const QList<PlaylistResult> &converted);
+
+// Why `chosen` is the default, e.g. "from the locale ja_JP.UTF-8 (LANG)".
+QString defaultCodePageReason(const DefaultCodePage &chosen);
+
+} // namespace velandry
