@@ -2,6 +2,7 @@
 #include "test_files.h"
 #include "file_limit.h"
 #include "fake_services.h"
+#include "window_controls.h"
 #include "form1.h"
 #include "frm_about.h"
 #include "window_setup.h"
@@ -137,27 +138,27 @@ void Form1Test::layoutMatchesTable()
     QCOMPARE(client->y(), window->menuBar()->height());
     // The design's twips at 15 to a pixel, rounded: left, top, width, height.
     const QList<std::pair<QWidget *, QRect>> places{
-        {window->txtPlaylistLoc, QRect(104, 21, 289, 19)}, {window->CmdFind, QRect(392, 21, 25, 19)},
-        {window->cmbFileType, QRect(104, 48, 89, 21)},    {window->Label6, QRect(16, 50, 89, 17)},
-        {window->Label1, QRect(16, 104, 161, 17)},        {window->Label2, QRect(256, 104, 161, 17)},
-        {window->File1, QRect(16, 120, 161, 188)},        {window->ListBox2, QRect(256, 120, 161, 186)},
-        {window->Command2, QRect(192, 160, 49, 33)},      {window->Command4, QRect(192, 216, 49, 33)},
-        {window->txtOutputLoc, QRect(104, 328, 289, 19)}, {window->Command5, QRect(392, 328, 25, 19)},
-        {window->txtMediaLoc, QRect(104, 360, 313, 19)},  {window->Command1, QRect(184, 392, 65, 25)},
-        {window->Command3, QRect(352, 392, 65, 25)},
+        {ui(window).txtPlaylistLoc, QRect(104, 21, 289, 19)}, {ui(window).CmdFind, QRect(392, 21, 25, 19)},
+        {ui(window).cmbFileType, QRect(104, 48, 89, 21)},    {ui(window).Label6, QRect(16, 50, 89, 17)},
+        {ui(window).Label1, QRect(16, 104, 161, 17)},        {ui(window).Label2, QRect(256, 104, 161, 17)},
+        {ui(window).File1, QRect(16, 120, 161, 188)},        {ui(window).ListBox2, QRect(256, 120, 161, 186)},
+        {ui(window).Command2, QRect(192, 160, 49, 33)},      {ui(window).Command4, QRect(192, 216, 49, 33)},
+        {ui(window).txtOutputLoc, QRect(104, 328, 289, 19)}, {ui(window).Command5, QRect(392, 328, 25, 19)},
+        {ui(window).txtMediaLoc, QRect(104, 360, 313, 19)},  {ui(window).Command1, QRect(184, 392, 65, 25)},
+        {ui(window).Command3, QRect(352, 392, 65, 25)},
     };
     for (const auto &[control, place] : places)
         QCOMPARE(control->geometry(), place);
     // The labels that size themselves: Label3 keeps its left edge, Label4 and
     // Label5 their right edge, next to their field.
-    for (QLabel *label : {window->Label3, window->Label4, window->Label5})
+    for (QLabel *label : {ui(window).Label3, ui(window).Label4, ui(window).Label5})
         QCOMPARE(label->size(), label->sizeHint());
-    QCOMPARE(window->Label3->pos(), QPoint(16, 24));
-    QCOMPARE(window->Label4->geometry().right() + 1, 100);
-    QCOMPARE(window->Label4->y(), 331);
-    QCOMPARE(window->Label5->geometry().right() + 1, 100);
-    QCOMPARE(window->Label5->y(), 363);
-    QCOMPARE(window->Line1->geometry(), QRect(0, 0, 432, 1));
+    QCOMPARE(ui(window).Label3->pos(), QPoint(16, 24));
+    QCOMPARE(ui(window).Label4->geometry().right() + 1, 100);
+    QCOMPARE(ui(window).Label4->y(), 331);
+    QCOMPARE(ui(window).Label5->geometry().right() + 1, 100);
+    QCOMPARE(ui(window).Label5->y(), 363);
+    QCOMPARE(ui(window).Line1->geometry(), QRect(0, 0, 432, 1));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -170,7 +171,7 @@ void Form1Test::captionsAndContents()
     QCOMPARE(window->objectName(), QStringLiteral("Form1"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Windows Media Player Velandry"));
     QCOMPARE(QFontInfo(window->font()).family(), QStringLiteral("Tahoma"));
-    QCOMPARE(window->Command1->font(), window->font());
+    QCOMPARE(ui(window).Command1->font(), window->font());
     QVERIFY(!window->windowIcon().isNull());
     // One icon file holding both depths of 32 x 32: 256 colours and true colour.
     QFile ico(QStringLiteral(":/velandry/velandry.ico"));
@@ -186,33 +187,33 @@ void Form1Test::captionsAndContents()
     }
 
     const QList<std::pair<QWidget *, QString>> texts = {
-        {window->Label3, QStringLiteral("Playlist Location :")}, {window->CmdFind, QStringLiteral("...")},
-        {window->Label6, QStringLiteral("Playlist contains :")}, {window->Label1, QStringLiteral("Window Media Player 9 Playlists")},
-        {window->Command2, QStringLiteral(">>")}, {window->Command4, QStringLiteral("<<")},
-        {window->Label2, QStringLiteral("Playlists to be converted")}, {window->Label4, QStringLiteral("Output Location :")},
-        {window->Command5, QStringLiteral("...")}, {window->Label5, QStringLiteral("Media Location :")},
-        {window->Command1, QStringLiteral("&Convert")}, {window->Command3, QStringLiteral("&Quit")}};
+        {ui(window).Label3, QStringLiteral("Playlist Location :")}, {ui(window).CmdFind, QStringLiteral("...")},
+        {ui(window).Label6, QStringLiteral("Playlist contains :")}, {ui(window).Label1, QStringLiteral("Window Media Player 9 Playlists")},
+        {ui(window).Command2, QStringLiteral(">>")}, {ui(window).Command4, QStringLiteral("<<")},
+        {ui(window).Label2, QStringLiteral("Playlists to be converted")}, {ui(window).Label4, QStringLiteral("Output Location :")},
+        {ui(window).Command5, QStringLiteral("...")}, {ui(window).Label5, QStringLiteral("Media Location :")},
+        {ui(window).Command1, QStringLiteral("&Convert")}, {ui(window).Command3, QStringLiteral("&Quit")}};
     for (const auto &[widget, text] : texts)
         QCOMPARE(widget->property("text").toString(), text);
-    QCOMPARE(window->txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
-    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
-    QVERIFY(window->cmbFileType->isEditable());
-    QCOMPARE(window->cmbFileType->count(), 3);
-    QCOMPARE(window->cmbFileType->itemText(0), QStringLiteral("WMA"));
-    QCOMPARE(window->cmbFileType->itemText(1), QStringLiteral("MP3"));
-    QCOMPARE(window->cmbFileType->itemText(2), QStringLiteral("WAV"));
-    QCOMPARE(window->File1->selectionMode(), QAbstractItemView::MultiSelection);
-    QCOMPARE(window->ListBox2->selectionMode(), QAbstractItemView::SingleSelection);
-    QCOMPARE(window->ListBox2->count(), 0);
+    QCOMPARE(ui(window).txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
+    QCOMPARE(ui(window).cmbFileType->currentText(), QStringLiteral("Please select"));
+    QVERIFY(ui(window).cmbFileType->isEditable());
+    QCOMPARE(ui(window).cmbFileType->count(), 3);
+    QCOMPARE(ui(window).cmbFileType->itemText(0), QStringLiteral("WMA"));
+    QCOMPARE(ui(window).cmbFileType->itemText(1), QStringLiteral("MP3"));
+    QCOMPARE(ui(window).cmbFileType->itemText(2), QStringLiteral("WAV"));
+    QCOMPARE(ui(window).File1->selectionMode(), QAbstractItemView::MultiSelection);
+    QCOMPARE(ui(window).ListBox2->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(ui(window).ListBox2->count(), 0);
 
     const QList<QAction *> menus = window->menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
-    QCOMPARE(window->mnuFile->actions(), QList<QAction *>{window->mnuExit});
-    QCOMPARE(window->mnuHelp->actions(), QList<QAction *>{window->mnuAbout});
-    QCOMPARE(window->mnuExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(window->mnuAbout->text(), QStringLiteral("&About"));
+    QCOMPARE(ui(window).mnuFile->actions(), QList<QAction *>{ui(window).mnuExit});
+    QCOMPARE(ui(window).mnuHelp->actions(), QList<QAction *>{ui(window).mnuAbout});
+    QCOMPARE(ui(window).mnuExit->text(), QStringLiteral("&Exit"));
+    QCOMPARE(ui(window).mnuAbout->text(), QStringLiteral("&About"));
     for (const char *name : {"mnuFile", "mnuHelp", "mnuExit", "mnuAbout", "Line1", "Label1", "ListBox2"})
         QVERIFY2(window->findChild<QObject *>(QLatin1StringView(name)), name);
 }
@@ -222,7 +223,7 @@ void Form1Test::tabOrderAndFocus()
     auto window = makeWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QCOMPARE(QApplication::focusWidget(), window->Command1);
+    QCOMPARE(QApplication::focusWidget(), ui(window).Command1);
     QStringList visited;
     for (int i = 0; i < 13; ++i) {
         visited.append(QApplication::focusWidget()->objectName());
@@ -245,9 +246,9 @@ void Form1Test::enterAndEscPressNothing()
         QVERIFY(!button->autoDefault());
         QVERIFY(!button->isDefault());
     }
-    QTest::keyClick(window->Command1, Qt::Key_Return);
-    QTest::keyClick(window->Command1, Qt::Key_Enter);
-    QTest::keyClick(window->Command1, Qt::Key_Escape);
+    QTest::keyClick(ui(window).Command1, Qt::Key_Return);
+    QTest::keyClick(ui(window).Command1, Qt::Key_Enter);
+    QTest::keyClick(ui(window).Command1, Qt::Key_Escape);
     QVERIFY(messages_.shown.isEmpty());
     QVERIFY(window->isVisible());
     // Alt with the access key does press the button.
@@ -295,15 +296,15 @@ void Form1Test::loadStep()
 
     auto window = makeWindow();
     const QString expected = useCandidate ? candidate : QDir::toNativeSeparators(QDir::rootPath());
-    QCOMPARE(window->txtPlaylistLoc->text(), expected);
-    QCOMPARE(window->txtOutputLoc->text(), expected);
+    QCOMPARE(ui(window).txtPlaylistLoc->text(), expected);
+    QCOMPARE(ui(window).txtOutputLoc->text(), expected);
     QCOMPARE(shell_.specialFolderCalls, useCandidate ? 3 : 1);
     if (useCandidate)
-        QCOMPARE(entries(window->File1), listed);
-    QVERIFY(window->File1->selectedItems().isEmpty());
+        QCOMPARE(entries(ui(window).File1), listed);
+    QVERIFY(ui(window).File1->selectedItems().isEmpty());
     QVERIFY(messages_.shown.isEmpty());
-    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
-    QCOMPARE(window->txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
+    QCOMPARE(ui(window).cmbFileType->currentText(), QStringLiteral("Please select"));
+    QCOMPARE(ui(window).txtMediaLoc->text(), QStringLiteral("\\CF-Card\\My Music\\"));
 }
 
 void Form1Test::fileListTogglesAndSorts()
@@ -317,12 +318,12 @@ void Form1Test::fileListTogglesAndSorts()
     window->show();
     shell_.folderAnswers = {QDir::toNativeSeparators(lists)};
     window->CmdFind_Click();
-    QCOMPARE(entries(window->File1), (QStringList{QStringLiteral("a.wpl"), QStringLiteral("B.WPL"), QStringLiteral("c.wpl")}));
-    clickRow(window->File1, 0);
-    clickRow(window->File1, 2);
-    QCOMPARE(selectedRows(window->File1), (QList<int>{0, 2}));
-    clickRow(window->File1, 0);
-    QCOMPARE(selectedRows(window->File1), QList<int>{2});
+    QCOMPARE(entries(ui(window).File1), (QStringList{QStringLiteral("a.wpl"), QStringLiteral("B.WPL"), QStringLiteral("c.wpl")}));
+    clickRow(ui(window).File1, 0);
+    clickRow(ui(window).File1, 2);
+    QCOMPARE(selectedRows(ui(window).File1), (QList<int>{0, 2}));
+    clickRow(ui(window).File1, 0);
+    QCOMPARE(selectedRows(ui(window).File1), QList<int>{2});
 }
 
 void Form1Test::addToQueue_data()
@@ -350,17 +351,17 @@ void Form1Test::addToQueue()
     QFETCH(QList<int>, select);
     QFETCH(QStringList, expected);
     auto window = makeWindow();
-    window->File1->clear();
-    window->File1->addItems(files);
-    window->ListBox2->addItems(queued);
+    ui(window).File1->clear();
+    ui(window).File1->addItems(files);
+    ui(window).ListBox2->addItems(queued);
     for (const int row : select)
-        window->File1->item(row)->setSelected(true);
-    window->Command2->click();
-    QCOMPARE(entries(window->ListBox2), expected);
-    QCOMPARE(entries(window->File1), files);
-    QVERIFY(selectedRows(window->File1).isEmpty());
-    window->Command2->click(); // nothing is selected any more
-    QCOMPARE(entries(window->ListBox2), expected);
+        ui(window).File1->item(row)->setSelected(true);
+    ui(window).Command2->click();
+    QCOMPARE(entries(ui(window).ListBox2), expected);
+    QCOMPARE(entries(ui(window).File1), files);
+    QVERIFY(selectedRows(ui(window).File1).isEmpty());
+    ui(window).Command2->click(); // nothing is selected any more
+    QCOMPARE(entries(ui(window).ListBox2), expected);
 }
 
 void Form1Test::removeFromQueue_data()
@@ -392,14 +393,14 @@ void Form1Test::removeFromQueue()
     QFETCH(QStringList, expected);
     auto window = makeWindow();
     window->show();
-    window->ListBox2->addItems(queue);
+    ui(window).ListBox2->addItems(queue);
     QFETCH(int, presses);
     if (selected >= 0)
-        clickRow(window->ListBox2, selected);
+        clickRow(ui(window).ListBox2, selected);
     for (int press = 0; press < presses; ++press)
-        window->Command4->click();
-    QCOMPARE(entries(window->ListBox2), expected);
-    QCOMPARE(selectedRows(window->ListBox2), QList<int>{});
+        ui(window).Command4->click();
+    QCOMPARE(entries(ui(window).ListBox2), expected);
+    QCOMPARE(selectedRows(ui(window).ListBox2), QList<int>{});
 }
 
 void Form1Test::hugeQueue()
@@ -408,17 +409,17 @@ void Form1Test::hugeQueue()
     for (int i = 0; i < 40000; ++i)
         names.append(QStringLiteral("list %1.wpl").arg(i, 5, 10, QLatin1Char('0')));
     auto window = makeWindow();
-    window->File1->clear();
-    window->File1->addItems(names);
-    window->File1->selectAll();
-    window->Command2->click();
-    QCOMPARE(window->ListBox2->count(), 40000);
-    window->ListBox2->item(39999)->setSelected(true);
-    window->Command4->click();
-    QCOMPARE(window->ListBox2->count(), 39999);
-    window->ListBox2->item(35000)->setSelected(true);
-    window->Command4->click();
-    QCOMPARE(window->ListBox2->item(35000)->text(), names[35001]);
+    ui(window).File1->clear();
+    ui(window).File1->addItems(names);
+    ui(window).File1->selectAll();
+    ui(window).Command2->click();
+    QCOMPARE(ui(window).ListBox2->count(), 40000);
+    ui(window).ListBox2->item(39999)->setSelected(true);
+    ui(window).Command4->click();
+    QCOMPARE(ui(window).ListBox2->count(), 39999);
+    ui(window).ListBox2->item(35000)->setSelected(true);
+    ui(window).Command4->click();
+    QCOMPARE(ui(window).ListBox2->item(35000)->text(), names[35001]);
 }
 
 void Form1Test::folderChooser_data()
@@ -449,15 +450,15 @@ void Form1Test::folderChooser()
     QFETCH(std::optional<QString>, answer);
     QFETCH(QString, after);
     auto window = makeWindow();
-    QLineEdit *field = playlistButton ? window->txtPlaylistLoc : window->txtOutputLoc;
-    QLineEdit *other = playlistButton ? window->txtOutputLoc : window->txtPlaylistLoc;
+    QLineEdit *field = playlistButton ? ui(window).txtPlaylistLoc : ui(window).txtOutputLoc;
+    QLineEdit *other = playlistButton ? ui(window).txtOutputLoc : ui(window).txtPlaylistLoc;
     const QString otherBefore = other->text();
-    window->ListBox2->addItem(QStringLiteral("kept.wpl"));
-    window->File1->addItem(QStringLiteral("marker"));
+    ui(window).ListBox2->addItem(QStringLiteral("kept.wpl"));
+    ui(window).File1->addItem(QStringLiteral("marker"));
     field->setText(before);
     shell_.folderAnswers = {answer};
     messages_.shown.clear();
-    (playlistButton ? window->CmdFind : window->Command5)->click();
+    (playlistButton ? ui(window).CmdFind : ui(window).Command5)->click();
 
     QCOMPARE(field->text(), after);
     QCOMPARE(other->text(), otherBefore);
@@ -465,28 +466,28 @@ void Form1Test::folderChooser()
                                                               : QStringLiteral("Select Output directory")});
     QCOMPARE(shell_.chooserOwners, QList<QWidget *>{window.get()});
     QCOMPARE(shell_.chooserStarts, QStringList{before}); // opens where the field points
-    QCOMPARE(entries(window->ListBox2), QStringList{QStringLiteral("kept.wpl")});
-    QCOMPARE(window->cmbFileType->currentText(), QStringLiteral("Please select"));
+    QCOMPARE(entries(ui(window).ListBox2), QStringList{QStringLiteral("kept.wpl")});
+    QCOMPARE(ui(window).cmbFileType->currentText(), QStringLiteral("Please select"));
     // Only the playlist button re-points the file list.
-    QCOMPARE(window->File1->count() == 1 && window->File1->item(0)->text() == QStringLiteral("marker"), !playlistButton);
+    QCOMPARE(ui(window).File1->count() == 1 && ui(window).File1->item(0)->text() == QStringLiteral("marker"), !playlistButton);
 }
 
 void Form1Test::missingPlaylistFolderKeepsWindow()
 {
     auto window = makeWindow();
-    window->File1->addItem(QStringLiteral("stale.wpl"));
+    ui(window).File1->addItem(QStringLiteral("stale.wpl"));
     const QString missing = QDir::toNativeSeparators(dir_->filePath(QStringLiteral("gone")));
-    window->txtPlaylistLoc->setText(missing);
-    window->CmdFind->click();
-    QCOMPARE(window->txtPlaylistLoc->text(), missing + sep);
-    QCOMPARE(window->File1->count(), 0);
+    ui(window).txtPlaylistLoc->setText(missing);
+    ui(window).CmdFind->click();
+    QCOMPARE(ui(window).txtPlaylistLoc->text(), missing + sep);
+    QCOMPARE(ui(window).File1->count(), 0);
     QCOMPARE(messages_.shown.size(), 1);
     QCOMPARE(messages_.shown[0].icon, Message::Icon::Critical);
     QVERIFY(messages_.shown[0].text.contains(missing));
     // Emptied by the user and cancelled: an empty list and no message.
-    window->txtPlaylistLoc->clear();
-    window->CmdFind->click();
-    QCOMPARE(window->txtPlaylistLoc->text(), QString());
+    ui(window).txtPlaylistLoc->clear();
+    ui(window).CmdFind->click();
+    QCOMPARE(ui(window).txtPlaylistLoc->text(), QString());
     QCOMPARE(messages_.shown.size(), 1);
 }
 
@@ -528,17 +529,17 @@ void Form1Test::convertMessages()
     writeFile(lists + QStringLiteral("Odd.wpl"), "<media src=\"..\\\xE3\x81\x82.mp3\"/>");
 
     auto window = makeWindow();
-    window->cmbFileType->setEditText(type);
-    window->txtPlaylistLoc->setText(lists);
-    window->txtOutputLoc->setText(out);
-    window->ListBox2->addItems(queue);
-    window->Command1->click();
+    ui(window).cmbFileType->setEditText(type);
+    ui(window).txtPlaylistLoc->setText(lists);
+    ui(window).txtOutputLoc->setText(out);
+    ui(window).ListBox2->addItems(queue);
+    ui(window).Command1->click();
     QCOMPARE(messages_.shown.size(), 1);
     QTEST(int(messages_.shown[0].icon), "icon");
     QTEST(messages_.shown[0].text, "text");
     QTEST(messages_.shown[0].informativeText, "informative");
     QCOMPARE(QDir(out).entryList(QDir::Files), written);
-    QCOMPARE(entries(window->ListBox2), queue); // a run leaves the queue alone
+    QCOMPARE(entries(ui(window).ListBox2), queue); // a run leaves the queue alone
 }
 
 void Form1Test::convertMatchesCommandLine()
@@ -549,12 +550,12 @@ void Form1Test::convertMatchesCommandLine()
     QDir().mkpath(out);
     QDir().mkpath(cli);
     auto window = makeWindow();
-    window->cmbFileType->setCurrentIndex(1); // MP3
-    window->txtPlaylistLoc->setText(data);
-    window->txtOutputLoc->setText(out);
-    window->txtMediaLoc->setText(QStringLiteral("\\SD Card\\Music\\"));
-    window->ListBox2->addItem(QStringLiteral("Singles.wpl"));
-    window->Command1->click();
+    ui(window).cmbFileType->setCurrentIndex(1); // MP3
+    ui(window).txtPlaylistLoc->setText(data);
+    ui(window).txtOutputLoc->setText(out);
+    ui(window).txtMediaLoc->setText(QStringLiteral("\\SD Card\\Music\\"));
+    ui(window).ListBox2->addItem(QStringLiteral("Singles.wpl"));
+    ui(window).Command1->click();
     QCOMPARE(messages_.shown.last().text, QStringLiteral("All Done"));
 
     const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("MP3"), QStringLiteral("-m"),
@@ -575,11 +576,11 @@ void Form1Test::convertFailureKeepsWindow()
     writeFile(lists + QStringLiteral("A.wpl"), "..\\a.wma");
     auto window = makeWindow();
     window->show();
-    window->cmbFileType->setCurrentIndex(0);
-    window->txtPlaylistLoc->setText(lists);
-    window->txtOutputLoc->setText(out);
-    window->ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("A.wpl"), QStringLiteral("Gone.wpl")});
-    window->Command1->click();
+    ui(window).cmbFileType->setCurrentIndex(0);
+    ui(window).txtPlaylistLoc->setText(lists);
+    ui(window).txtOutputLoc->setText(out);
+    ui(window).ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("A.wpl"), QStringLiteral("Gone.wpl")});
+    ui(window).Command1->click();
     QCOMPARE(messages_.shown.size(), 1);
     const Message &failure = messages_.shown[0];
     QCOMPARE(failure.icon, Message::Icon::Critical);
@@ -592,10 +593,10 @@ void Form1Test::convertFailureKeepsWindow()
     QVERIFY(window->isVisible());
 
     // The window goes on working.
-    window->txtOutputLoc->setText(dir_->filePath(QStringLiteral("missing")) + u'/');
-    window->ListBox2->clear();
-    window->ListBox2->addItem(QStringLiteral("A.wpl"));
-    window->Command1->click();
+    ui(window).txtOutputLoc->setText(dir_->filePath(QStringLiteral("missing")) + u'/');
+    ui(window).ListBox2->clear();
+    ui(window).ListBox2->addItem(QStringLiteral("A.wpl"));
+    ui(window).Command1->click();
     QCOMPARE(messages_.shown.size(), 2);
     QVERIFY(messages_.shown[1].text.contains(QStringLiteral("written")));
 }
@@ -633,13 +634,13 @@ void Form1Test::faultsDuringRun()
     auto window = makeWindow();
     window->setProgressDelay(std::chrono::milliseconds(0));
     window->show();
-    window->cmbFileType->setEditText(QStringLiteral("mp3"));
-    window->txtOutputLoc->setText(out);
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtOutputLoc->setText(out);
     shell_.folderAnswers = {QDir::toNativeSeparators(dir_->path() + QStringLiteral("/lists"))};
-    window->CmdFind->click();
-    window->File1->selectAll();
-    window->Command2->click();
-    QCOMPARE(entries(window->ListBox2), (QStringList{QStringLiteral("A.wpl"), QStringLiteral("B.wpl"), QStringLiteral("C.wpl")}));
+    ui(window).CmdFind->click();
+    ui(window).File1->selectAll();
+    ui(window).Command2->click();
+    QCOMPARE(entries(ui(window).ListBox2), (QStringList{QStringLiteral("A.wpl"), QStringLiteral("B.wpl"), QStringLiteral("C.wpl")}));
 
     std::unique_ptr<FileSizeLimit> limit;
     if (fault == QStringLiteral("disk-full"))
@@ -654,7 +655,7 @@ void Form1Test::faultsDuringRun()
         QDir().mkpath(out + QStringLiteral("B.asx"));
     else if (fault == QStringLiteral("disk-full"))
         limit = std::make_unique<FileSizeLimit>(64 * 1024);
-    window->Command1->click();
+    ui(window).Command1->click();
     limit.reset();
 
     QCOMPARE(messages_.shown.size(), 1);
@@ -674,18 +675,18 @@ void Form1Test::faultsDuringRun()
     // The window goes on: re-pointing at a folder that is gone says so, and a
     // run into a fresh folder completes.
     if (fault == QStringLiteral("folder-removed")) {
-        window->CmdFind->click(); // cancelled
-        QCOMPARE(window->File1->count(), 0);
+        ui(window).CmdFind->click(); // cancelled
+        QCOMPARE(ui(window).File1->count(), 0);
         QCOMPARE(messages_.shown.size(), 1);
         QVERIFY(messages_.shown.takeFirst().text.contains(QDir::toNativeSeparators(lists)));
         return;
     }
     const QString fresh = root + QStringLiteral("fresh/");
     QDir().mkpath(fresh);
-    window->txtOutputLoc->setText(fresh);
-    window->ListBox2->clear();
-    window->ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("C.wpl")});
-    window->Command1->click();
+    ui(window).txtOutputLoc->setText(fresh);
+    ui(window).ListBox2->clear();
+    ui(window).ListBox2->addItems({QStringLiteral("A.wpl"), QStringLiteral("C.wpl")});
+    ui(window).Command1->click();
     QCOMPARE(messages_.shown.size(), 1);
     QCOMPARE(messages_.shown[0].text, QStringLiteral("All Done"));
 }
@@ -701,21 +702,21 @@ void Form1Test::largeFolderAndQueue()
     auto window = makeWindow();
     window->setProgressDelay(std::chrono::milliseconds(0));
     window->show();
-    window->cmbFileType->setEditText(QStringLiteral("mp3"));
-    window->txtOutputLoc->setText(out);
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtOutputLoc->setText(out);
     shell_.folderAnswers = {QDir::toNativeSeparators(dir_->filePath(QStringLiteral("lists")))};
-    window->CmdFind->click();
-    QCOMPARE(window->File1->count(), 10000);
-    QCOMPARE(window->File1->item(9999)->text(), QStringLiteral("p09999.wpl"));
+    ui(window).CmdFind->click();
+    QCOMPARE(ui(window).File1->count(), 10000);
+    QCOMPARE(ui(window).File1->item(9999)->text(), QStringLiteral("p09999.wpl"));
     for (int round = 0; round < 4; ++round) {
-        window->File1->selectAll();
-        window->Command2->click();
+        ui(window).File1->selectAll();
+        ui(window).Command2->click();
     }
-    QCOMPARE(window->ListBox2->count(), 40000);
-    window->ListBox2->item(0)->setSelected(true);
-    window->Command4->click();
-    QCOMPARE(window->ListBox2->count(), 39999);
-    QCOMPARE(window->ListBox2->item(0)->text(), QStringLiteral("p00001.wpl"));
+    QCOMPARE(ui(window).ListBox2->count(), 40000);
+    ui(window).ListBox2->item(0)->setSelected(true);
+    ui(window).Command4->click();
+    QCOMPARE(ui(window).ListBox2->count(), 39999);
+    QCOMPARE(ui(window).ListBox2->item(0)->text(), QStringLiteral("p00001.wpl"));
 
     // A long run shows its progress. Convert pressed again meanwhile, as a
     // screen reader presses it, starts no second run; Cancel says so until the
@@ -733,8 +734,8 @@ void Form1Test::largeFolderAndQueue()
         sawProgress = true;
         QVERIFY(progress->labelText().startsWith(QStringLiteral("Converting p")));
         if (++ticks == 1) {
-            QVERIFY(!window->Command1->isEnabled());
-            QAccessible::queryAccessibleInterface(window->Command1)
+            QVERIFY(!ui(window).Command1->isEnabled());
+            QAccessible::queryAccessibleInterface(ui(window).Command1)
                 ->actionInterface()
                 ->doAction(QAccessibleActionInterface::pressAction());
         } else if (ticks == 10) { // the press above has had its time
@@ -744,17 +745,17 @@ void Form1Test::largeFolderAndQueue()
         }
     });
     cancel.start();
-    window->Command1->click();
+    ui(window).Command1->click();
     cancel.stop();
     QVERIFY(sawProgress);
     QCOMPARE(mostDialogs, 1);
-    QVERIFY(window->Command1->isEnabled());
+    QVERIFY(ui(window).Command1->isEnabled());
     QVERIFY(messages_.shown.isEmpty()); // no "All Done" after a cancel
     const qsizetype written = QDir(out).entryList(QDir::Files).size();
     QVERIFY(written > 0);
     QVERIFY(written < 10000);
     QVERIFY(!window->findChild<QProgressDialog *>(QStringLiteral("progress")));
-    QCOMPARE(window->ListBox2->count(), 39999);
+    QCOMPARE(ui(window).ListBox2->count(), 39999);
 
     // Closing the window during a run stops the run; the window, still
     // answering, closes when it has stopped.
@@ -771,7 +772,7 @@ void Form1Test::largeFolderAndQueue()
         QCOMPARE(progress->labelText(), QStringLiteral("Cancelling\u2026"));
     });
     close.start();
-    window->Command1->click();
+    ui(window).Command1->click();
     QVERIFY(closedDuringRun);
     QVERIFY(!window->isVisible());
     QVERIFY(messages_.shown.isEmpty());
@@ -792,21 +793,21 @@ void Form1Test::openPlaylists()
     window->openPlaylists({lists + QStringLiteral("Rock.wpl"), lists + QStringLiteral("Pop.wpl"),
                            lists + QStringLiteral("notes.txt"), other + QStringLiteral("Far.wpl"),
                            lists + QStringLiteral("Gone.wpl")});
-    QCOMPARE(window->txtPlaylistLoc->text(), QDir::toNativeSeparators(lists));
-    QCOMPARE(window->File1->count(), 3);
-    QCOMPARE(window->File1->selectedItems().size(), 0);
-    QCOMPARE(window->ListBox2->count(), 2);
-    QCOMPARE(window->ListBox2->item(0)->text(), QStringLiteral("Pop.wpl")); // in list order, as ">>" queues
-    QCOMPARE(window->ListBox2->item(1)->text(), QStringLiteral("Rock.wpl"));
+    QCOMPARE(ui(window).txtPlaylistLoc->text(), QDir::toNativeSeparators(lists));
+    QCOMPARE(ui(window).File1->count(), 3);
+    QCOMPARE(ui(window).File1->selectedItems().size(), 0);
+    QCOMPARE(ui(window).ListBox2->count(), 2);
+    QCOMPARE(ui(window).ListBox2->item(0)->text(), QStringLiteral("Pop.wpl")); // in list order, as ">>" queues
+    QCOMPARE(ui(window).ListBox2->item(1)->text(), QStringLiteral("Rock.wpl"));
     QCOMPARE(messages_.shown.size(), 1);
     for (const char *name : {"notes.txt", "Far.wpl", "Gone.wpl"})
         QVERIFY2(messages_.shown[0].informativeText.contains(QLatin1StringView(name)),
                  qPrintable(messages_.shown[0].informativeText));
     // Nothing but refused files: nothing else changes.
-    window->txtPlaylistLoc->setText(QDir::toNativeSeparators(other));
+    ui(window).txtPlaylistLoc->setText(QDir::toNativeSeparators(other));
     window->openPlaylists({lists + QStringLiteral("notes.txt")});
-    QCOMPARE(window->txtPlaylistLoc->text(), QDir::toNativeSeparators(other));
-    QCOMPARE(window->ListBox2->count(), 2);
+    QCOMPARE(ui(window).txtPlaylistLoc->text(), QDir::toNativeSeparators(other));
+    QCOMPARE(ui(window).ListBox2->count(), 2);
     QCOMPARE(messages_.shown.size(), 2);
 }
 
@@ -818,36 +819,36 @@ void Form1Test::screenReaderNames()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     // Qt names a combo box after its text where AT-SPI carries the label
     // relation instead; its edit part and other systems take the name.
-    QAccessibleInterface *typeBox = QAccessible::queryAccessibleInterface(window->cmbFileType);
+    QAccessibleInterface *typeBox = QAccessible::queryAccessibleInterface(ui(window).cmbFileType);
     const auto labelledBy = typeBox->relations(QAccessible::Label);
     QVERIFY(std::any_of(labelledBy.begin(), labelledBy.end(),
-                        [&](const auto &relation) { return relation.first->object() == window->Label6; }));
+                        [&](const auto &relation) { return relation.first->object() == ui(window).Label6; }));
 #ifndef Q_OS_UNIX
     QCOMPARE(typeBox->text(QAccessible::Name), QStringLiteral("Playlist contains"));
 #endif
     const QList<std::pair<QWidget *, QString>> names{
-        {window->txtPlaylistLoc, QStringLiteral("Playlist Location :")},
-        {window->cmbFileType->lineEdit(), QStringLiteral("Playlist contains")},
-        {window->File1, QStringLiteral("Window Media Player 9 Playlists")},
-        {window->ListBox2, QStringLiteral("Playlists to be converted")},
-        {window->txtOutputLoc, QStringLiteral("Output Location :")},
-        {window->txtMediaLoc, QStringLiteral("Media Location :")},
-        {window->CmdFind, QStringLiteral("Choose playlist folder")},
-        {window->Command2, QStringLiteral("Add to queue")},
-        {window->Command4, QStringLiteral("Remove from queue")},
-        {window->Command5, QStringLiteral("Choose output folder")},
-        {window->Command1, QStringLiteral("Convert")},
+        {ui(window).txtPlaylistLoc, QStringLiteral("Playlist Location :")},
+        {ui(window).cmbFileType->lineEdit(), QStringLiteral("Playlist contains")},
+        {ui(window).File1, QStringLiteral("Window Media Player 9 Playlists")},
+        {ui(window).ListBox2, QStringLiteral("Playlists to be converted")},
+        {ui(window).txtOutputLoc, QStringLiteral("Output Location :")},
+        {ui(window).txtMediaLoc, QStringLiteral("Media Location :")},
+        {ui(window).CmdFind, QStringLiteral("Choose playlist folder")},
+        {ui(window).Command2, QStringLiteral("Add to queue")},
+        {ui(window).Command4, QStringLiteral("Remove from queue")},
+        {ui(window).Command5, QStringLiteral("Choose output folder")},
+        {ui(window).Command1, QStringLiteral("Convert")},
     };
     for (const auto &[control, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
-    QCOMPARE(window->CmdFind->text(), QStringLiteral("..."));
-    QCOMPARE(window->Command2->text(), QStringLiteral(">>"));
+    QCOMPARE(ui(window).CmdFind->text(), QStringLiteral("..."));
+    QCOMPARE(ui(window).Command2->text(), QStringLiteral(">>"));
 
     // The file list's entry is not "focused" while another control has the focus.
-    window->File1->addItems({QStringLiteral("a.wpl"), QStringLiteral("b.wpl")});
-    window->File1->setFocus();
-    clickRow(window->File1, 1);
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window->File1);
+    ui(window).File1->addItems({QStringLiteral("a.wpl"), QStringLiteral("b.wpl")});
+    ui(window).File1->setFocus();
+    clickRow(ui(window).File1, 1);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(ui(window).File1);
     const auto entryFocused = [&] {
         for (int i = 0; i < list->childCount(); ++i) {
             if (list->child(i)->state().focused)
@@ -856,10 +857,10 @@ void Form1Test::screenReaderNames()
         return false;
     };
     QVERIFY(entryFocused());
-    window->txtMediaLoc->setFocus();
+    ui(window).txtMediaLoc->setFocus();
     QVERIFY(!entryFocused());
-    window->File1->setFocus();
-    QCOMPARE(window->File1->currentRow(), 1); // the keyboard carries on where it was
+    ui(window).File1->setFocus();
+    QCOMPARE(ui(window).File1->currentRow(), 1); // the keyboard carries on where it was
 }
 
 void Form1Test::textsFitAnyFont_data()
@@ -880,11 +881,11 @@ void Form1Test::textsFitAnyFont()
     window->setFont(font);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (QLabel *label : {window->Label1, window->Label2, window->Label6})
+    for (QLabel *label : {ui(window).Label1, ui(window).Label2, ui(window).Label6})
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
-    QVERIFY(window->Label3->geometry().right() < window->txtPlaylistLoc->x());
-    QVERIFY(window->Label4->x() >= 0 && window->Label5->x() >= 0);
-    const QLineEdit *type = window->cmbFileType->lineEdit();
+    QVERIFY(ui(window).Label3->geometry().right() < ui(window).txtPlaylistLoc->x());
+    QVERIFY(ui(window).Label4->x() >= 0 && ui(window).Label5->x() >= 0);
+    const QLineEdit *type = ui(window).cmbFileType->lineEdit();
     QVERIFY(type->fontMetrics().horizontalAdvance(type->text()) < type->width());
 #ifndef Q_OS_WIN
     // Tahoma fits as designed. (Qt's offscreen platform on Windows measures it
@@ -935,17 +936,17 @@ void Form1Test::endingTheProgram()
     auto window = makeWindow();
     window->show();
     if (aboutState) {
-        window->mnuAbout->trigger();
+        ui(window).mnuAbout->trigger();
         if (aboutState == 2)
-            window->aboutWindow()->Command1->click();
+            ui(window->aboutWindow()).Command1->click();
         QCOMPARE(window->aboutWindow()->isVisible(), aboutState == 1);
     }
     const QPointer<QWidget> about = window->aboutWindow();
     QTimer::singleShot(0, window.get(), [&] {
         if (how == 0)
-            window->Command3->click();
+            ui(window).Command3->click();
         else if (how == 1)
-            window->mnuExit->trigger();
+            ui(window).mnuExit->trigger();
         else
             window->close();
     });

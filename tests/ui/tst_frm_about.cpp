@@ -1,4 +1,5 @@
 #include "fake_services.h"
+#include "window_controls.h"
 #include "form1.h"
 #include "frm_about.h"
 #include "frm_about_layout.h"
@@ -68,7 +69,7 @@ void AboutTest::cleanup()
 
 frmAbout *AboutTest::openAbout()
 {
-    main_->mnuAbout->trigger();
+    ui(main_).mnuAbout->trigger();
     return main_->aboutWindow();
 }
 
@@ -91,10 +92,10 @@ void AboutTest::closeKeepsScrollPosition()
 {
     frmAbout *about = openAbout();
     QVERIFY(QTest::qWaitForWindowExposed(about));
-    QScrollBar *bar = about->txtVersion->verticalScrollBar();
+    QScrollBar *bar = ui(about).txtVersion->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     bar->setValue(bar->maximum());
-    about->Command1->click();
+    ui(about).Command1->click();
     QVERIFY(!about->isVisible());
     QCOMPARE(openAbout(), about);
     QVERIFY(about->isVisible());
@@ -105,13 +106,13 @@ void AboutTest::closeBoxGivesFreshWindow()
 {
     frmAbout *about = openAbout();
     QVERIFY(QTest::qWaitForWindowExposed(about));
-    about->txtVersion->verticalScrollBar()->setValue(about->txtVersion->verticalScrollBar()->maximum());
+    ui(about).txtVersion->verticalScrollBar()->setValue(ui(about).txtVersion->verticalScrollBar()->maximum());
     const QPointer<frmAbout> old = about;
     about->close();
     QTRY_VERIFY(old.isNull());
     frmAbout *fresh = openAbout();
     QVERIFY(fresh);
-    QCOMPARE(fresh->txtVersion->verticalScrollBar()->value(), 0);
+    QCOMPARE(ui(fresh).txtVersion->verticalScrollBar()->value(), 0);
 }
 
 void AboutTest::designValues()
@@ -128,32 +129,32 @@ void AboutTest::designValues()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool); // no taskbar button
     QCOMPARE(about->font(), QApplication::font()); // not the main window's Tahoma
-    QCOMPARE(about->Label1->text(), QStringLiteral("Please visit for updates, faq and help"));
-    QCOMPARE(about->Label1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(about->Label2->text(), QStringLiteral("Revision History"));
-    QCOMPARE(about->Command1->text(), QStringLiteral("&Close"));
-    QVERIFY(!about->Command1->autoDefault() && !about->Command1->isDefault());
-    QCOMPARE(about->Label3->text(), QStringLiteral("If you feel that this software is worth using, please feel free to "
+    QCOMPARE(ui(about).Label1->text(), QStringLiteral("Please visit for updates, faq and help"));
+    QCOMPARE(ui(about).Label1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(ui(about).Label2->text(), QStringLiteral("Revision History"));
+    QCOMPARE(ui(about).Command1->text(), QStringLiteral("&Close"));
+    QVERIFY(!ui(about).Command1->autoDefault() && !ui(about).Command1->isDefault());
+    QCOMPARE(ui(about).Label3->text(), QStringLiteral("If you feel that this software is worth using, please feel free to "
                                                    "help towards future developments"));
-    QVERIFY(about->Label3->wordWrap());
-    QVERIFY(!about->Label4->text().isEmpty());
-    QVERIFY(!about->Label4->text().contains(u'\n'));
-    QCOMPARE(about->Image1->pixmap().size(), QSize(295, 62));
-    QCOMPARE(about->Image2->pixmap().size(), QSize(62, 31));
+    QVERIFY(ui(about).Label3->wordWrap());
+    QVERIFY(!ui(about).Label4->text().isEmpty());
+    QVERIFY(!ui(about).Label4->text().contains(u'\n'));
+    QCOMPARE(ui(about).Image1->pixmap().size(), QSize(295, 62));
+    QCOMPARE(ui(about).Image2->pixmap().size(), QSize(62, 31));
     QCOMPARE(QImage(QStringLiteral(":/velandry/donate.png")).format(), QImage::Format_Indexed8); // 256 colours
-    QCOMPARE(about->Image1->frameShape(), QFrame::Box);
-    QCOMPARE(about->Image1->lineWidth(), 1);
-    QCOMPARE(about->Image2->frameShape(), QFrame::NoFrame);
+    QCOMPARE(ui(about).Image1->frameShape(), QFrame::Box);
+    QCOMPARE(ui(about).Image1->lineWidth(), 1);
+    QCOMPARE(ui(about).Image2->frameShape(), QFrame::NoFrame);
 
     // Focus starts in the history box; Tab goes between it and Close.
-    QCOMPARE(QApplication::focusWidget(), about->txtVersion);
-    QTest::keyClick(about->txtVersion, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), about->Command1);
-    QTest::keyClick(about->Command1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), about->txtVersion);
+    QCOMPARE(QApplication::focusWidget(), ui(about).txtVersion);
+    QTest::keyClick(ui(about).txtVersion, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ui(about).Command1);
+    QTest::keyClick(ui(about).Command1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ui(about).txtVersion);
     // Enter and Esc press nothing.
-    QTest::keyClick(about->Command1, Qt::Key_Return);
-    QTest::keyClick(about->Command1, Qt::Key_Escape);
+    QTest::keyClick(ui(about).Command1, Qt::Key_Return);
+    QTest::keyClick(ui(about).Command1, Qt::Key_Escape);
     QVERIFY(about->isVisible());
 }
 
@@ -163,14 +164,14 @@ void AboutTest::layoutMatchesTable()
     for (const TwipsRect &place : about_layout::kControls) {
         auto *control = about->findChild<QWidget *>(QLatin1StringView(place.name));
         QVERIFY2(control, place.name);
-        if (control == about->Label3)
+        if (control == ui(about).Label3)
             continue; // captionShowsAllItsText
 
         QCOMPARE(control->geometry(), place.toPixels());
     }
-    QCOMPARE(about->Image1->geometry(), QRect(61, 8, 297, 64)); // the picture and its one-pixel border
-    QCOMPARE(about->Label1->width(), about->Image1->width());
-    QCOMPARE(about->Line1->geometry(), QRect(8, 320, 400, 1));
+    QCOMPARE(ui(about).Image1->geometry(), QRect(61, 8, 297, 64)); // the picture and its one-pixel border
+    QCOMPARE(ui(about).Label1->width(), ui(about).Image1->width());
+    QCOMPARE(ui(about).Line1->geometry(), QRect(8, 320, 400, 1));
 }
 
 void AboutTest::historyIsReadOnlyButCopyable()
@@ -181,14 +182,14 @@ void AboutTest::historyIsReadOnlyButCopyable()
     QVERIFY(kRevisionHistory.endsWith(u"(File extension error)\r\n"));
     QString shown = kRevisionHistory.toString();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(about->txtVersion->toPlainText(), shown);
-    QVERIFY(about->txtVersion->isReadOnly());
-    QTest::keyClicks(about->txtVersion, QStringLiteral("typed"));
-    QTest::keyClick(about->txtVersion, Qt::Key_Delete);
-    QTest::keyClick(about->txtVersion, Qt::Key_Backspace);
-    QCOMPARE(about->txtVersion->toPlainText(), shown);
-    about->txtVersion->selectAll();
-    about->txtVersion->copy();
+    QCOMPARE(ui(about).txtVersion->toPlainText(), shown);
+    QVERIFY(ui(about).txtVersion->isReadOnly());
+    QTest::keyClicks(ui(about).txtVersion, QStringLiteral("typed"));
+    QTest::keyClick(ui(about).txtVersion, Qt::Key_Delete);
+    QTest::keyClick(ui(about).txtVersion, Qt::Key_Backspace);
+    QCOMPARE(ui(about).txtVersion->toPlainText(), shown);
+    ui(about).txtVersion->selectAll();
+    ui(about).txtVersion->copy();
     QCOMPARE(QApplication::clipboard()->text(), shown);
 }
 
@@ -265,9 +266,9 @@ void AboutTest::linksOpen()
     QCOMPARE(link->focusPolicy(), Qt::NoFocus);
     shell_.opened.removeLast();
     // Clicking the labels or the history box opens nothing.
-    QTest::mouseClick(about->Label1, Qt::LeftButton);
-    QTest::mouseClick(about->Label3, Qt::LeftButton);
-    QTest::mouseClick(about->txtVersion->viewport(), Qt::LeftButton);
+    QTest::mouseClick(ui(about).Label1, Qt::LeftButton);
+    QTest::mouseClick(ui(about).Label3, Qt::LeftButton);
+    QTest::mouseClick(ui(about).txtVersion->viewport(), Qt::LeftButton);
     QCOMPARE(shell_.opened.size(), 1);
 }
 
@@ -288,25 +289,25 @@ void AboutTest::captionShowsAllItsText()
         font.setPointSizeF(points);
         about->setFont(font);
     }
-    const QRect caption = about->Label3->geometry();
+    const QRect caption = ui(about).Label3->geometry();
     QCOMPARE(caption.topLeft(), QPoint(80, 337));
-    QVERIFY(about->Label3->heightForWidth(caption.width()) <= caption.height());
+    QVERIFY(ui(about).Label3->heightForWidth(caption.width()) <= caption.height());
     QVERIFY(about->rect().contains(caption));
-    QVERIFY(caption.left() > about->Image2->geometry().right());
+    QVERIFY(caption.left() > ui(about).Image2->geometry().right());
 }
 
 void AboutTest::windowForScreenReaders()
 {
     frmAbout *about = openAbout();
     QCOMPARE(QAccessible::queryAccessibleInterface(about)->role(), QAccessible::Dialog);
-    QCOMPARE(QAccessible::queryAccessibleInterface(about->txtVersion)->text(QAccessible::Name),
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui(about).txtVersion)->text(QAccessible::Name),
              QStringLiteral("Revision History"));
 }
 
 void AboutTest::quitWithAboutShown()
 {
     const QPointer<frmAbout> about = openAbout();
-    QTimer::singleShot(0, main_.get(), [this] { main_->Command3->click(); });
+    QTimer::singleShot(0, main_.get(), [this] { ui(main_).Command3->click(); });
     QTimer::singleShot(5000, main_.get(), [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(about.isNull());

@@ -55,16 +55,6 @@ class frmAbout final : public QWidget
 public:
     explicit frmAbout(ShellServices &shell);
 
-    PictureLink *Image1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QPlainTextEdit *txtVersion = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QFrame *Line1 = nullptr;
-    PictureLink *Image2 = nullptr;
-    QLabel *Label3 = nullptr;
-
     void Command1_Click();
     void Image1_Click();
     void Image2_Click();
@@ -76,6 +66,17 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The controls, under the names they carry as object names too.
+    PictureLink *Image1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QPlainTextEdit *txtVersion = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QFrame *Line1 = nullptr;
+    PictureLink *Image2 = nullptr;
+    QLabel *Label3 = nullptr;
+
     void fitCaption();
 
     ShellServices &shell_;

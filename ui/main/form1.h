@@ -50,6 +50,24 @@ public:
     // How long a run goes before its progress dialog shows (one second).
     void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void CmdFind_Click();
+    void Command5_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // The controls, under the names they carry as object names too.
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -74,23 +92,6 @@ public:
     QAction *mnuExit = nullptr;
     QAction *mnuAbout = nullptr;
 
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void CmdFind_Click();
-    void Command5_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-
-protected:
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
     void createControls();
     void placeControls();
     void sizeLabels();
