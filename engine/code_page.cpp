@@ -95,14 +95,6 @@ const QList<int> &CodePage::supported()
     return numbers;
 }
 
-QString supportedCodePageList()
-{
-    QStringList numbers;
-    for (const int number : CodePage::supported())
-        numbers.append(QString::number(number));
-    return numbers.join(QStringLiteral(", "));
-}
-
 std::optional<CodePage> CodePage::fromNumber(int number)
 {
     if (!supported().contains(number))

@@ -86,7 +86,5 @@ DefaultCodePage defaultCodePage();
 // Unicode only and every locale Windows does not know.
 int ansiCodePageForLocale(QStringView locale);
 
-// "874, 932, 936, 949, 950, 1250, ..., 1258", for messages.
-QString supportedCodePageList();
 
 } // namespace velandry

@@ -2,6 +2,8 @@
 // user would meet them: each has a clear outcome, and no file already on disk
 // is lost.
 #include "conversion_run.h"
+#include "oracle_media_paths.h"
+#include "oracle_playlist_text.h"
 #include "file_limit.h"
 #include "test_files.h"
 
@@ -120,7 +122,10 @@ void HostileInputTest::odd()
                              QStringLiteral("\\CF\\"), path(QStringLiteral("odd.wpl"))});
     QCOMPARE(run.status, 0);
     const QByteArray document = readFile(path(QStringLiteral("odd.asx")));
-    const qsizetype count = entries >= 0 ? entries : document.count("<ENTRY>");
+    // Random bytes: as many entries as the engine that held whole texts finds.
+    const qsizetype count = entries >= 0 ? entries
+                                         : oracle::extractMediaPaths(oracle::decodePlaylist(bytes, *CodePage::fromNumber(1252)).text, u"mp3")
+                                               .highestIndex();
     verifyWellFormed(document, count);
     if (!contains.isEmpty())
         QVERIFY2(document.contains(contains), document.left(400).constData());

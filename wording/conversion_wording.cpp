@@ -52,6 +52,14 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
     return lines;
 }
 
+QString supportedCodePageList()
+{
+    QStringList numbers;
+    for (const int number : CodePage::supported())
+        numbers.append(QString::number(number));
+    return numbers.join(QStringLiteral(", "));
+}
+
 QString defaultCodePageReason(const DefaultCodePage &chosen)
 {
     using Source = DefaultCodePage::Source;

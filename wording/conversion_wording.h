@@ -20,6 +20,9 @@ QString failureReason(const ConversionFailure &failure);
 // was not UTF-8; empty when there is nothing to warn about.
 QStringList conversionWarnings(const QList<PlaylistResult> &converted);
 
+// "874, 932, 936, 949, 950, 1250, ..., 1258".
+QString supportedCodePageList();
+
 // Why `chosen` is the default, e.g. "from the locale ja_JP.UTF-8 (LANG)".
 QString defaultCodePageReason(const DefaultCodePage &chosen);
 
