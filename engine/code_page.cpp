@@ -68,6 +68,22 @@ namespace {
 using detail::CodePageTables;
 using detail::kWestern;
 
+// Writes one character's bytes (as CodePageTables::toBytes holds them), or a
+// '?' that is counted in `lost` where it has none.
+char *put(char *dst, std::uint16_t bytes, qsizetype &lost)
+{
+    if (bytes == 0) {
+        *dst++ = '?';
+        ++lost;
+    } else if (bytes < 0x100) {
+        *dst++ = char(bytes);
+    } else {
+        *dst++ = char(bytes >> 8);
+        *dst++ = char(bytes & 0xFF);
+    }
+    return dst;
+}
+
 // The ANSI code page Windows gives each locale, where it is not 1252. An entry
 // with a territory or a modifier comes before the entry for its language alone.
 struct LocaleCodePage
@@ -137,18 +153,10 @@ qsizetype CodePage::encodeInto(QStringView text, QByteArray &out) const
     while (src != end) {
         const char16_t unit = *src++;
         const std::uint16_t bytes = toBytes[unit]; // 0 for surrogates
-        if (bytes == 0) {
-            *dst++ = '?';
-            ++lost;
-            // A surrogate pair is one character: one '?' for both halves.
-            if (QChar::isHighSurrogate(unit) && src != end && QChar::isLowSurrogate(*src))
-                ++src;
-        } else if (bytes < 0x100) {
-            *dst++ = char(bytes);
-        } else {
-            *dst++ = char(bytes >> 8);
-            *dst++ = char(bytes & 0xFF);
-        }
+        // A surrogate pair is one character: one '?' for both halves.
+        if (bytes == 0 && QChar::isHighSurrogate(unit) && src != end && QChar::isLowSurrogate(*src))
+            ++src;
+        dst = put(dst, bytes, lost);
     }
     out.resize(dst - out.constData());
     return lost;
@@ -173,16 +181,7 @@ qsizetype CodePage::encodeUtf8Into(QByteArrayView text, QByteArray &out) const
             src += character.length;
         }
         // No code page holds a character beyond the BMP; a surrogate has no bytes.
-        const std::uint16_t bytes = codePoint < 0x10000 ? toBytes[codePoint] : 0;
-        if (bytes == 0) {
-            *dst++ = '?';
-            ++lost;
-        } else if (bytes < 0x100) {
-            *dst++ = char(bytes);
-        } else {
-            *dst++ = char(bytes >> 8);
-            *dst++ = char(bytes & 0xFF);
-        }
+        dst = put(dst, codePoint < 0x10000 ? toBytes[codePoint] : 0, lost);
     }
     out.resize(dst - out.constData());
     return lost;

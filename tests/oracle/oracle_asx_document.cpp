@@ -1,7 +1,5 @@
 #include "oracle_asx_document.h"
 
-#include <QBuffer>
-
 namespace velandry::oracle {
 
 namespace {
@@ -13,8 +11,6 @@ constexpr char kEntryOpen[] = "    <ENTRY>\r\n"
 constexpr char kEntryClose[] = "\" />\r\n"
                                "    </ENTRY>\r\n";
 constexpr char kFooter[] = "</ASX>\r\n";
-
-constexpr qsizetype kFlushThreshold = qsizetype(1) << 20;
 
 // Appends one path, with "&apos;" replaced and markup characters escaped.
 // Returns true when the path held markup.
@@ -62,28 +58,13 @@ bool appendPath(QStringView path, QByteArray &out, qsizetype &lost, const CodePa
 
 } // namespace
 
-WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats, const WriteProgress &progress)
+QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)
 {
     AsxStats local;
     local.codePage = codePage.number();
-    QByteArray out;
-    out.reserve(kFlushThreshold + 4096);
-    qint64 written = 0;
-    auto flush = [&] {
-        if (device.write(out) != out.size())
-            return WriteOutcome::DeviceFailed;
-        written += out.size();
-        out.resize(0); // keeps the capacity
-        if (progress && !progress(written))
-            return WriteOutcome::Stopped;
-        return WriteOutcome::Written;
-    };
-
     QByteArray folder;
     const qsizetype folderLost = codePage.encodeInto(mediaFolder, folder);
-
-    out.append(kHeader);
+    QByteArray out = kHeader;
     for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
         out.append(kEntryOpen);
         out.append(folder);
@@ -94,32 +75,11 @@ WriteOutcome writeAsxDocument(QIODevice &device, const MediaPaths &paths, QStrin
         local.entriesWithLostCharacters += lost > 0 ? 1 : 0;
         out.append(kEntryClose);
         ++local.entries;
-        if (out.size() >= kFlushThreshold) {
-            if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
-                return outcome;
-        }
     }
     out.append(kFooter);
-    if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
-        return outcome;
     if (stats)
         *stats = local;
-    return WriteOutcome::Written;
-}
-
-QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeAsxDocument(buffer, paths, mediaFolder, codePage, stats);
-    return bytes;
-}
-
-qint64 expectedAsxSize(const MediaPaths &paths, QStringView mediaFolder)
-{
-    const qint64 perEntry = qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + mediaFolder.size();
-    return qint64(sizeof kHeader - 1 + sizeof kFooter - 1) + perEntry * paths.highestIndex() + paths.totalLength();
+    return out;
 }
 
 } // namespace velandry::oracle
