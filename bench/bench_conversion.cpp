@@ -158,6 +158,9 @@ int main(int argc, char *argv[])
         if (!writeFile(input, generatePlaylist(mebibytes << 20, Names::Western)))
             return 1;
         measureStops(out, input, output, "playlist of the player's shape");
+        if (!writeFile(input, generatePlaylist(mebibytes << 20, Names::Western) + "\xE9"))
+            return 1;
+        measureStops(out, input, output, "the same, not UTF-8");
         if (!writeFile(input, overlappingPlaylist(mebibytes << 20, 1)))
             return 1;
         measureStops(out, input, output, "one giant entry");

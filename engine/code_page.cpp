@@ -189,12 +189,23 @@ qsizetype CodePage::encodeUtf8Into(QByteArrayView text, QByteArray &out) const
 
 QString CodePage::decode(QByteArrayView bytes, qsizetype *invalid) const
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *dst = reinterpret_cast<char16_t *>(text.data());
+    QString text;
+    decodeInto(bytes, text, true, invalid);
+    return text;
+}
+
+qsizetype CodePage::decodeInto(QByteArrayView bytes, QString &out, bool last, qsizetype *invalid) const
+{
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size());
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data()) + start;
     qsizetype bad = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    qsizetype i = 0;
+    for (; i < bytes.size(); ++i) {
         const auto byte = std::uint8_t(bytes[i]);
         char16_t unit = tables_->fromByte[byte];
+        if (unit == CodePageTables::kInvalid && i + 1 == bytes.size() && !last)
+            break; // perhaps a lead byte whose trail comes with the next piece
         if (unit == CodePageTables::kInvalid && i + 1 < bytes.size()) {
             unit = tables_->pair(byte, std::uint8_t(bytes[i + 1]));
             if (unit != CodePageTables::kInvalid)
@@ -206,10 +217,10 @@ QString CodePage::decode(QByteArrayView bytes, qsizetype *invalid) const
         }
         *dst++ = unit;
     }
-    text.truncate(dst - reinterpret_cast<const char16_t *>(text.constData()));
+    out.truncate(dst - reinterpret_cast<const char16_t *>(out.constData()));
     if (invalid)
         *invalid = bad;
-    return text;
+    return i;
 }
 
 int ansiCodePageForLocale(QStringView locale)

@@ -50,6 +50,10 @@ public:
     // whose next byte makes no character is such a sequence by itself, and the
     // next byte is read anew.
     QString decode(QByteArrayView bytes, qsizetype *invalid = nullptr) const;
+    // The same for one piece of a longer text, appended to `out`: unless the
+    // piece is the `last`, a final byte that makes no character alone is left
+    // for the next piece. Returns how many bytes were read.
+    qsizetype decodeInto(QByteArrayView bytes, QString &out, bool last, qsizetype *invalid = nullptr) const;
 
 private:
     CodePage(int number, const detail::CodePageTables *tables) : number_(number), tables_(tables) { }

@@ -8,8 +8,33 @@ namespace velandry {
 
 namespace {
 
-// Checked this much at a time between two questions to the caller.
-constexpr qsizetype kCheckPiece = qsizetype(4) << 20;
+// UTF-16 in pieces of whole units that never part a surrogate pair, each
+// piece's text appended as UTF-8. Only the first piece drops a byte-order mark;
+// a trailing odd byte decodes as U+FFFD.
+bool convertUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding, qsizetype piece,
+                  const std::function<bool(qint64)> &keepGoing, QByteArray &out)
+{
+    const auto unitAt = [&](qsizetype at) {
+        const auto first = std::uint8_t(bytes[at]);
+        const auto second = std::uint8_t(bytes[at + 1]);
+        return char16_t(encoding == QStringConverter::Utf16LE ? first | second << 8 : first << 8 | second);
+    };
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        qsizetype end = qMin(bytes.size(), at + qMax<qsizetype>(2, piece & ~qsizetype(1)));
+        if (end < bytes.size() && QChar::isHighSurrogate(unitAt(end - 2)))
+            end += 2;
+        end = qMin(end, bytes.size());
+        QStringDecoder decoder(encoding, at == 0 ? QStringConverter::Flag::Stateless
+                                                 : QStringConverter::Flag::Stateless
+                                                       | QStringConverter::Flag::ConvertInitialBom);
+        out.append(detail::toWtf8(QString(decoder.decode(bytes.sliced(at, end - at)))));
+        at = end;
+        if (keepGoing && !keepGoing(at))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -19,14 +44,15 @@ QString PlaylistText::toString() const
 }
 
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
-                                             const std::function<bool(qint64)> &keepGoing)
+                                             const std::function<bool(qint64)> &keepGoing, qsizetype piece)
 {
     PlaylistText text;
     const auto bom = QStringConverter::encodingForData(bytes);
     if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
-        // The decoder drops the mark; a trailing odd byte decodes as U+FFFD.
-        QStringDecoder decoder(*bom, QStringConverter::Flag::Stateless);
-        text.converted_ = detail::toWtf8(QString(decoder.decode(bytes)));
+        text.converted_ = QByteArray(""); // not null, even when empty
+        text.converted_.reserve(bytes.size() / 2 * 3 + 3); // at most three bytes a unit
+        if (!convertUtf16(bytes, *bom, piece, keepGoing, text.converted_))
+            return std::nullopt;
         text.encoding_ = PlaylistEncoding::Utf16;
         return text;
     }
@@ -37,7 +63,7 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
     // Valid UTF-8 throughout, in pieces that never end inside a character.
     qsizetype checked = 0;
     while (checked < bytes.size()) {
-        const qsizetype end = qMin(bytes.size(), checked + kCheckPiece);
+        const qsizetype end = qMin(bytes.size(), checked + qMax<qsizetype>(4, piece));
         const qsizetype valid = detail::validUtf8Prefix(bytes.sliced(checked, end - checked));
         const bool cutAtEnd = checked + valid < end && end < bytes.size() && end - (checked + valid) < 4;
         if (checked + valid < end && !cutAtEnd)
@@ -46,13 +72,27 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
         if (keepGoing && !keepGoing(checked))
             return std::nullopt;
         if (cutAtEnd && valid == 0)
-            break; // cannot happen with pieces of megabytes
+            break; // a piece shorter than one character
     }
     if (checked == bytes.size()) {
         text.own_ = bytes;
         return text;
     }
-    text.converted_ = detail::toWtf8(codePage.decode(whole));
+    // Not UTF-8: the whole file in the code page, piece by piece, a lead byte
+    // at a piece's end read with its trail.
+    text.converted_ = QByteArray("");
+    // At most three bytes of UTF-8 a byte: growing the text as it comes would
+    // copy all of it again now and then, in one step that cannot be stopped.
+    text.converted_.reserve(whole.size() * 3);
+    QString decoded;
+    for (qsizetype at = 0; at < whole.size();) {
+        const qsizetype end = qMin(whole.size(), at + qMax<qsizetype>(2, piece));
+        decoded.clear();
+        at += codePage.decodeInto(whole.sliced(at, end - at), decoded, end == whole.size());
+        text.converted_.append(detail::toWtf8(decoded));
+        if (keepGoing && !keepGoing(at))
+            return std::nullopt;
+    }
     text.encoding_ = PlaylistEncoding::Ansi;
     return text;
 }

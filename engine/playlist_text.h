@@ -25,7 +25,8 @@ public:
     QString toString() const;
 
 private:
-    friend std::optional<PlaylistText> readPlaylistText(QByteArrayView, CodePage, const std::function<bool(qint64)> &);
+    friend std::optional<PlaylistText> readPlaylistText(QByteArrayView, CodePage, const std::function<bool(qint64)> &,
+                                                        qsizetype);
 
     QByteArrayView own_;
     QByteArray converted_;
@@ -35,10 +36,13 @@ private:
 // Playlists are UTF-8. A UTF-8 byte-order mark is dropped; a file that starts
 // with a UTF-16 byte-order mark is read as UTF-16; bytes that are not valid
 // UTF-8 are read in the ANSI code page (see CodePage::decode()) rather than
-// turned into U+FFFD. `bytes` must outlive the result. `keepGoing` is told how
-// many bytes have been looked at, every few megabytes; when it answers false
-// the reading stops and the result is empty.
+// turned into U+FFFD. `bytes` must outlive the result. The text is checked and
+// converted `piece` bytes at a time; between pieces `keepGoing` is told how
+// many bytes have been looked at, and when it answers false the reading stops
+// and the result is empty.
+inline constexpr qsizetype kReadPiece = qsizetype(4) << 20;
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
-                                             const std::function<bool(qint64 bytesRead)> &keepGoing = {});
+                                             const std::function<bool(qint64 bytesRead)> &keepGoing = {},
+                                             qsizetype piece = kReadPiece);
 
 } // namespace velandry
