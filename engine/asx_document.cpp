@@ -105,12 +105,13 @@ public:
 
     const AsxStats &stats() const { return stats_; }
 
-    // Bytes every entry takes besides its path.
-    static qint64 entryBytes(qsizetype folderBytes)
+    // About how many bytes the document takes, for so many entries whose
+    // paths hold so many bytes of text.
+    qint64 expectedBytes(qsizetype entries, qint64 pathBytes) const
     {
-        return qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + folderBytes;
+        const qint64 perEntry = qint64(sizeof kEntryOpen - 1 + sizeof kEntryClose - 1) + folder_.size();
+        return qint64(sizeof kHeader - 1 + sizeof kFooter - 1) + perEntry * entries + pathBytes;
     }
-    static qint64 frameBytes() { return qint64(sizeof kHeader - 1 + sizeof kFooter - 1); }
 
 private:
     WriteOutcome flush()
@@ -134,6 +135,35 @@ private:
     AsxStats stats_;
 };
 
+// Walks the references of `mediaType` in `utf8`, handing each to `found`
+// (which may stop the walk with an outcome other than Written), and asks
+// `progress` at every megabyte of text between them; `reading` counts that
+// text as read.
+template <typename Found>
+WriteOutcome forEachReference(QByteArrayView utf8, QStringView mediaType, const ProgressCheck &progress,
+                              ConversionProgress &state, bool reading, Found &&found)
+{
+    ReferenceScanner scanner(utf8, mediaType);
+    Reference reference;
+    qint64 asked = 0;
+    for (;;) {
+        const ReferenceScanner::Step step = scanner.next(reference, kPiece);
+        if (step == ReferenceScanner::Step::Ended)
+            return WriteOutcome::Written;
+        if (step == ReferenceScanner::Step::Found) {
+            if (const WriteOutcome outcome = found(reference); outcome != WriteOutcome::Written)
+                return outcome;
+        }
+        if (scanner.bytesScanned() - asked >= kPiece) {
+            asked = scanner.bytesScanned();
+            if (reading)
+                state.bytesRead = asked;
+            if (progress && !progress(state))
+                return WriteOutcome::Stopped;
+        }
+    }
+}
+
 } // namespace
 
 WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
@@ -141,71 +171,35 @@ WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringVie
 {
     ConversionProgress state;
     state.bytesToRead = utf8.size();
+    DocumentWriter writer(device, mediaFolder, codePage, progress, state);
 
     // First the measure: how many references, and how long their paths are.
     qsizetype references = 0;
     qint64 pathBytes = 0;
-    {
-        ReferenceScanner scanner(utf8, mediaType);
-        Reference reference;
-        qint64 asked = 0;
-        for (;;) {
-            const ReferenceScanner::Step step = scanner.next(reference, kPiece);
-            if (step == ReferenceScanner::Step::Found) {
-                ++references;
-                if (!reference.isEmpty())
-                    pathBytes += reference.end.byte - reference.begin.byte + 1;
-                if (pathBytes > kMaxDocumentPathBytes)
-                    return WriteOutcome::TooLarge;
-            }
-            if (step == ReferenceScanner::Step::Ended)
-                break;
-            state.bytesRead = scanner.bytesScanned();
-            if (state.bytesRead - asked >= kPiece) {
-                asked = state.bytesRead;
-                if (progress && !progress(state))
-                    return WriteOutcome::Stopped;
-            }
-        }
-    }
-    QByteArray folder;
-    codePage.encodeInto(mediaFolder, folder);
-    state.bytesExpected =
-        DocumentWriter::frameBytes() + DocumentWriter::entryBytes(folder.size()) * qMax<qsizetype>(1, references) + pathBytes;
+    WriteOutcome outcome = forEachReference(utf8, mediaType, progress, state, true, [&](const Reference &reference) {
+        ++references;
+        if (!reference.isEmpty())
+            pathBytes += reference.end.byte - reference.begin.byte + 1;
+        return pathBytes > kMaxDocumentPathBytes ? WriteOutcome::TooLarge : WriteOutcome::Written;
+    });
+    if (outcome != WriteOutcome::Written)
+        return outcome;
+    state.bytesRead = utf8.size();
+    state.bytesExpected = writer.expectedBytes(qMax<qsizetype>(1, references), pathBytes);
     if (progress && !progress(state))
         return WriteOutcome::Stopped;
 
-    // Then the writing, which asks at every megabyte it hands on, and between
-    // references far apart.
-    state.bytesRead = utf8.size();
-    DocumentWriter writer(device, mediaFolder, codePage, progress, state);
-    ReferenceScanner scanner(utf8, mediaType);
-    Reference reference;
-    qint64 asked = 0;
-    for (;;) {
-        const ReferenceScanner::Step step = scanner.next(reference, kPiece);
-        if (step == ReferenceScanner::Step::Ended)
-            break;
-        if (step == ReferenceScanner::Step::Found) {
-            if (const WriteOutcome outcome = writer.entry(utf8, reference); outcome != WriteOutcome::Written)
-                return outcome;
-        }
-        if (scanner.bytesScanned() - asked >= kPiece) {
-            asked = scanner.bytesScanned();
-            if (progress && !progress(state))
-                return WriteOutcome::Stopped;
-        }
-    }
+    // Then the writing, which also asks at every megabyte it hands on.
+    outcome = forEachReference(utf8, mediaType, progress, state, false,
+                               [&](const Reference &reference) { return writer.entry(utf8, reference); });
     // A playlist without references still has one entry: the folder alone.
-    if (references == 0) {
-        if (const WriteOutcome outcome = writer.entry(utf8, Reference{}); outcome != WriteOutcome::Written)
-            return outcome;
-    }
-    if (const WriteOutcome outcome = writer.finish(); outcome != WriteOutcome::Written)
-        return outcome;
-    if (stats)
+    if (outcome == WriteOutcome::Written && references == 0)
+        outcome = writer.entry(utf8, Reference{});
+    if (outcome == WriteOutcome::Written)
+        outcome = writer.finish();
+    if (outcome == WriteOutcome::Written && stats)
         *stats = writer.stats();
-    return WriteOutcome::Written;
+    return outcome;
 }
 
 QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)

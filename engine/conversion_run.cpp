@@ -210,9 +210,11 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return outcome;
     }
     outcome.result.encoding = text->encoding();
-    const qint64 textSize = qMax<qint64>(1, text->utf8().size());
+    // The text may be longer than the file (a conversion): its share, scaled.
+    const double fileBytesPerTextByte = double(size) / qMax<qsizetype>(1, text->utf8().size());
     ProgressCheck onWrite = [&](const ConversionProgress &state) {
-        return ask({size / 2 + state.bytesRead * size / textSize / 2, 0, state.bytesWritten, state.bytesExpected});
+        return ask({size / 2 + qint64(state.bytesRead * fileBytesPerTextByte / 2), 0, state.bytesWritten,
+                    state.bytesExpected});
     };
     const WriteRequest request{text->utf8(), mediaType, mediaFolder, codePage, std::move(onWrite)};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
