@@ -2,9 +2,9 @@
 
 #include "conversion_run.h"
 #include "conversion_wording.h"
+#include "system.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -12,9 +12,16 @@ namespace velandry {
 
 namespace {
 
-QString native(const QString &path)
+// Qt names the program in the usage line by the path it was started with,
+// which differs with every install; the manual page names it plainly.
+QString helpText(const QCommandLineParser &parser)
 {
-    return QDir::toNativeSeparators(path);
+    QString text = parser.helpText();
+    const qsizetype programAt = text.indexOf(u' ') + 1;
+    const qsizetype optionsAt = text.indexOf(u" [options]");
+    if (programAt > 0 && optionsAt > programAt)
+        text.replace(programAt, optionsAt - programAt, QStringLiteral("velandry-convert"));
+    return text;
 }
 
 } // namespace
@@ -55,7 +62,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return ExitUsage;
     }
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << helpText(parser);
         return ExitOk;
     }
     if (parser.isSet(versionOption)) {
@@ -88,8 +95,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const std::optional<QString> outputFolder =
         parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
                                    : std::nullopt;
-    if (outputFolder && !QFileInfo(*outputFolder).isDir()) {
-        err << "velandry-convert: the output folder " << native(*outputFolder) << " does not exist\n";
+    if (outputFolder && detail::kindOf(*outputFolder) != detail::FileKind::Folder) {
+        err << "velandry-convert: the output folder " << shownPath(*outputFolder) << " does not exist\n";
         return ExitUsage;
     }
     const QString mediaFolder = parser.value(mediaOption);
@@ -104,14 +111,14 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         // Each line goes out as it is written, so that on a terminal, where
         // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {
-            err << "velandry-convert: " << native(outcome.failure->path) << ": "
+            err << "velandry-convert: " << shownPath(outcome.failure->path) << ": "
                 << failureReason(*outcome.failure) << "\n";
             err.flush();
             status = ExitPlaylistFailed;
             continue;
         }
         if (!quiet) {
-            out << native(playlist) << " -> " << native(outputPath) << " ("
+            out << shownPath(playlist) << " -> " << shownPath(outputPath) << " ("
                 << outcome.result.stats.entries << " entries)\n";
             out.flush();
         }

@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "console_output.h"
+#include "system.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,5 +16,7 @@ int main(int argc, char *argv[])
     velandry::ConsoleOutput standardError(stderr);
     QTextStream out(&standardOutput);
     QTextStream err(&standardError);
-    return velandry::runCommandLine(QCoreApplication::arguments(), out, err);
+    // Names as the system gave them: a playlist whose name is not UTF-8 is
+    // still found, and its output written under the same bytes.
+    return velandry::runCommandLine(velandry::detail::commandLineArguments(argc, argv), out, err);
 }

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <new>
+
 namespace velandry {
 
 namespace {
@@ -36,7 +38,7 @@ QString systemErrorOf(const QFileDevice &file)
 // within that much of the file system's limit of 255 bytes cannot have one.
 bool nameTooLongForSaveFile(const QString &path)
 {
-    return QFile::encodeName(QFileInfo(path).fileName()).size() > 255 - 7;
+    return detail::nativeName(QFileInfo(path).fileName()).size() > 255 - 7;
 }
 
 struct WriteRequest
@@ -46,6 +48,9 @@ struct WriteRequest
     QStringView mediaFolder;
     CodePage codePage;
     ProgressCheck progress;
+    // Asked once the document is written, before it replaces anything: why it
+    // must not, if it must not.
+    std::function<std::optional<ConversionFailure>()> beforeReplacing;
 };
 
 ConversionFailure writeFailure(const QString &outputPath, WriteOutcome outcome, const QFileDevice &file)
@@ -70,18 +75,20 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
     const QFileInfo existing(target);
     const QString folder = existing.absolutePath() + u'/';
     QFile temporary;
+    QString temporaryPath;
     for (int attempt = 0;; ++attempt) {
-        temporary.setFileName(folder + QStringLiteral(".velandry-%1.tmp")
-                                           .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        temporaryPath = folder + QStringLiteral(".velandry-%1.tmp")
+                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString reason = detail::createNewFile(temporary, temporaryPath);
+        if (reason.isEmpty())
             break;
         // Only a name that is already taken is worth another try.
-        if (!QFile::exists(temporary.fileName()) || attempt == 16)
-            return failure(outputPath, Kind::System, temporary.errorString());
+        if (detail::kindOf(temporaryPath) == detail::FileKind::Missing || attempt == 16)
+            return failure(outputPath, Kind::System, reason);
     }
-    const auto discard = [&temporary](std::optional<ConversionFailure> result) {
+    const auto discard = [&](std::optional<ConversionFailure> result) {
         temporary.close();
-        temporary.remove();
+        detail::removeFile(temporaryPath);
         return result;
     };
     const WriteOutcome written = writeAsxDocument(temporary, request.text, request.mediaType, request.mediaFolder,
@@ -92,12 +99,14 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
     }
     if (written != WriteOutcome::Written || !temporary.flush())
         return discard(writeFailure(outputPath, written, temporary));
+    if (std::optional<ConversionFailure> changed = request.beforeReplacing())
+        return discard(std::move(changed));
     if (existing.exists())
         temporary.setPermissions(existing.permissions());
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
         return discard(failure(outputPath, Kind::System, systemErrorOf(temporary)));
-    if (const QString reason = detail::replaceFile(temporary.fileName(), target); !reason.isEmpty())
+    if (const QString reason = detail::replaceFile(temporaryPath, target); !reason.isEmpty())
         return discard(failure(outputPath, Kind::System, reason));
     return std::nullopt;
 }
@@ -106,13 +115,15 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
                                                  AsxStats &stats, bool &stopped)
 {
     const QFileInfo target(outputPath);
-    if (target.isDir())
+    if (detail::kindOf(outputPath) == detail::FileKind::Folder)
         return failure(outputPath, Kind::FolderInTheWay);
     // A write-protected file stays as it is, although replacing it by renaming
     // would be allowed.
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner))
         return failure(outputPath, Kind::WriteProtected);
-    if (nameTooLongForSaveFile(outputPath))
+    // QSaveFile takes neither a name it has no room to derive its temporary
+    // file's from nor one whose bytes are not UTF-8.
+    if (nameTooLongForSaveFile(outputPath) || detail::holdsRawBytes(outputPath))
         return writeThroughShortTemporary(outputPath, request, stats, stopped);
 
     QSaveFile file(outputPath);
@@ -128,6 +139,10 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
             return std::nullopt;
         }
         return failed;
+    }
+    if (std::optional<ConversionFailure> changed = request.beforeReplacing()) {
+        file.cancelWriting();
+        return changed;
     }
     if (!file.commit())
         return failure(outputPath, Kind::System, systemErrorOf(file));
@@ -157,56 +172,79 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     outcome.result.inputPath = inputPath;
     outcome.result.outputPath = outputPath;
 
-    const QFileInfo inputInfo(inputPath);
-    if (inputInfo.isDir()) {
+    const detail::FileKind kind = detail::kindOf(inputPath);
+    if (kind == detail::FileKind::Folder) {
         outcome.failure = readFailure(inputPath, Kind::IsFolder);
         return outcome;
     }
     // A pipe or a device would block the run or never end.
-    if (inputInfo.exists() && !inputInfo.isFile()) {
+    if (kind == detail::FileKind::Other) {
         outcome.failure = readFailure(inputPath, Kind::NotOrdinaryFile);
         return outcome;
     }
-    QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly)) {
-        outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
+    QFile input;
+    if (const QString reason = detail::openForReading(input, inputPath); !reason.isEmpty()) {
+        // A name whose bytes are not UTF-8 reaches the window with U+FFFD in
+        // their place, and no file has that name.
+        const bool notUtf8 = kind == detail::FileKind::Missing && inputPath.contains(QChar::ReplacementCharacter);
+        outcome.failure = readFailure(inputPath, notUtf8 ? Kind::NameNotUtf8 : Kind::System, reason);
         return outcome;
     }
     // Converting "x.asx" next to itself would replace the playlist being read.
-    if (inputInfo.canonicalFilePath() == QFileInfo(outputPath).canonicalFilePath()) {
+    if (detail::sameFile(inputPath, outputPath)) {
         outcome.failure = failure(outputPath, Kind::ReplacesPlaylist);
         return outcome;
     }
+    // Another program may write the playlist while it is read: what it was
+    // when the reading began, to hold against what it is at the end.
+    const std::optional<detail::FileStamp> stampBefore = detail::stampOf(input, inputPath);
 
     // Mapped, the file's pages are read as the scan reaches them and cost no
     // memory of ours; where it cannot be mapped, it is read whole.
     QByteArray readBytes;
     QByteArrayView bytes;
-    if (input.size() > 0) {
-        if (const uchar *mapped = input.map(0, input.size())) {
-            bytes = QByteArrayView(mapped, input.size());
-        } else {
-            readBytes = input.readAll();
-            if (input.error() != QFileDevice::NoError) {
-                outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
-                return outcome;
-            }
-            bytes = readBytes;
+    const qint64 fileSize = input.size();
+    const uchar *mapped = fileSize > 0 ? input.map(0, fileSize) : nullptr;
+    if (mapped) {
+        bytes = QByteArrayView(mapped, fileSize);
+    } else if (fileSize > 0) {
+        readBytes = input.readAll();
+        if (input.error() != QFileDevice::NoError) {
+            outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
+            return outcome;
         }
+        bytes = readBytes;
     }
+    // A file shortened under the mapping reads zeros past its new end.
+    const detail::MappingGuard guard(mapped, fileSize);
+    const auto changed = [&] {
+        return guard.faulted() || !stampBefore || detail::stampOf(input, inputPath) != stampBefore;
+    };
     // Progress: checking the text is the first half of reading it, finding the
-    // references the second; then the writing.
+    // references the second; then the writing. A mapping found shortened ends
+    // the work there.
     const qint64 size = bytes.size();
     const auto ask = [&](ConversionProgress state) {
+        if (guard.faulted())
+            return false;
         if (!progress)
             return true;
         state.bytesToRead = size;
         return progress(state);
     };
-    const std::optional<PlaylistText> text = readPlaylistText(
-        bytes, codePage, [&](qint64 checked) { return ask({checked / 2, 0, 0, 0}); });
+    const auto changedFailure = [&] { return readFailure(inputPath, Kind::ChangedWhileRead); };
+    std::optional<PlaylistText> text;
+    try {
+        text = readPlaylistText(bytes, codePage, [&](qint64 checked) { return ask({checked / 2, 0, 0, 0}); });
+    } catch (const std::bad_alloc &) {
+        outcome.failure = readFailure(inputPath, Kind::OutOfMemory);
+        return outcome;
+    }
     if (!text || !ask({size / 2, 0, 0, 0})) {
-        outcome.cancelled = true;
+        if (guard.faulted())
+            outcome.failure = changedFailure();
+        else
+            outcome.cancelled = true;
         return outcome;
     }
     outcome.result.encoding = text->encoding();
@@ -216,8 +254,17 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return ask({size / 2 + qint64(state.bytesRead * fileBytesPerTextByte / 2), 0, state.bytesWritten,
                     state.bytesExpected});
     };
-    const WriteRequest request{text->utf8(), mediaType, mediaFolder, codePage, std::move(onWrite)};
+    const auto beforeReplacing = [&]() -> std::optional<ConversionFailure> {
+        if (changed())
+            return changedFailure();
+        return std::nullopt;
+    };
+    const WriteRequest request{text->utf8(), mediaType, mediaFolder, codePage, std::move(onWrite), beforeReplacing};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
+    if (outcome.cancelled && guard.faulted()) {
+        outcome.cancelled = false;
+        outcome.failure = changedFailure();
+    }
     return outcome;
 }
 
@@ -253,6 +300,17 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
     }
     report.status = ConversionReport::Status::Completed;
     return report;
+}
+
+QStringList playlistNames(const QString &folder)
+{
+    QStringList names = detail::ordinaryFileNames(folder);
+    names.removeIf([](const QString &name) { return !name.endsWith(u".wpl", Qt::CaseInsensitive); });
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
 }
 
 qsizetype filesWritten(const QList<PlaylistResult> &converted)

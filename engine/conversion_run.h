@@ -47,6 +47,9 @@ struct ConversionFailure
         FolderInTheWay,   // a folder has the output's name
         WriteProtected,   // the output exists and is write-protected
         TooLarge,         // overlapping references: past kMaxDocumentPathBytes
+        OutOfMemory,      // a text that is not UTF-8, too large to convert in memory
+        ChangedWhileRead, // another program wrote, shortened or grew the playlist meanwhile
+        NameNotUtf8,      // no such file, and its name holds U+FFFD: a name whose bytes are not UTF-8
         System,           // the system refused: `systemError` says why
     };
     QString path; // the file that could not be read or written
@@ -103,6 +106,11 @@ using ProgressCallback = std::function<bool(const RunProgress &)>;
 // touching any file; stops at the first playlist that fails.
 ConversionReport runConversion(const ConversionRequest &request,
                                const ProgressCallback &progress = {});
+
+// The playlists in `folder` that a run reads, as a file list shows them:
+// sorted by name, letter case ignored. A name whose bytes are not UTF-8 is
+// given so that it can be opened (see system.h); shownPath() shows it.
+QStringList playlistNames(const QString &folder);
 
 // How many different files a run wrote (a playlist queued twice writes one).
 qsizetype filesWritten(const QList<PlaylistResult> &converted);

@@ -50,7 +50,11 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
     const auto bom = QStringConverter::encodingForData(bytes);
     if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
         text.converted_ = QByteArray(""); // not null, even when empty
-        text.converted_.reserve(bytes.size() / 2 * 3 + 3); // at most three bytes a unit
+        // Most playlists are mostly ASCII: a byte of UTF-8 a unit. The text
+        // grows beyond that as it comes; reserving the most it could take
+        // (three bytes a unit) would ask for memory that a large file's
+        // conversion never needs, and fail for it.
+        text.converted_.reserve(bytes.size() / 2 + bytes.size() / 16);
         if (!convertUtf16(bytes, *bom, piece, keepGoing, text.converted_))
             return std::nullopt;
         text.encoding_ = PlaylistEncoding::Utf16;
@@ -81,9 +85,9 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
     // Not UTF-8: the whole file in the code page, piece by piece, a lead byte
     // at a piece's end read with its trail.
     text.converted_ = QByteArray("");
-    // At most three bytes of UTF-8 a byte: growing the text as it comes would
-    // copy all of it again now and then, in one step that cannot be stopped.
-    text.converted_.reserve(whole.size() * 3);
+    // As for UTF-16: about a byte for a byte, more as it comes. A text too
+    // large for memory throws std::bad_alloc, which the conversion reports.
+    text.converted_.reserve(whole.size() + whole.size() / 8);
     QString decoded;
     for (qsizetype at = 0; at < whole.size();) {
         const qsizetype end = qMin(whole.size(), at + qMax<qsizetype>(2, piece));

@@ -39,7 +39,8 @@ private:
 // turned into U+FFFD. `bytes` must outlive the result. The text is checked and
 // converted `piece` bytes at a time; between pieces `keepGoing` is told how
 // many bytes have been looked at, and when it answers false the reading stops
-// and the result is empty.
+// and the result is empty. Converting a text needs memory for the converted
+// text: where there is not enough, std::bad_alloc is thrown.
 inline constexpr qsizetype kReadPiece = qsizetype(4) << 20;
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
                                              const std::function<bool(qint64 bytesRead)> &keepGoing = {},

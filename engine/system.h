@@ -8,10 +8,13 @@
 
 #include "code_page_tables.h"
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdio>
+#include <optional>
 
 namespace velandry::detail {
 
@@ -35,6 +38,60 @@ int userLocaleAnsiCodePage();
 // folder's new entry after it); an empty text on success, else the system's
 // reason.
 QString replaceFile(const QString &from, const QString &to);
+
+// File names. On POSIX a name is bytes, and bytes that are not UTF-8 (a
+// Latin-1 name copied from an old card) stand in a QString as the lone
+// surrogates U+DC80..U+DCFF, one per byte, so that the file can still be
+// opened and a name derived from it written under the same bytes. Qt's own
+// file classes cannot take such a name; holdsRawBytes() tells the engine to
+// use the functions below instead. On Windows names are UTF-16 and hold none.
+bool holdsRawBytes(QStringView path);
+QByteArray nativeName(const QString &path);
+// The program's arguments with names as above (QCoreApplication::arguments()
+// turns such bytes into U+FFFD).
+QStringList commandLineArguments(int argc, char **argv);
+
+// The names of the ordinary files in `folder` that are not hidden, as above.
+QStringList ordinaryFileNames(const QString &folder);
+
+enum class FileKind { Missing, Folder, Ordinary, Other };
+FileKind kindOf(const QString &path);
+// Whether two names lead to the same file (false where either is missing).
+bool sameFile(const QString &a, const QString &b);
+// Opens `path` for reading, or a new file (which must not exist yet) for
+// writing with the permissions the umask leaves; an empty text on success,
+// else the system's reason.
+QString openForReading(QFile &file, const QString &path);
+QString createNewFile(QFile &file, const QString &path);
+bool removeFile(const QString &path);
+
+// What tells one state of an open file from the next: another program that
+// writes, shortens or grows it changes one of these.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 modified = 0;
+    qint64 changed = 0;
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+std::optional<FileStamp> stampOf(QFile &openFile, const QString &path);
+
+// While alive, reads of the mapping [begin, begin + size) of a file that
+// another program shortens read zeros instead of ending the process (POSIX
+// sends SIGBUS for a page past the file's new end; Windows refuses to shorten
+// a mapped file), and faulted() says that it happened.
+class MappingGuard final
+{
+public:
+    MappingGuard(const void *begin, qsizetype size);
+    ~MappingGuard();
+    MappingGuard(const MappingGuard &) = delete;
+    MappingGuard &operator=(const MappingGuard &) = delete;
+    bool faulted() const;
+
+private:
+    int slot_ = -1;
+};
 
 // The console `stream` writes to, where the system takes text for a console
 // as characters rather than bytes (Windows), else nullptr: there the bytes go

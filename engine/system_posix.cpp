@@ -1,14 +1,22 @@
 #include "system.h"
 
+#include "utf8_text.h"
+
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <unicode/ucnv.h>
@@ -167,14 +175,243 @@ QString lastError()
 
 QString replaceFile(const QString &from, const QString &to)
 {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
+    const QByteArray source = nativeName(from);
+    const QByteArray target = nativeName(to);
     if (!syncToDisk(source, O_RDONLY) || std::rename(source.constData(), target.constData()) != 0)
         return lastError();
     // The rename itself is made lasting by the folder's own flush.
-    const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
+    const QByteArray folder = nativeName(QFileInfo(to).absolutePath());
     syncToDisk(folder, O_RDONLY | O_DIRECTORY);
     return {};
+}
+
+namespace {
+
+constexpr char16_t kFirstRawByte = 0xDC80; // stands for the byte 0x80, up to 0xDCFF for 0xFF
+
+bool isRawByte(char16_t unit)
+{
+    return unit >= kFirstRawByte && unit <= kFirstRawByte + 0x7F;
+}
+
+// UTF-8 where the bytes are UTF-8, each other byte as a raw byte.
+QString nameFromNative(const char *bytes)
+{
+    const QByteArrayView name(bytes);
+    QString text;
+    qsizetype at = 0;
+    while (at < name.size()) {
+        const qsizetype valid = validUtf8Prefix(name.sliced(at));
+        text.append(QString::fromUtf8(name.sliced(at, valid)));
+        at += valid;
+        if (at < name.size())
+            text.append(QChar(char16_t(kFirstRawByte + (std::uint8_t(name[at++]) - 0x80))));
+    }
+    return text;
+}
+
+bool statOf(const QString &path, struct stat &status)
+{
+    return ::stat(nativeName(path).constData(), &status) == 0;
+}
+
+} // namespace
+
+bool holdsRawBytes(QStringView path)
+{
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        // A raw byte is a lone low surrogate: never the second half of a pair.
+        if (isRawByte(path[i].unicode()) && (i == 0 || !path[i - 1].isHighSurrogate()))
+            return true;
+    }
+    return false;
+}
+
+QByteArray nativeName(const QString &path)
+{
+    if (!holdsRawBytes(path))
+        return QFile::encodeName(path);
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && !(isRawByte(path[i].unicode()) && (i == 0 || !path[i - 1].isHighSurrogate())))
+            continue;
+        bytes.append(QStringView(path).sliced(from, i - from).toUtf8());
+        if (i < path.size())
+            bytes.append(char(0x80 + (path[i].unicode() - kFirstRawByte)));
+        from = i + 1;
+    }
+    return bytes;
+}
+
+QStringList commandLineArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(nameFromNative(argv[i]));
+    return arguments;
+}
+
+QStringList ordinaryFileNames(const QString &folder)
+{
+    QStringList names;
+    DIR *const listing = ::opendir(nativeName(folder).constData());
+    if (!listing)
+        return names;
+    while (const dirent *entry = ::readdir(listing)) {
+        struct stat status;
+        if (entry->d_name[0] != '.' && ::fstatat(::dirfd(listing), entry->d_name, &status, 0) == 0
+            && S_ISREG(status.st_mode))
+            names.append(nameFromNative(entry->d_name));
+    }
+    ::closedir(listing);
+    return names;
+}
+
+FileKind kindOf(const QString &path)
+{
+    struct stat status;
+    if (!statOf(path, status))
+        return FileKind::Missing;
+    return S_ISDIR(status.st_mode) ? FileKind::Folder : S_ISREG(status.st_mode) ? FileKind::Ordinary : FileKind::Other;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first;
+    struct stat second;
+    return statOf(a, first) && statOf(b, second) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+QString openForReading(QFile &file, const QString &path)
+{
+    if (!holdsRawBytes(path)) {
+        file.setFileName(path);
+        return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    }
+    const int fd = ::open(nativeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    return {};
+}
+
+QString createNewFile(QFile &file, const QString &path)
+{
+    if (!holdsRawBytes(path)) {
+        file.setFileName(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ? QString() : file.errorString();
+    }
+    const int fd = ::open(nativeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return lastError();
+    file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    return {};
+}
+
+bool removeFile(const QString &path)
+{
+    return ::unlink(nativeName(path).constData()) == 0;
+}
+
+std::optional<FileStamp> stampOf(QFile &openFile, const QString &)
+{
+    struct stat status;
+    if (::fstat(openFile.handle(), &status) != 0)
+        return std::nullopt;
+    return FileStamp{qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+                     qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec};
+}
+
+namespace {
+
+// The mappings being read, for the SIGBUS handler. A handler may touch only
+// lock-free state: a fixed set of slots of atomics.
+struct GuardedMapping
+{
+    std::atomic<std::uintptr_t> begin{0};
+    std::atomic<std::uintptr_t> end{0};
+    std::atomic<bool> faulted{false};
+};
+constexpr int kGuardSlots = 16;
+GuardedMapping guardedMappings[kGuardSlots];
+struct sigaction previousBusAction;
+std::uintptr_t pageSize = 4096;
+
+void onBusError(int signal, siginfo_t *info, void *context)
+{
+    const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+    for (GuardedMapping &mapping : guardedMappings) {
+        const std::uintptr_t end = mapping.end.load();
+        const std::uintptr_t begin = mapping.begin.load();
+        if (begin == 0 || address < begin || address >= end)
+            continue;
+        // The file ends before this page now: zeros from here to the end of
+        // the mapping, in one step, and the read that faulted runs again.
+        const std::uintptr_t from = address & ~(pageSize - 1);
+        const std::uintptr_t to = (end + pageSize - 1) & ~(pageSize - 1);
+        if (::mmap(reinterpret_cast<void *>(from), to - from, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1,
+                   0)
+            != MAP_FAILED) {
+            mapping.faulted.store(true);
+            return;
+        }
+    }
+    // Not a read of ours: whoever handled SIGBUS before us (a sanitizer), or
+    // the default, which ends the process when the read runs again.
+    if ((previousBusAction.sa_flags & SA_SIGINFO) && previousBusAction.sa_sigaction) {
+        previousBusAction.sa_sigaction(signal, info, context);
+        return;
+    }
+    if (previousBusAction.sa_handler != SIG_DFL && previousBusAction.sa_handler != SIG_IGN) {
+        previousBusAction.sa_handler(signal);
+        return;
+    }
+    std::signal(SIGBUS, SIG_DFL);
+}
+
+void installBusHandler()
+{
+    pageSize = std::uintptr_t(::sysconf(_SC_PAGESIZE));
+    struct sigaction action = {};
+    action.sa_sigaction = onBusError;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, &previousBusAction);
+}
+
+} // namespace
+
+MappingGuard::MappingGuard(const void *begin, qsizetype size)
+{
+    if (!begin || size <= 0)
+        return;
+    static std::once_flag installed;
+    std::call_once(installed, installBusHandler);
+    for (int i = 0; i < kGuardSlots; ++i) {
+        std::uintptr_t free = 0;
+        if (guardedMappings[i].begin.compare_exchange_strong(free, std::uintptr_t(-1))) {
+            guardedMappings[i].faulted.store(false);
+            guardedMappings[i].end.store(reinterpret_cast<std::uintptr_t>(begin) + std::uintptr_t(size));
+            guardedMappings[i].begin.store(reinterpret_cast<std::uintptr_t>(begin));
+            slot_ = i;
+            return;
+        }
+    }
+    // More files read at once than slots: this one stays unguarded.
+}
+
+MappingGuard::~MappingGuard()
+{
+    if (slot_ < 0)
+        return;
+    guardedMappings[slot_].end.store(0);
+    guardedMappings[slot_].begin.store(0);
+}
+
+bool MappingGuard::faulted() const
+{
+    return slot_ >= 0 && guardedMappings[slot_].faulted.load();
 }
 
 void *consoleOf(std::FILE *)

@@ -1,5 +1,10 @@
 #include "system.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
 #include <qt_windows.h>
 
 namespace velandry::detail {
@@ -81,6 +86,79 @@ QString replaceFile(const QString &from, const QString &to)
     QString reason = text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("Error %1").arg(error);
     LocalFree(text);
     return reason;
+}
+
+// Names are UTF-16 here: none holds bytes that a string cannot, and Qt's own
+// file classes serve every name.
+bool holdsRawBytes(QStringView)
+{
+    return false;
+}
+
+QByteArray nativeName(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QStringList commandLineArguments(int, char **)
+{
+    return QCoreApplication::arguments(); // from the UTF-16 command line, not the ANSI argv
+}
+
+QStringList ordinaryFileNames(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files);
+}
+
+FileKind kindOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileKind::Missing;
+    return info.isDir() ? FileKind::Folder : info.isFile() ? FileKind::Ordinary : FileKind::Other;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+QString openForReading(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
+QString createNewFile(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ? QString() : file.errorString();
+}
+
+bool removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+// The file cannot be renamed or deleted while it is open here (Qt shares it
+// for reading and writing only), so its name leads to it.
+std::optional<FileStamp> stampOf(QFile &, const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch(),
+                     info.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
+// Windows refuses to shorten a file while it is mapped; there is nothing to
+// guard against.
+MappingGuard::MappingGuard(const void *, qsizetype) { }
+MappingGuard::~MappingGuard() = default;
+bool MappingGuard::faulted() const
+{
+    return false;
 }
 
 void *consoleOf(std::FILE *stream)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -20,6 +21,30 @@ inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Dates a file a day back, as a playlist written long before it is converted:
+// a change made now is then told by its time too.
+inline void ageFile(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+}
+
+// Changes a playlist as another program would: "shortened" to 1000 bytes,
+// "grown" by a reference at its end, or "rewritten" in place (the same size,
+// other bytes). False where the system refused: Windows does not shorten a
+// file that is mapped.
+inline bool changePlaylist(const QString &path, const QString &how)
+{
+    QFile file(path);
+    if (how == QLatin1String("shortened"))
+        return file.resize(1000);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    file.seek(how == QLatin1String("grown") ? file.size() : 4096);
+    return file.write("<media src=\"..\\My Music\\New\\Other.mp3\"/>") > 0;
 }
 
 struct ConverterRun

@@ -1,10 +1,22 @@
 #include "test_files.h"
 
+#include "conversion_run.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 
 class CommandLineTest : public QObject
@@ -17,6 +29,11 @@ private Q_SLOTS:
     void statuses();
     void defaultsToPlaylistFolder();
     void failureDoesNotStopOthers();
+    void helpAgreesWithManualPage();
+    void playlistChangedDuringRun_data();
+    void playlistChangedDuringRun();
+    void nameNotUtf8();
+    void tooLargeForMemory();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -115,6 +132,131 @@ void CommandLineTest::failureDoesNotStopOthers()
                                              QProcess::MergedChannels);
     QVERIFY2(merged.out.indexOf(QStringLiteral("Gone.wpl")) < merged.out.indexOf(QStringLiteral("A.wpl ->")),
              qPrintable(merged.out));
+}
+
+void CommandLineTest::helpAgreesWithManualPage()
+{
+    const ConverterRun run = runConverter({QStringLiteral("--help")});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(QStringLiteral("Usage: velandry-convert [options] PLAYLIST...\n")), qPrintable(run.out));
+    // "-t, --type" in both: every option the one names, the other names too.
+    const QRegularExpression option(QStringLiteral("(?<![\\w-])-([a-z])\\W{1,8}--([a-z][a-z-]*)"));
+    const auto optionsIn = [&](const QString &text) {
+        QSet<QString> found;
+        for (auto match = option.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch one = match.next();
+            found.insert(one.captured(1) + u' ' + one.captured(2));
+        }
+        return found;
+    };
+    const QString manual = QString::fromUtf8(readFile(QStringLiteral(VELANDRY_MAN_PAGE))).remove(u'\\');
+    const QSet<QString> inManual = optionsIn(manual.section(QStringLiteral(".SH OPTIONS"), 1).section(QStringLiteral(".SH "), 0, 0));
+    QVERIFY(inManual.contains(QStringLiteral("t type")));
+    QCOMPARE(optionsIn(run.out), inManual);
+}
+
+void CommandLineTest::playlistChangedDuringRun_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("shortened") << QStringLiteral("shortened");
+    QTest::newRow("grown") << QStringLiteral("grown");
+    QTest::newRow("rewritten in place") << QStringLiteral("rewritten");
+}
+
+void CommandLineTest::playlistChangedDuringRun()
+{
+    QFETCH(QString, change);
+    QByteArray text = "<smil>\r\n";
+    for (int i = 0; i < 400000; ++i)
+        text += "<media src=\"..\\My Music\\Artist\\Track " + QByteArray::number(i) + ".mp3\"/>\r\n";
+    const QString big = dir_->filePath(QStringLiteral("Big.wpl"));
+    const QString output = dir_->filePath(QStringLiteral("out/Big.asx"));
+    // What a whole run writes for the text as it was and as it is after the change.
+    QList<QByteArray> whole;
+    for (const bool changed : {false, true}) {
+        writeFile(big, text);
+        QVERIFY(!changed || changePlaylist(big, change) || change == QStringLiteral("shortened"));
+        QVERIFY(!velandry::convertPlaylist(big, output, u"mp3", u"\\CF\\", *velandry::CodePage::fromNumber(1252)).failure);
+        whole.append(readFile(output));
+    }
+    QDir::setCurrent(dir_->path());
+    // Changes at different moments: before the start, during the run, after it.
+    for (const int delay : {0, 15, 40, 80, 160, 320}) {
+        writeFile(big, text);
+        ageFile(big);
+        writeFile(output, "earlier");
+        bool changed = false;
+        std::thread changer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+            changed = changePlaylist(big, change);
+        });
+        const ConverterRun run = runConverter({QStringLiteral("-q"), QStringLiteral("-c"), QStringLiteral("1252"),
+                                               QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-m"),
+                                               QStringLiteral("\\CF\\"), QStringLiteral("-o"), QStringLiteral("out"),
+                                               QStringLiteral("Big.wpl")});
+        changer.join();
+        const QByteArray written = readFile(output);
+        if (run.status == 1) {
+            QVERIFY2(changed && run.err.contains(QStringLiteral("changed the playlist while it was read")), qPrintable(run.err));
+            QCOMPARE(written, QByteArray("earlier"));
+        } else {
+            QVERIFY2(run.status == 0, qPrintable(QStringLiteral("status %1: %2").arg(run.status).arg(run.err)));
+            QVERIFY2(written == whole[0] || written == whole[1], "a document of one text, whole");
+        }
+        QCOMPARE(QDir(dir_->filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Big.asx")});
+    }
+}
+
+void CommandLineTest::nameNotUtf8()
+{
+#ifdef Q_OS_UNIX
+    // "Café.wpl" in Latin-1, as old copies from Windows often are named.
+    QDir::setCurrent(dir_->path());
+    const int fd = ::open("Caf\xE9.wpl", O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    const QByteArray text = "<media src=\"..\\My Music\\Caf\xC3\xA9\\One.mp3\"/>";
+    QCOMPARE(::write(fd, text.constData(), size_t(text.size())), ssize_t(text.size()));
+    ::close(fd);
+    // The name's bytes reach the converter as they lie in the folder.
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" -c 1252 -t mp3 Caf\"$(printf '\\351')\".wpl"),
+                                           QStringLiteral(VELANDRY_CONVERT_EXE)});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), QStringLiteral("Caf\uFFFD.wpl -> ./Caf\uFFFD.asx (1 entries)\n"));
+    QVERIFY(::access("Caf\xE9.asx", R_OK) == 0);
+    QVERIFY(!QFile::exists(QStringLiteral("Caf\uFFFD.asx")));
+    // Qt cannot name these files to remove them with their folder.
+    ::unlink("Caf\xE9.wpl");
+    ::unlink("Caf\xE9.asx");
+#else
+    QSKIP("Windows names are UTF-16: every name is a string");
+#endif
+}
+
+void CommandLineTest::tooLargeForMemory()
+{
+#if defined(Q_OS_UNIX) && !defined(VELANDRY_SANITIZED)
+    // A playlist that is not UTF-8 (its first byte) and larger than the memory
+    // the converter may take: refused with a message, not ended by the system.
+    const QString huge = dir_->filePath(QStringLiteral("Huge.wpl"));
+    writeFile(huge, "\xFF");
+    QVERIFY(QFile::resize(huge, qint64(2) << 30)); // sparse: it takes no room
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit limit{rlim_t(3) << 30, rlim_t(3) << 30};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(QStringLiteral(VELANDRY_CONVERT_EXE), {QStringLiteral("-t"), QStringLiteral("mp3"), huge});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(process.readAllStandardError().contains("too large to be converted"), "names the reason");
+    QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("Huge.asx"))));
+#else
+    QSKIP("Needs a limit on the process's memory (POSIX), which the sanitizers' own reservations exceed");
+#endif
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

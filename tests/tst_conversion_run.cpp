@@ -39,6 +39,8 @@ private Q_SLOTS:
     void cancelStopsBeforeNextPlaylist();
     void cancelWhileWritingKeepsEarlierFile();
     void outputNeverReplacesInput();
+    void changedWhileRead_data();
+    void changedWhileRead();
     void warningsNameThePlaylist();
     void samplePlaylists_data();
     void samplePlaylists();
@@ -222,6 +224,53 @@ void ConversionRunTest::outputNeverReplacesInput()
                                                     u"mp3", u"\\CF\\", kWestern);
     QVERIFY(outcome.failure);
     QCOMPARE(readFile(lists_ + QStringLiteral("Self.asx")), original);
+}
+
+void ConversionRunTest::changedWhileRead_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("moment");
+    for (const char *change : {"shortened", "grown", "rewritten"}) {
+        for (const char *moment : {"checking", "finding", "writing"})
+            QTest::addRow("%s while %s", change, moment) << QString::fromLatin1(change) << QString::fromLatin1(moment);
+    }
+}
+
+void ConversionRunTest::changedWhileRead()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, moment);
+    // Large enough for progress to be asked several times in every phase.
+    QStringList many;
+    for (int i = 0; i < 200000; ++i)
+        many.append(QStringLiteral("..\\My Music\\Artist %1\\Track.mp3").arg(i));
+    const QString input = lists_ + QStringLiteral("Big.wpl");
+    writeFile(input, playlist(many));
+    ageFile(input);
+    const QByteArray earlier = "an earlier Big.asx\r\n";
+    writeFile(out_ + QStringLiteral("Big.asx"), earlier);
+
+    bool changed = false;
+    const PlaylistOutcome outcome = convertPlaylist(
+        input, out_ + QStringLiteral("Big.asx"), u"mp3", u"\\CF\\", kWestern, [&](const ConversionProgress &state) {
+            const bool read = state.bytesExpected > 0;
+            const bool now = moment == QStringLiteral("checking") ? state.bytesRead > 0 && state.bytesRead < state.bytesToRead / 2
+                             : moment == QStringLiteral("finding") ? !read && state.bytesRead > state.bytesToRead / 2
+                                                                   : state.bytesWritten > 0;
+            if (now && !changed)
+                changed = changePlaylist(input, change);
+            return true;
+        });
+    if (!changed) {
+        QVERIFY2(!outcome.failure, "the playlist stayed as it was");
+        return;
+    }
+    QVERIFY(outcome.failure);
+    QCOMPARE(outcome.failure->kind, ConversionFailure::Kind::ChangedWhileRead);
+    QCOMPARE(outcome.failure->path, input);
+    QVERIFY(outcome.failure->whileReading);
+    QCOMPARE(readFile(out_ + QStringLiteral("Big.asx")), earlier);
+    QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
 }
 
 void ConversionRunTest::warningsNameThePlaylist()

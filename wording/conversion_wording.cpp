@@ -1,5 +1,6 @@
 #include "conversion_wording.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace velandry {
@@ -20,6 +21,15 @@ QString failureReason(const ConversionFailure &failure)
         return QStringLiteral("The file is write-protected");
     case Kind::TooLarge:
         return QStringLiteral("The references of this playlist overlap and would make a file larger than 4 GiB");
+    case Kind::OutOfMemory:
+        return QStringLiteral("The playlist is not UTF-8, and too large to be converted in the memory this "
+                              "computer has");
+    case Kind::ChangedWhileRead:
+        return QStringLiteral("Another program changed the playlist while it was read; nothing was written for it, "
+                              "convert it again");
+    case Kind::NameNotUtf8:
+        return QStringLiteral("Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with "
+                              "\"convmv -f latin1 -t utf8 --notest\"");
     case Kind::System:
         break;
     }
@@ -29,11 +39,23 @@ QString failureReason(const ConversionFailure &failure)
                                 : QStringLiteral("The file could not be written");
 }
 
+QString shownPath(const QString &path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    // A byte of a name that is not UTF-8, shown as a terminal shows it.
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t unit = shown[i].unicode();
+        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !shown[i - 1].isHighSurrogate()))
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    return shown;
+}
+
 QStringList conversionWarnings(const QList<PlaylistResult> &converted)
 {
     QStringList lines;
     for (const PlaylistResult &result : converted) {
-        const QString name = QFileInfo(result.inputPath).fileName();
+        const QString name = shownPath(QFileInfo(result.inputPath).fileName());
         const AsxStats &stats = result.stats;
         // One arg() call each: a "%2" in a playlist's name stays as it is.
         if (result.encoding == PlaylistEncoding::Ansi)

@@ -16,6 +16,10 @@ namespace velandry {
 // folder, not a playlist" or the system's own words.
 QString failureReason(const ConversionFailure &failure);
 
+// A path as people read it: native separators, and U+FFFD for each byte of a
+// name that is not UTF-8, as a terminal shows it.
+QString shownPath(const QString &path);
+
 // One line per playlist with lost characters, cut references or a text that
 // was not UTF-8; empty when there is nothing to warn about.
 QStringList conversionWarnings(const QList<PlaylistResult> &converted);

@@ -24,6 +24,11 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 using namespace velandry;
 
 namespace {
@@ -85,6 +90,8 @@ private Q_SLOTS:
     void convertFailureKeepsWindow();
     void faultsDuringRun_data();
     void faultsDuringRun();
+    void playlistChangedDuringRun();
+    void nameNotUtf8();
     void largeFolderAndQueue();
     void openPlaylists();
     void screenReaderNames();
@@ -691,6 +698,79 @@ void Form1Test::faultsDuringRun()
     QCOMPARE(messages_.shown[0].text, QStringLiteral("All Done"));
 }
 
+void Form1Test::playlistChangedDuringRun()
+{
+    const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
+    const QString out = dir_->filePath(QStringLiteral("out")) + u'/';
+    QDir().mkpath(lists);
+    QDir().mkpath(out);
+    QByteArray text;
+    for (int i = 0; i < 400000; ++i)
+        text += "<media src=\"..\\My Music\\Artist\\Track " + QByteArray::number(i) + ".mp3\"/>\r\n";
+    auto window = makeWindow();
+    window->setProgressDelay(std::chrono::milliseconds(0));
+    window->show();
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtPlaylistLoc->setText(lists);
+    ui(window).txtOutputLoc->setText(out);
+    ui(window).ListBox2->addItem(QStringLiteral("Big.wpl"));
+    // Shortened where the system allows it while the file is mapped (not on
+    // Windows), else rewritten in place; at moments from the start of the run on.
+    for (const int delay : {0, 10, 25, 50, 100}) {
+        writeFile(lists + QStringLiteral("Big.wpl"), text);
+        ageFile(lists + QStringLiteral("Big.wpl"));
+        writeFile(out + QStringLiteral("Big.asx"), "earlier");
+        bool changed = false;
+        QTimer::singleShot(delay, window.get(), [&] {
+            changed = changePlaylist(lists + QStringLiteral("Big.wpl"), QStringLiteral("shortened"))
+                      || changePlaylist(lists + QStringLiteral("Big.wpl"), QStringLiteral("rewritten"));
+        });
+        ui(window).Command1->click();
+        QTRY_VERIFY(changed);
+        QCOMPARE(messages_.shown.size(), 1);
+        const Message message = messages_.shown.takeFirst();
+        if (message.text == QStringLiteral("All Done"))
+            continue; // the change came before the reading or after it
+        QVERIFY2(message.text.contains(QStringLiteral("could not be read")), qPrintable(message.text));
+        QVERIFY2(message.informativeText.contains(QStringLiteral("changed the playlist")), qPrintable(message.informativeText));
+        QCOMPARE(readFile(out + QStringLiteral("Big.asx")), QByteArray("earlier"));
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
+    }
+}
+
+void Form1Test::nameNotUtf8()
+{
+#ifdef Q_OS_UNIX
+    // "Café.wpl" named in Latin-1: listed as a terminal shows it, converted
+    // under the same bytes; where the desktop hands over the name with U+FFFD
+    // in it, refused in words a user can act on.
+    const QByteArray folder = QFile::encodeName(dir_->path()) + '/';
+    const int fd = ::open(folder + "Caf\xE9.wpl", O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    auto window = makeWindow();
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtOutputLoc->setText(QFile::decodeName(folder));
+    shell_.folderAnswers = {QFile::decodeName(folder)};
+    ui(window).CmdFind->click();
+    QCOMPARE(entries(ui(window).File1), QStringList{QStringLiteral("Caf\uFFFD.wpl")});
+    ui(window).File1->selectAll();
+    ui(window).Command2->click();
+    ui(window).Command1->click();
+    const bool written = ::unlink(folder + "Caf\xE9.asx") == 0;
+    ::unlink(folder + "Caf\xE9.wpl"); // Qt cannot name them to remove them with their folder
+    QVERIFY(written);
+    QCOMPARE(messages_.shown.takeFirst().text, QStringLiteral("All Done"));
+
+    window->openPlaylists({QFile::decodeName(folder) + QStringLiteral("Caf\uFFFD.wpl")});
+    QCOMPARE(messages_.shown.size(), 1);
+    QVERIFY2(messages_.shown[0].informativeText.contains(QStringLiteral("not valid UTF-8")),
+             qPrintable(messages_.shown[0].informativeText));
+#else
+    QSKIP("Windows names are UTF-16: every name is a string");
+#endif
+}
+
 void Form1Test::largeFolderAndQueue()
 {
     const QString lists = dir_->filePath(QStringLiteral("lists")) + u'/';
@@ -794,6 +874,8 @@ void Form1Test::openPlaylists()
                            lists + QStringLiteral("notes.txt"), other + QStringLiteral("Far.wpl"),
                            lists + QStringLiteral("Gone.wpl")});
     QCOMPARE(ui(window).txtPlaylistLoc->text(), QDir::toNativeSeparators(lists));
+    // The start-up fallback (no "My Playlists" folder: the root) gave way.
+    QCOMPARE(ui(window).txtOutputLoc->text(), QDir::toNativeSeparators(lists));
     QCOMPARE(ui(window).File1->count(), 3);
     QCOMPARE(ui(window).File1->selectedItems().size(), 0);
     QCOMPARE(ui(window).ListBox2->count(), 2);
@@ -809,6 +891,11 @@ void Form1Test::openPlaylists()
     QCOMPARE(ui(window).txtPlaylistLoc->text(), QDir::toNativeSeparators(other));
     QCOMPARE(ui(window).ListBox2->count(), 2);
     QCOMPARE(messages_.shown.size(), 2);
+    // An output folder the user chose stays as it is.
+    auto chosen = makeWindow();
+    ui(chosen).txtOutputLoc->setText(QDir::toNativeSeparators(other));
+    chosen->openPlaylists({lists + QStringLiteral("Pop.wpl")});
+    QCOMPARE(ui(chosen).txtOutputLoc->text(), QDir::toNativeSeparators(other));
 }
 
 void Form1Test::screenReaderNames()

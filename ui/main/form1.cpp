@@ -228,6 +228,7 @@ void Form1::Form_Load()
         const QString root = QDir::toNativeSeparators(QDir::rootPath());
         txtPlaylistLoc->setText(root);
         txtOutputLoc->setText(root);
+        outputFallback_ = root;
     }
     pointFileList(txtPlaylistLoc->text());
 }
@@ -244,7 +245,18 @@ void Form1::pointFileList(const QString &folder)
                               QStringLiteral("It does not exist or is not a folder.")});
         return;
     }
-    File1->addItems(dir.entryList({QStringLiteral("*.wpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (const QString &name : playlistNames(folder)) {
+        // A name that is not UTF-8 is shown as a terminal shows it, and kept
+        // as it is for the run.
+        auto *item = new QListWidgetItem(shownPath(name), File1);
+        item->setData(Qt::UserRole, name);
+    }
+}
+
+QString Form1::playlistName(const QListWidgetItem *item)
+{
+    const QVariant name = item->data(Qt::UserRole);
+    return name.isValid() ? name.toString() : item->text();
 }
 
 ConversionRequest Form1::conversionRequest() const
@@ -256,7 +268,7 @@ ConversionRequest Form1::conversionRequest() const
     request.outputFolder = txtOutputLoc->text();
     request.playlistNames.reserve(ListBox2->count());
     for (int i = 0; i < ListBox2->count(); ++i)
-        request.playlistNames.append(ListBox2->item(i)->text());
+        request.playlistNames.append(playlistName(ListBox2->item(i)));
     return request;
 }
 
@@ -296,7 +308,7 @@ void Form1::Command1_Click()
         else if (files > 1)
             details += QStringLiteral("\n%1 files were written before it.").arg(files);
         messages_.show(this, {Message::Icon::Critical,
-                              QStringLiteral("\"%1\" could not be %2.").arg(QDir::toNativeSeparators(failure.path), verb),
+                              QStringLiteral("\"%1\" could not be %2.").arg(shownPath(failure.path), verb),
                               details});
         break;
     }
@@ -308,15 +320,15 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     // The selected names join the queue in list order; then nothing is selected.
-    QStringList names;
+    bool added = false;
     for (int i = 0; i < File1->count(); ++i) {
-        if (File1->item(i)->isSelected())
-            names.append(File1->item(i)->text());
+        if (File1->item(i)->isSelected()) {
+            ListBox2->addItem(File1->item(i)->clone());
+            added = true;
+        }
     }
-    if (names.isEmpty())
-        return;
-    File1->clearSelection();
-    ListBox2->addItems(names);
+    if (added)
+        File1->clearSelection();
 }
 
 void Form1::Command4_Click()
@@ -373,6 +385,13 @@ void Form1::openPlaylists(const QStringList &paths)
     for (const QString &path : paths) {
         const QFileInfo info(path);
         const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+        // The desktop hands over a name that is not UTF-8 with U+FFFD in it.
+        if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+            ConversionFailure notUtf8;
+            notUtf8.kind = ConversionFailure::Kind::NameNotUtf8;
+            refused.append(QStringLiteral("\"%1\": %2.").arg(native, failureReason(notUtf8)));
+            continue;
+        }
         if (!info.isFile() || !info.isReadable() || info.suffix().compare(u"wpl", Qt::CaseInsensitive) != 0) {
             refused.append(QStringLiteral("\"%1\" is not a readable playlist (*.wpl).").arg(native));
             continue;
@@ -388,6 +407,11 @@ void Form1::openPlaylists(const QStringList &paths)
     }
     if (!names.isEmpty()) {
         txtPlaylistLoc->setText(folder);
+        // The start-up fallback, the root folder, is seldom writable: while the
+        // field still holds it, the playlists are written beside themselves, as
+        // velandry-convert writes them.
+        if (!outputFallback_.isEmpty() && txtOutputLoc->text() == outputFallback_)
+            txtOutputLoc->setText(folder);
         pointFileList(folder);
         File1->clearSelection();
         for (const QString &name : std::as_const(names)) {

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPushButton;
 
@@ -98,6 +99,8 @@ private:
     bool textsFit() const;
     void createMenus();
     void pointFileList(const QString &folder);
+    // The playlist's file name, which its text shows.
+    static QString playlistName(const QListWidgetItem *item);
     void chooseFolder(QLineEdit *field, const QString &title);
 
     ShellServices &shell_;
@@ -105,6 +108,7 @@ private:
     QPointer<frmAbout> about_;
     std::chrono::milliseconds progressDelay_{1000};
     std::atomic_bool cancelRun_{false};
+    QString outputFallback_;     // the output field's start-up text where no playlist folder was found
     bool running_ = false;       // a run goes on: Convert does nothing
     bool closeAfterRun_ = false; // the window was closed during the run
     bool fittingFont_ = false;
