@@ -15,19 +15,31 @@ trap 'rm -rf "$work"' EXIT
 echo "$(nproc) cores; medians of 5 runs, A and B taking turns"
 
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-seconds() { # wall-clock seconds of one run of a command
-  local start end
-  start=$(date +%s.%N); "$@" >/dev/null 2>&1 || true; end=$(date +%s.%N)
+seconds() { # wall-clock seconds of one run of a command, which must succeed
+  local start end status=0 log
+  log=$(mktemp)
+  start=$(date +%s.%N); "$@" >/dev/null 2>"$log" || status=$?; end=$(date +%s.%N)
+  # A converter that failed or crashed is no fast converter. (iconv -c says 1
+  # for characters it left out, as it was asked to.)
+  if [ "$status" -ne 0 ] && ! { [ "$status" -eq 1 ] && [[ "$*" == *iconv* ]]; }; then
+    cat "$log" >&2
+    echo "'$*' failed with status $status: no figure for it" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
   echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }'
 }
 side_by_side() { # LABEL COMMAND-A -- COMMAND-B: median seconds of each, in turns
-  local a=() b=() ta=() tb=() i
+  local a=() b=() ta=() tb=() i t
   while [ "$1" != -- ]; do a+=("$1"); shift; done
   shift
   b=("$@")
   for i in 1 2 3 4 5; do
-    ta+=("$(seconds "${a[@]}")")
-    tb+=("$(seconds "${b[@]}")")
+    t=$(seconds "${a[@]}")
+    ta+=("$t")
+    t=$(seconds "${b[@]}")
+    tb+=("$t")
   done
   t_a=$(printf '%s\n' "${ta[@]}" | median)
   t_b=$(printf '%s\n' "${tb[@]}" | median)

@@ -3,6 +3,25 @@
 
 VELANDRY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# A step that fails says so, by script, line and command, so that a red CI run
+# says where it went red; functions and subshells report too.
+set -o errtrace
+trap 'echo "${0##*/}: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
+
+# Runs a step whose output is of interest only when it fails: kept aside, and
+# shown whole, with the step's name, when it does.
+quietly() {
+  local log status=0
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    cat "$log" >&2
+    echo "${0##*/}: \"$*\" failed with status $status; its output is above" >&2
+  fi
+  rm -f "$log"
+  return "$status"
+}
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do
@@ -28,7 +47,7 @@ ensure_packages() {
 
 build_preset() {
   local preset=$1
-  cmake --preset "$preset" -S "$VELANDRY_ROOT" >/dev/null
+  quietly cmake --preset "$preset" -S "$VELANDRY_ROOT"
   cmake --build --preset "$preset" --parallel "$(nproc)"
 }
 
