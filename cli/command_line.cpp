@@ -30,8 +30,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Converts Windows Media Player playlists (*.wpl) into ASX playlists for the "
-                       "Windows Media Player for Pocket PC, keeping the references of one media type."));
+        QStringLiteral("Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for "
+                       "the Windows Media Player for Pocket PC, keeping the entries of one media type."));
     const QCommandLineOption typeOption({QStringLiteral("t"), QStringLiteral("type")},
                                         QStringLiteral("Media type to keep, without its full stop (WMA, MP3, WAV, ...)."),
                                         QStringLiteral("TYPE"));
@@ -49,9 +49,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
                        "(also as cp1250 or windows-1250). Default here: %2, %3.")
             .arg(supportedCodePageList(), QString::number(defaultPage.number), defaultCodePageReason(defaultPage)),
         QStringLiteral("CP"));
+    const QCommandLineOption musicRootOption(
+        {QStringLiteral("r"), QStringLiteral("music-root")},
+        QStringLiteral("The music folder that playlists other than WPL name their files in, as they name it "
+                       "(/home/ana/Music, 'D:\\Music'): entries below it are cut there (default: the rules in the "
+                       "manual page)."),
+        QStringLiteral("DIR"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          QStringLiteral("Print nothing for playlists that convert cleanly."));
-    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, quietOption});
+    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PLAYLIST"), QStringLiteral("Playlists to convert."),
@@ -99,15 +105,19 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         err << "velandry-convert: the output folder " << shownPath(*outputFolder) << " does not exist\n";
         return ExitUsage;
     }
-    const QString mediaFolder = parser.value(mediaOption);
+    ConversionOptions options{mediaType, parser.value(mediaOption), *codePage, parser.value(musicRootOption)};
     const bool quiet = parser.isSet(quietOption);
 
     int status = ExitOk;
+    OutputClaims claims;
     for (const QString &playlist : playlists) {
         const QFileInfo info(playlist);
         const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
         const QString outputPath = folder + outputFileName(info.fileName());
-        const PlaylistOutcome outcome = convertPlaylist(playlist, outputPath, mediaType, mediaFolder, *codePage);
+        PlaylistOutcome outcome;
+        outcome.failure = claims.check(playlist, outputPath);
+        if (!outcome.failure)
+            outcome = convertPlaylist(playlist, outputPath, options);
         // Each line goes out as it is written, so that on a terminal, where
         // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {
@@ -117,12 +127,14 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             status = ExitPlaylistFailed;
             continue;
         }
+        claims.written(playlist, outputPath);
         if (!quiet) {
             out << shownPath(playlist) << " -> " << shownPath(outputPath) << " ("
                 << outcome.result.stats.entries << " entries)\n";
             out.flush();
         }
-        for (const QString &warning : conversionWarnings({outcome.result}))
+        for (const QString &warning :
+             conversionWarnings({outcome.result}, QStringLiteral(" (name it with --music-root)")))
             err << "velandry-convert: warning: " << warning << "\n";
         err.flush();
     }

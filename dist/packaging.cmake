@@ -21,16 +21,20 @@ if(WIN32)
     set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-    # "Open with" for playlists (*.wpl): the program takes the file as its argument.
+    # "Open with" for every playlist it reads: the program takes the file as its argument.
     set(velandry_app_key "Software\\\\Classes\\\\Applications\\\\velandry.exe")
-    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
-        "WriteRegStr HKLM '${velandry_app_key}\\\\shell\\\\open\\\\command' '' '\\\"$INSTDIR\\\\velandry.exe\\\" \\\"%1\\\"'
-  WriteRegStr HKLM '${velandry_app_key}\\\\SupportedTypes' '.wpl' ''
-  WriteRegStr HKLM '${velandry_app_key}' 'FriendlyAppName' 'Velandry'
-  WriteRegStr HKLM 'Software\\\\Classes\\\\.wpl\\\\OpenWithList\\\\velandry.exe' '' ''")
-    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "DeleteRegKey HKLM '${velandry_app_key}'
-  DeleteRegKey HKLM 'Software\\\\Classes\\\\.wpl\\\\OpenWithList\\\\velandry.exe'")
+    set(velandry_install "WriteRegStr HKLM '${velandry_app_key}\\\\shell\\\\open\\\\command' '' '\\\"$INSTDIR\\\\velandry.exe\\\" \\\"%1\\\"'
+  WriteRegStr HKLM '${velandry_app_key}' 'FriendlyAppName' 'Velandry'")
+    set(velandry_uninstall "DeleteRegKey HKLM '${velandry_app_key}'")
+    foreach(extension .wpl .zpl .m3u .m3u8 .pls .xspf .asx .wax .wvx)
+        string(APPEND velandry_install
+            "\n  WriteRegStr HKLM '${velandry_app_key}\\\\SupportedTypes' '${extension}' ''"
+            "\n  WriteRegStr HKLM 'Software\\\\Classes\\\\${extension}\\\\OpenWithList\\\\velandry.exe' '' ''")
+        string(APPEND velandry_uninstall
+            "\n  DeleteRegKey HKLM 'Software\\\\Classes\\\\${extension}\\\\OpenWithList\\\\velandry.exe'")
+    endforeach()
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "${velandry_install}")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${velandry_uninstall}")
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
     # A 64-bit installer for 64-bit programs: into "Program Files", with its
     # uninstall entry in the 64-bit registry. CMake's own template, made 64-bit.
@@ -63,9 +67,10 @@ else()
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
     string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
-        "Velandry turns Windows Media Player 9 playlists (*.wpl) into ASX 3.0\n"
-        "playlists that the Windows Media Player for Pocket PC plays from a storage\n"
-        "card. It keeps the references of one media type, cuts each path below\n"
+        "Velandry turns playlists (Windows Media Player's WPL, M3U, PLS, XSPF, ASX\n"
+        "and Zune playlists) into ASX 3.0 playlists that the Windows Media Player\n"
+        "for Pocket PC plays from a storage card. It keeps the entries of one\n"
+        "media type, cuts each path below\n"
         "the music folder, puts it under the device's music folder and writes one\n"
         "ASX file per playlist in the ANSI code page. A window and a command-line\n"
         "converter share the same engine.")

@@ -135,27 +135,34 @@ private:
     AsxStats stats_;
 };
 
-// Walks the references of `mediaType` in `utf8`, handing each to `found`
+// Walks the entries of `entries` from the first, handing each to `found`
 // (which may stop the walk with an outcome other than Written), and asks
-// `progress` at every megabyte of text between them; `reading` counts that
-// text as read.
+// `progress` at every megabyte of text and every so many entries between
+// them; `reading` counts that text as read.
 template <typename Found>
-WriteOutcome forEachReference(QByteArrayView utf8, QStringView mediaType, const ProgressCheck &progress,
-                              ConversionProgress &state, bool reading, Found &&found)
+WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, ConversionProgress &state,
+                          bool reading, Found &&found)
 {
-    ReferenceScanner scanner(utf8, mediaType);
-    Reference reference;
+    constexpr qsizetype kEntriesBetweenAsks = 1 << 16;
+    entries.rewind();
+    QByteArrayView text;
+    Reference path;
     qint64 asked = 0;
+    qsizetype foundSinceAsked = 0;
     for (;;) {
-        const ReferenceScanner::Step step = scanner.next(reference, kPiece);
-        if (step == ReferenceScanner::Step::Ended)
+        const EntrySource::Step step = entries.next(text, path, kPiece);
+        if (step == EntrySource::Step::Ended)
             return WriteOutcome::Written;
-        if (step == ReferenceScanner::Step::Found) {
-            if (const WriteOutcome outcome = found(reference); outcome != WriteOutcome::Written)
+        if (step == EntrySource::Step::Failed)
+            return WriteOutcome::Unreadable;
+        if (step == EntrySource::Step::Found) {
+            if (const WriteOutcome outcome = found(text, path); outcome != WriteOutcome::Written)
                 return outcome;
+            ++foundSinceAsked;
         }
-        if (scanner.bytesScanned() - asked >= kPiece) {
-            asked = scanner.bytesScanned();
+        if (entries.bytesScanned() - asked >= kPiece || foundSinceAsked >= kEntriesBetweenAsks) {
+            asked = entries.bytesScanned();
+            foundSinceAsked = 0;
             if (reading)
                 state.bytesRead = asked;
             if (progress && !progress(state))
@@ -166,17 +173,38 @@ WriteOutcome forEachReference(QByteArrayView utf8, QStringView mediaType, const 
 
 } // namespace
 
+EntrySource::Step WplReferences::next(QByteArrayView &text, Reference &path, qsizetype budget)
+{
+    text = utf8_;
+    switch (scanner_->next(path, budget)) {
+    case ReferenceScanner::Step::Found:
+        return Step::Found;
+    case ReferenceScanner::Step::Paused:
+        return Step::Paused;
+    case ReferenceScanner::Step::Ended:
+        break;
+    }
+    return Step::Ended;
+}
+
 WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
                               CodePage codePage, AsxStats *stats, const ProgressCheck &progress)
 {
+    WplReferences references(utf8, mediaType);
+    return writeAsxDocument(device, references, utf8.size(), mediaFolder, codePage, stats, progress);
+}
+
+WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 textSize, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats, const ProgressCheck &progress)
+{
     ConversionProgress state;
-    state.bytesToRead = utf8.size();
+    state.bytesToRead = textSize;
     DocumentWriter writer(device, mediaFolder, codePage, progress, state);
 
     // First the measure: how many references, and how long their paths are.
     qsizetype references = 0;
     qint64 pathBytes = 0;
-    WriteOutcome outcome = forEachReference(utf8, mediaType, progress, state, true, [&](const Reference &reference) {
+    WriteOutcome outcome = forEachEntry(entries, progress, state, true, [&](QByteArrayView, const Reference &reference) {
         ++references;
         if (!reference.isEmpty())
             pathBytes += reference.end.byte - reference.begin.byte + 1;
@@ -184,17 +212,17 @@ WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringVie
     });
     if (outcome != WriteOutcome::Written)
         return outcome;
-    state.bytesRead = utf8.size();
+    state.bytesRead = textSize;
     state.bytesExpected = writer.expectedBytes(qMax<qsizetype>(1, references), pathBytes);
     if (progress && !progress(state))
         return WriteOutcome::Stopped;
 
     // Then the writing, which also asks at every megabyte it hands on.
-    outcome = forEachReference(utf8, mediaType, progress, state, false,
-                               [&](const Reference &reference) { return writer.entry(utf8, reference); });
+    outcome = forEachEntry(entries, progress, state, false,
+                           [&](QByteArrayView text, const Reference &reference) { return writer.entry(text, reference); });
     // A playlist without references still has one entry: the folder alone.
     if (outcome == WriteOutcome::Written && references == 0)
-        outcome = writer.entry(utf8, Reference{});
+        outcome = writer.entry({}, Reference{});
     if (outcome == WriteOutcome::Written)
         outcome = writer.finish();
     if (outcome == WriteOutcome::Written && stats)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace velandry {
 
@@ -41,7 +42,49 @@ struct ConversionProgress
 };
 using ProgressCheck = std::function<bool(const ConversionProgress &)>;
 
-enum class WriteOutcome { Written, DeviceFailed, Stopped, TooLarge };
+enum class WriteOutcome { Written, DeviceFailed, Stopped, TooLarge, Unreadable };
+
+// Where the entries of a document come from: walked from the start once to
+// measure the document and once to write it, a bounded stretch of the
+// playlist per call.
+class EntrySource
+{
+public:
+    virtual ~EntrySource() = default;
+
+    enum class Step { Found, Paused, Ended, Failed };
+
+    // Looks for the next entry within about `budget` more bytes of the
+    // playlist: Found (its path is the part `path` of `text`, which stays valid
+    // until the next call), Paused (call again), Ended, or Failed (the playlist
+    // cannot be read).
+    virtual Step next(QByteArrayView &text, Reference &path, qsizetype budget) = 0;
+
+    // How far the walk has come, in bytes of the playlist's text.
+    virtual qsizetype bytesScanned() const = 0;
+
+    // Back to the first entry.
+    virtual void rewind() = 0;
+
+protected:
+    EntrySource() = default;
+};
+
+// The references of a media type in a WPL text, as the plain scan finds them.
+class WplReferences final : public EntrySource
+{
+public:
+    WplReferences(QByteArrayView utf8, QStringView mediaType) : utf8_(utf8), mediaType_(mediaType) { rewind(); }
+
+    Step next(QByteArrayView &text, Reference &path, qsizetype budget) override;
+    qsizetype bytesScanned() const override { return scanner_->bytesScanned(); }
+    void rewind() override { scanner_.emplace(utf8_, mediaType_); }
+
+private:
+    QByteArrayView utf8_;
+    QStringView mediaType_;
+    std::optional<ReferenceScanner> scanner_;
+};
 
 // Streams to `device` the ASX 3.0 document for the references of `mediaType`
 // in a playlist's UTF-8 text (see utf8_text.h): two header lines, three lines
@@ -56,6 +99,11 @@ enum class WriteOutcome { Written, DeviceFailed, Stopped, TooLarge };
 // size of the text or of one path, and `progress` is asked at least every
 // megabyte read or written.
 WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
+                              CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {});
+
+// The same for the entries of any source, in a playlist of `textSize` bytes.
+// Unreadable: the source failed; nothing but what the device took was written.
+WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 textSize, QStringView mediaFolder,
                               CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {});
 
 // The document for a list of paths, one per slot from 1 on, as bytes.

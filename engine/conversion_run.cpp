@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <new>
 
@@ -20,12 +21,18 @@ using Kind = ConversionFailure::Kind;
 
 ConversionFailure failure(const QString &path, Kind kind, const QString &systemError = {})
 {
-    return {path, kind, false, systemError};
+    ConversionFailure failed;
+    failed.path = path;
+    failed.kind = kind;
+    failed.systemError = systemError;
+    return failed;
 }
 
 ConversionFailure readFailure(const QString &path, Kind kind, const QString &systemError = {})
 {
-    return {path, kind, true, systemError};
+    ConversionFailure failed = failure(path, kind, systemError);
+    failed.whileReading = true;
+    return failed;
 }
 
 // What the system said of a failed file operation, where it said anything.
@@ -43,21 +50,32 @@ bool nameTooLongForSaveFile(const QString &path)
 
 struct WriteRequest
 {
-    QByteArrayView text;
-    QStringView mediaType;
+    EntrySource &entries;
+    qint64 textSize;
     QStringView mediaFolder;
     CodePage codePage;
     ProgressCheck progress;
     // Asked once the document is written, before it replaces anything: why it
     // must not, if it must not.
     std::function<std::optional<ConversionFailure>()> beforeReplacing;
+    // Why the playlist could not be read, where the entries' source failed.
+    std::function<ConversionFailure()> unreadable;
 };
 
-ConversionFailure writeFailure(const QString &outputPath, WriteOutcome outcome, const QFileDevice &file)
+ConversionFailure writeFailure(const QString &outputPath, const WriteRequest &request, WriteOutcome outcome,
+                               const QFileDevice &file)
 {
     if (outcome == WriteOutcome::TooLarge)
         return failure(outputPath, Kind::TooLarge);
+    if (outcome == WriteOutcome::Unreadable)
+        return request.unreadable();
     return failure(outputPath, Kind::System, systemErrorOf(file));
+}
+
+WriteOutcome writeDocument(QIODevice &device, const WriteRequest &request, AsxStats &stats)
+{
+    return writeAsxDocument(device, request.entries, request.textSize, request.mediaFolder, request.codePage, &stats,
+                            request.progress);
 }
 
 // A name within seven bytes of the limit leaves QSaveFile no room to name its
@@ -91,14 +109,13 @@ std::optional<ConversionFailure> writeThroughShortTemporary(const QString &outpu
         detail::removeFile(temporaryPath);
         return result;
     };
-    const WriteOutcome written = writeAsxDocument(temporary, request.text, request.mediaType, request.mediaFolder,
-                                                  request.codePage, &stats, request.progress);
+    const WriteOutcome written = writeDocument(temporary, request, stats);
     if (written == WriteOutcome::Stopped) {
         stopped = true;
         return discard(std::nullopt);
     }
     if (written != WriteOutcome::Written || !temporary.flush())
-        return discard(writeFailure(outputPath, written, temporary));
+        return discard(writeFailure(outputPath, request, written, temporary));
     if (std::optional<ConversionFailure> changed = request.beforeReplacing())
         return discard(std::move(changed));
     if (existing.exists())
@@ -129,10 +146,9 @@ std::optional<ConversionFailure> writeAtomically(const QString &outputPath, cons
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
         return failure(outputPath, Kind::System, file.errorString());
-    const WriteOutcome written = writeAsxDocument(file, request.text, request.mediaType, request.mediaFolder,
-                                                  request.codePage, &stats, request.progress);
+    const WriteOutcome written = writeDocument(file, request, stats);
     if (written != WriteOutcome::Written) {
-        const ConversionFailure failed = writeFailure(outputPath, written, file);
+        const ConversionFailure failed = writeFailure(outputPath, request, written, file);
         file.cancelWriting();
         if (written == WriteOutcome::Stopped) {
             stopped = true;
@@ -161,16 +177,30 @@ QString withTrailingSeparator(const QString &folder)
 
 QString outputFileName(QStringView playlistName)
 {
-    return playlistName.chopped(qMin<qsizetype>(4, playlistName.size())).toString()
+    const QStringView extension = playlistExtension(playlistName);
+    return playlistName.chopped(extension.isEmpty() ? qMin<qsizetype>(4, playlistName.size()) : extension.size())
+               .toString()
            + QStringLiteral(".asx");
 }
 
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
-                                QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress)
+QString defaultMusicFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+}
+
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionOptions &options,
+                                const ProgressCheck &progress)
 {
     PlaylistOutcome outcome;
     outcome.result.inputPath = inputPath;
     outcome.result.outputPath = outputPath;
+    const CodePage codePage = options.codePage;
+
+    const std::optional<PlaylistFormat> format = formatOfName(inputPath);
+    if (!format) {
+        outcome.failure = readFailure(inputPath, Kind::UnknownFormat);
+        return outcome;
+    }
 
     const detail::FileKind kind = detail::kindOf(inputPath);
     if (kind == detail::FileKind::Folder) {
@@ -233,9 +263,19 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return progress(state);
     };
     const auto changedFailure = [&] { return readFailure(inputPath, Kind::ChangedWhileRead); };
+    // M3U8 is UTF-8 by its name; an XML playlist may name its code page.
+    TextRule rule = *format == PlaylistFormat::M3u8 ? TextRule::Utf8 : TextRule::Detect;
+    CodePage readIn = codePage;
+    if (*format == PlaylistFormat::Xspf || *format == PlaylistFormat::Asx) {
+        if (const std::optional<CodePage> declared = CodePage::fromNumber(declaredCodePage(bytes))) {
+            rule = TextRule::CodePage;
+            readIn = *declared;
+        }
+    }
     std::optional<PlaylistText> text;
     try {
-        text = readPlaylistText(bytes, codePage, [&](qint64 checked) { return ask({checked / 2, 0, 0, 0}); });
+        text = readPlaylistText(bytes, readIn, [&](qint64 checked) { return ask({checked / 2, 0, 0, 0}); }, kReadPiece,
+                                rule);
     } catch (const std::bad_alloc &) {
         outcome.failure = readFailure(inputPath, Kind::OutOfMemory);
         return outcome;
@@ -259,13 +299,58 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
             return changedFailure();
         return std::nullopt;
     };
-    const WriteRequest request{text->utf8(), mediaType, mediaFolder, codePage, std::move(onWrite), beforeReplacing};
+    // The entries: the plain scan's references in a WPL, a reader's entries
+    // cut down by the rules in the others.
+    std::optional<WplReferences> references;
+    std::optional<FormatEntries> entries;
+    EntrySource *source = nullptr;
+    if (*format == PlaylistFormat::Wpl) {
+        source = &references.emplace(text->utf8(), options.mediaType);
+    } else {
+        source = &entries.emplace(*format, text->utf8(),
+                                  EntryRules{options.mediaType, QFileInfo(inputPath).absolutePath(), options.musicRoot,
+                                             options.musicFolder});
+    }
+    const auto unreadable = [&] {
+        ConversionFailure failed = readFailure(inputPath, Kind::Unreadable);
+        if (entries)
+            failed.readFault = entries->fault();
+        return failed;
+    };
+    const WriteRequest request{*source,  text->utf8().size(),      options.mediaFolder, codePage,
+                               std::move(onWrite), beforeReplacing, unreadable};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
+    if (entries)
+        outcome.result.entries = entries->counts();
     if (outcome.cancelled && guard.faulted()) {
         outcome.cancelled = false;
         outcome.failure = changedFailure();
     }
     return outcome;
+}
+
+// Letter case ignored: on Windows and on a storage card's FAT, "Pop.asx" and
+// "pop.asx" are one file.
+QString OutputClaims::keyOf(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath().toCaseFolded();
+}
+
+std::optional<ConversionFailure> OutputClaims::check(const QString &inputPath, const QString &outputPath) const
+{
+    const auto writer = writers_.constFind(keyOf(outputPath));
+    // The same playlist queued twice replaces its own output, as it always has.
+    if (writer == writers_.cend() || keyOf(*writer) == keyOf(inputPath))
+        return std::nullopt;
+    ConversionFailure taken = failure(inputPath, Kind::OutputOfAnother);
+    taken.otherPath = *writer;
+    taken.outputPath = outputPath;
+    return taken;
+}
+
+void OutputClaims::written(const QString &inputPath, const QString &outputPath)
+{
+    writers_.insert(keyOf(outputPath), inputPath);
 }
 
 ConversionReport runConversion(const ConversionRequest &request, const ProgressCallback &progress)
@@ -275,6 +360,9 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
         report.status = ConversionReport::Status::Refused;
         return report;
     }
+    const ConversionOptions options{request.mediaType, request.mediaFolder, request.codePage, request.musicRoot,
+                                    request.musicFolder};
+    OutputClaims claims;
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
         const QString &name = request.playlistNames[i];
         if (progress && !progress({i, name, {}})) {
@@ -284,9 +372,14 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
         ProgressCheck playlistProgress;
         if (progress)
             playlistProgress = [&](const ConversionProgress &state) { return progress({i, name, state}); };
-        PlaylistOutcome outcome = convertPlaylist(request.playlistFolder + name,
-                                                  request.outputFolder + outputFileName(name), request.mediaType,
-                                                  request.mediaFolder, request.codePage, playlistProgress);
+        const QString inputPath = request.playlistFolder + name;
+        const QString outputPath = request.outputFolder + outputFileName(name);
+        if (std::optional<ConversionFailure> taken = claims.check(inputPath, outputPath)) {
+            report.status = ConversionReport::Status::Failed;
+            report.failure = std::move(taken);
+            return report;
+        }
+        PlaylistOutcome outcome = convertPlaylist(inputPath, outputPath, options, playlistProgress);
         if (outcome.cancelled) {
             report.status = ConversionReport::Status::Cancelled;
             return report;
@@ -296,6 +389,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
             report.failure = std::move(outcome.failure);
             return report;
         }
+        claims.written(inputPath, outputPath);
         report.converted.append(std::move(outcome.result));
     }
     report.status = ConversionReport::Status::Completed;
@@ -305,7 +399,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
 QStringList playlistNames(const QString &folder)
 {
     QStringList names = detail::ordinaryFileNames(folder);
-    names.removeIf([](const QString &name) { return !name.endsWith(u".wpl", Qt::CaseInsensitive); });
+    names.removeIf([](const QString &name) { return !formatOfName(name); });
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;

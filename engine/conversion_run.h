@@ -1,7 +1,10 @@
 #pragma once
 
 #include "asx_document.h"
+#include "format_entries.h"
 #include "playlist_text.h"
+
+#include <QHash>
 
 #include <QList>
 #include <QString>
@@ -16,6 +19,10 @@ namespace velandry {
 inline constexpr QStringView kMediaTypePlaceholder = u"Please select";
 inline constexpr QStringView kDefaultMediaFolder = u"\\CF-Card\\My Music\\";
 
+// The user's music folder (QStandardPaths' MusicLocation): entries below it
+// are cut there.
+QString defaultMusicFolder();
+
 // The inputs of one run, as the main window's fields hold them. The folders
 // are joined to the names with nothing in between.
 struct ConversionRequest
@@ -26,6 +33,20 @@ struct ConversionRequest
     QString mediaFolder;
     QString outputFolder;
     CodePage codePage = CodePage::systemDefault();
+    // Entries of playlists other than WPL below this folder are cut there
+    // (velandry-convert --music-root); empty for none.
+    QString musicRoot = QString();
+    QString musicFolder = defaultMusicFolder();
+};
+
+// What each playlist of a run is converted with.
+struct ConversionOptions
+{
+    QString mediaType;
+    QString mediaFolder;
+    CodePage codePage = CodePage::systemDefault();
+    QString musicRoot = QString();
+    QString musicFolder = defaultMusicFolder();
 };
 
 struct PlaylistResult
@@ -35,6 +56,7 @@ struct PlaylistResult
     // Ansi: the playlist was not UTF-8 and was read in the output's code page.
     PlaylistEncoding encoding = PlaylistEncoding::Utf8;
     AsxStats stats;
+    EntryCounts entries; // of a playlist other than WPL
 };
 
 // Why a playlist could not be converted. The front ends word it.
@@ -50,12 +72,18 @@ struct ConversionFailure
         OutOfMemory,      // a text that is not UTF-8, too large to convert in memory
         ChangedWhileRead, // another program wrote, shortened or grew the playlist meanwhile
         NameNotUtf8,      // no such file, and its name holds U+FFFD: a name whose bytes are not UTF-8
+        UnknownFormat,    // its extension names no format read
+        Unreadable,       // its markup cannot be read as its format: `line`, and the reader's words
+        OutputOfAnother,  // another playlist of the run, `otherPath`, wrote its output
         System,           // the system refused: `systemError` says why
     };
     QString path; // the file that could not be read or written
     Kind kind = Kind::System;
     bool whileReading = false;
     QString systemError; // the system's own words, where it gave any
+    std::optional<ReadFault> readFault; // with Kind::Unreadable
+    QString otherPath;                  // with Kind::OutputOfAnother: the playlist that wrote `outputPath`
+    QString outputPath;
 };
 
 // What one playlist came to: the file written, or why not.
@@ -79,17 +107,39 @@ struct ConversionReport
 // it is, any other gains one.
 QString withTrailingSeparator(const QString &folder);
 
-// The name of the output file for a playlist name: the name less its last four
-// characters (the ".wpl"), followed by ".asx".
+// The name of the output file for a playlist name: the name less its
+// extension (for ".wpl", its last four characters), followed by ".asx".
 QString outputFileName(QStringView playlistName);
 
-// Reads `inputPath` (mapped, not copied, where the system allows), finds the
+// The outputs of a run so far, so that a playlist whose output another one
+// wrote ("Pop.m3u" and "Pop.pls" both make "Pop.asx") fails before it is
+// converted, naming both.
+class OutputClaims final
+{
+public:
+    std::optional<ConversionFailure> check(const QString &inputPath, const QString &outputPath) const;
+    void written(const QString &inputPath, const QString &outputPath);
+
+private:
+    static QString keyOf(const QString &path);
+    QHash<QString, QString> writers_; // an output's key: the playlist that wrote it
+};
+
+// Reads `inputPath` (its format told by its extension; mapped, not copied, where the system allows), finds the
 // references of `mediaType` and streams the ASX document to `outputPath`
 // atomically: a failure, or a stop asked for by `progress`, leaves an earlier
 // file of that name whole and no temporary file behind. `progress` is asked
 // from the first byte on, at least every few megabytes read or written.
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
-                                QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress = {});
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionOptions &options,
+                                const ProgressCheck &progress = {});
+
+inline PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
+                                       QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress = {})
+{
+    return convertPlaylist(inputPath, outputPath,
+                           {mediaType.toString(), mediaFolder.toString(), codePage, QString(), defaultMusicFolder()},
+                           progress);
+}
 
 struct RunProgress
 {

@@ -44,7 +44,8 @@ QString PlaylistText::toString() const
 }
 
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
-                                             const std::function<bool(qint64)> &keepGoing, qsizetype piece)
+                                             const std::function<bool(qint64)> &keepGoing, qsizetype piece,
+                                             TextRule rule)
 {
     PlaylistText text;
     const auto bom = QStringConverter::encodingForData(bytes);
@@ -61,12 +62,15 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
         return text;
     }
     const QByteArrayView whole = bytes;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
+        if (rule == TextRule::CodePage)
+            rule = TextRule::Detect; // the mark says UTF-8, whatever the declaration says
+    }
 
     // Valid UTF-8 throughout, in pieces that never end inside a character.
     qsizetype checked = 0;
-    while (checked < bytes.size()) {
+    while (rule != TextRule::CodePage && checked < bytes.size()) {
         const qsizetype end = qMin(bytes.size(), checked + qMax<qsizetype>(4, piece));
         const qsizetype valid = detail::validUtf8Prefix(bytes.sliced(checked, end - checked));
         const bool cutAtEnd = checked + valid < end && end < bytes.size() && end - (checked + valid) < 4;
@@ -78,8 +82,23 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
         if (cutAtEnd && valid == 0)
             break; // a piece shorter than one character
     }
-    if (checked == bytes.size()) {
+    if (checked == bytes.size() && rule != TextRule::CodePage) {
         text.own_ = bytes;
+        return text;
+    }
+    if (rule == TextRule::Utf8) {
+        // Every invalid sequence as U+FFFD, the decoder keeping a character
+        // that a piece's end cuts.
+        text.converted_ = QByteArray("");
+        text.converted_.reserve(bytes.size() + bytes.size() / 8);
+        QStringDecoder stateful(QStringConverter::Utf8);
+        for (qsizetype at = 0; at < bytes.size();) {
+            const qsizetype end = qMin(bytes.size(), at + qMax<qsizetype>(4, piece));
+            text.converted_.append(detail::toWtf8(QString(stateful.decode(bytes.sliced(at, end - at)))));
+            at = end;
+            if (keepGoing && !keepGoing(at))
+                return std::nullopt;
+        }
         return text;
     }
     // Not UTF-8: the whole file in the code page, piece by piece, a lead byte
@@ -97,7 +116,7 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
         if (keepGoing && !keepGoing(at))
             return std::nullopt;
     }
-    text.encoding_ = PlaylistEncoding::Ansi;
+    text.encoding_ = rule == TextRule::CodePage ? PlaylistEncoding::Declared : PlaylistEncoding::Ansi;
     return text;
 }
 

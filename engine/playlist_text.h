@@ -11,7 +11,15 @@
 
 namespace velandry {
 
-enum class PlaylistEncoding { Utf8, Utf16, Ansi };
+// Ansi: not UTF-8, so read in the ANSI code page; Declared: in the code page
+// the playlist's XML declaration names.
+enum class PlaylistEncoding { Utf8, Utf16, Ansi, Declared };
+
+// How a text without a UTF-16 byte-order mark is read: UTF-8 where its bytes
+// are, else in the code page (Detect); UTF-8 always, an invalid sequence as
+// U+FFFD (Utf8: M3U8 files are UTF-8 by their name); in the code page
+// (CodePage: an XML declaration names it).
+enum class TextRule { Detect, Utf8, CodePage };
 
 // A playlist's text as UTF-8 (see utf8_text.h): the playlist's own bytes where
 // they are UTF-8, less a byte-order mark, and never copied; else the text they
@@ -26,7 +34,7 @@ public:
 
 private:
     friend std::optional<PlaylistText> readPlaylistText(QByteArrayView, CodePage, const std::function<bool(qint64)> &,
-                                                        qsizetype);
+                                                        qsizetype, TextRule);
 
     QByteArrayView own_;
     QByteArray converted_;
@@ -44,6 +52,6 @@ private:
 inline constexpr qsizetype kReadPiece = qsizetype(4) << 20;
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
                                              const std::function<bool(qint64 bytesRead)> &keepGoing = {},
-                                             qsizetype piece = kReadPiece);
+                                             qsizetype piece = kReadPiece, TextRule rule = TextRule::Detect);
 
 } // namespace velandry

@@ -62,6 +62,12 @@ void ConversionRunTest::init()
     writeFile(lists_ + QStringLiteral("Pop.wpl"), playlist({QStringLiteral("..\\My Music\\Pop\\A.mp3")}));
     writeFile(lists_ + QStringLiteral("Rock.wpl"), playlist({QStringLiteral("..\\Rock\\B.mp3")}));
     writeFile(lists_ + QStringLiteral(".wpl"), playlist({QStringLiteral("..\\C.mp3")}));
+    writeFile(lists_ + QStringLiteral("Pop.m3u"), "#EXTM3U\r\n..\\My Music\\Pop\\M.mp3\r\n");
+    writeFile(lists_ + QStringLiteral("Road Trip.m3u8"), "..\\My Music\\Road\\R.mp3\n");
+    writeFile(lists_ + QStringLiteral("road.xspf"),
+              "<playlist xmlns=\"http://xspf.org/ns/0/\"><trackList><track><location>../My%20Music/x.mp3</location>"
+              "</track></trackList></playlist>");
+    writeFile(lists_ + QStringLiteral("notes.txt"), "..\\My Music\\N.mp3");
 }
 
 void ConversionRunTest::placeholderTouchesNothing()
@@ -92,6 +98,9 @@ void ConversionRunTest::runs_data()
         << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Pop.wpl")}
         << QStringList{QStringLiteral("Pop.asx"), QStringLiteral("Pop.asx")};
     QTest::newRow(".wpl alone") << QStringList{QStringLiteral(".wpl")} << QStringList{QStringLiteral(".asx")};
+    QTest::newRow("named less their extension")
+        << QStringList{QStringLiteral("Road Trip.m3u8"), QStringLiteral("road.xspf")}
+        << QStringList{QStringLiteral("Road Trip.asx"), QStringLiteral("road.asx")};
 }
 
 void ConversionRunTest::runs()
@@ -132,6 +141,12 @@ void ConversionRunTest::stopsAtFirstFailure_data()
     QTest::newRow("output name taken by a folder")
         << QString() << QString() << QStringList{QStringLiteral("Rock.wpl"), QStringLiteral("Taken.wpl")}
         << QStringList{QStringLiteral("Rock.asx")} << QStringLiteral("out/Taken.asx");
+    QTest::newRow("a second playlist of the same output")
+        << QString() << QString() << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Pop.m3u")}
+        << QStringList{QStringLiteral("Pop.asx")} << QStringLiteral("lists/Pop.m3u");
+    QTest::newRow("not a playlist read here")
+        << QString() << QString() << QStringList{QStringLiteral("Rock.wpl"), QStringLiteral("notes.txt")}
+        << QStringList{QStringLiteral("Rock.asx")} << QStringLiteral("lists/notes.txt");
 }
 
 void ConversionRunTest::stopsAtFirstFailure()
@@ -152,6 +167,10 @@ void ConversionRunTest::stopsAtFirstFailure()
     QCOMPARE(report.failure->path, root + failedPath);
     QVERIFY(!failureReason(*report.failure).isEmpty());
     QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), written);
+    if (report.failure->kind == ConversionFailure::Kind::OutputOfAnother) {
+        QCOMPARE(report.failure->otherPath, lists_ + QStringLiteral("Pop.wpl"));
+        QVERIFY(readFile(out_ + QStringLiteral("Pop.asx")).contains("\\Pop\\A.mp3"));
+    }
 }
 
 void ConversionRunTest::failedWriteKeepsEarlierFile()

@@ -5,6 +5,44 @@
 
 namespace velandry {
 
+namespace {
+
+// "WPL, ZPL, M3U, ...".
+QString playlistKinds()
+{
+    QStringList kinds;
+    for (const QString &pattern : playlistNamePatterns())
+        kinds.append(pattern.sliced(2).toUpper());
+    return kinds.join(QStringLiteral(", "));
+}
+
+QString unreadableReason(const ConversionFailure &failure)
+{
+    const QString kind = playlistExtension(failure.path).sliced(1).toString().toUpper();
+    const ReadFault fault = failure.readFault.value_or(ReadFault());
+    switch (fault.what) {
+    case ReadFault::What::TagNotClosed:
+        return QStringLiteral("Its %1 markup cannot be read: a tag on line %2 is never closed")
+            .arg(kind, QString::number(fault.line));
+    case ReadFault::What::NoAsxElement:
+        return QStringLiteral("Its %1 markup holds no <ASX> element").arg(kind);
+    case ReadFault::What::NotXml:
+        break;
+    }
+    QString reason = fault.reason;
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    return QStringLiteral("Its %1 markup cannot be read: line %2: %3").arg(kind, QString::number(fault.line), reason);
+}
+
+// "2 web addresses", "1 web address".
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(QString::number(count), count == 1 ? one : many);
+}
+
+} // namespace
+
 QString failureReason(const ConversionFailure &failure)
 {
     using Kind = ConversionFailure::Kind;
@@ -30,6 +68,13 @@ QString failureReason(const ConversionFailure &failure)
     case Kind::NameNotUtf8:
         return QStringLiteral("Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with "
                               "\"convmv -f latin1 -t utf8 --notest\"");
+    case Kind::UnknownFormat:
+        return QStringLiteral("It is not a playlist of a kind read here (%1)").arg(playlistKinds());
+    case Kind::Unreadable:
+        return unreadableReason(failure);
+    case Kind::OutputOfAnother:
+        return QStringLiteral("Its output, %1, was written from %2 in this run; rename one of the two playlists")
+            .arg(shownPath(failure.outputPath), shownPath(failure.otherPath));
     case Kind::System:
         break;
     }
@@ -51,7 +96,7 @@ QString shownPath(const QString &path)
     return shown;
 }
 
-QStringList conversionWarnings(const QList<PlaylistResult> &converted)
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint)
 {
     QStringList lines;
     for (const PlaylistResult &result : converted) {
@@ -66,6 +111,19 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted)
                                         "written as \"?\"")
                              .arg(name, QString::number(stats.entriesWithLostCharacters),
                                   QString::number(stats.entries), QString::number(stats.codePage)));
+        if (const EntryCounts &entries = result.entries; entries.leftOut() > 0) {
+            QStringList reasons;
+            if (entries.webAddresses > 0)
+                reasons.append(counted(entries.webAddresses, QStringLiteral("web address"),
+                                       QStringLiteral("web addresses")));
+            if (entries.outsideMusicFolder > 0)
+                reasons.append(counted(entries.outsideMusicFolder, QStringLiteral("outside the music folder"),
+                                       QStringLiteral("outside the music folder"))
+                               + musicRootHint);
+            lines.append(QStringLiteral("%1: %2 of %3 entries left out: %4")
+                             .arg(name, QString::number(entries.leftOut()), QString::number(entries.read),
+                                  reasons.join(QStringLiteral(", "))));
+        }
         if (stats.cutAcrossMarkup > 0)
             lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "
                                         "and name no real file")

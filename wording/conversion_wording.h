@@ -22,7 +22,9 @@ QString shownPath(const QString &path);
 
 // One line per playlist with lost characters, cut references or a text that
 // was not UTF-8; empty when there is nothing to warn about.
-QStringList conversionWarnings(const QList<PlaylistResult> &converted);
+// Entries left out are counted by reason; `musicRootHint` follows the count of
+// those outside the music folder, where the front end has a way to name it.
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint = {});
 
 // "874, 932, 936, 949, 950, 1250, ..., 1258".
 QString supportedCodePageList();

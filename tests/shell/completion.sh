@@ -9,7 +9,7 @@ source "$completion"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-touch "Road Trip.wpl" "Road Works.WPL" "Road notes.txt" "Road.Trip.wpl"
+touch "Road Trip.wpl" "Road Works.WPL" "Road notes.txt" "Road.Trip.wpl" "Road Mix.m3u8" "Road Radio.PLS"
 mkdir "My Cards" "My Cards 2"
 
 # Completes the last of the words given. (A word with a space in it, as typed,
@@ -35,7 +35,7 @@ expect() { # EXPECTED (one word a line) WORD...
     failures=$((failures + 1))
   fi
 }
-expect $'Road Trip.wpl\nRoad Works.WPL\nRoad.Trip.wpl' velandry-convert Road
+expect $'Road Mix.m3u8\nRoad Radio.PLS\nRoad Trip.wpl\nRoad Works.WPL\nRoad.Trip.wpl' velandry-convert Road
 expect "Road.Trip.wpl" velandry-convert -t wma Road.T
 expect $'My Cards\nMy Cards 2' velandry-convert -o My
 expect $'My Cards\nMy Cards 2' velandry-convert --output-folder My

@@ -274,6 +274,13 @@ void Form1Test::loadStep_data()
     QTest::newRow("playlists there") << QStringList{QStringLiteral("b.wpl"), QStringLiteral("A.wpl"), QStringLiteral("notes.txt")}
                                      << QStringList{} << true << true
                                      << QStringList{QStringLiteral("A.wpl"), QStringLiteral("b.wpl")};
+    QTest::newRow("every kind of playlist")
+        << QStringList{QStringLiteral("Road.M3U8"), QStringLiteral("a.pls"), QStringLiteral("c.xspf"), QStringLiteral("d.WAX"),
+                       QStringLiteral("e.zpl"), QStringLiteral("f.m3u"), QStringLiteral("g.asx"), QStringLiteral("h.wvx"),
+                       QStringLiteral("i.wpl.bak")}
+        << QStringList{} << true << true
+        << QStringList{QStringLiteral("a.pls"), QStringLiteral("c.xspf"), QStringLiteral("d.WAX"), QStringLiteral("e.zpl"),
+                       QStringLiteral("f.m3u"), QStringLiteral("g.asx"), QStringLiteral("h.wvx"), QStringLiteral("Road.M3U8")};
     QTest::newRow("files but no playlist") << QStringList{QStringLiteral("notes.txt")} << QStringList{} << true << true << QStringList{};
     QTest::newRow("empty folder") << QStringList{} << QStringList{QString()} << true << false << QStringList{};
     QTest::newRow("only subfolders") << QStringList{} << QStringList{QStringLiteral("sub.wpl")} << true << false << QStringList{};

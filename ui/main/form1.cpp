@@ -392,8 +392,9 @@ void Form1::openPlaylists(const QStringList &paths)
             refused.append(QStringLiteral("\"%1\": %2.").arg(native, failureReason(notUtf8)));
             continue;
         }
-        if (!info.isFile() || !info.isReadable() || info.suffix().compare(u"wpl", Qt::CaseInsensitive) != 0) {
-            refused.append(QStringLiteral("\"%1\" is not a readable playlist (*.wpl).").arg(native));
+        if (!info.isFile() || !info.isReadable() || !formatOfName(info.fileName())) {
+            refused.append(QStringLiteral("\"%1\" is not a readable playlist (%2).")
+                               .arg(native, playlistNamePatterns().join(QStringLiteral(", "))));
             continue;
         }
         const QString itsFolder = withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath()));

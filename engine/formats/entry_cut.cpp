@@ -1,0 +1,249 @@
+#include "entry_cut.h"
+
+#include "media_paths.h"
+#include "utf8_text.h"
+
+#include <QDir>
+
+#include <cstring>
+
+namespace velandry {
+
+namespace {
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool startsWithFileScheme(QByteArrayView text)
+{
+    return text.size() >= 5 && char(text[0] | 0x20) == 'f' && char(text[1] | 0x20) == 'i'
+           && char(text[2] | 0x20) == 'l' && char(text[3] | 0x20) == 'e' && text[4] == ':';
+}
+
+bool isAbsolute(QByteArrayView path)
+{
+    return (!path.isEmpty() && (path[0] == '\\' || path[0] == '/'))
+           || (path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':');
+}
+
+// How many bytes of `text` match `prefix`, letter case ignored a UTF-16 unit
+// at a time as the scan of WPL texts ignores it; -1 where it does not.
+qsizetype matchPrefixIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+{
+    const auto *t = reinterpret_cast<const std::uint8_t *>(text.data());
+    const auto *p = reinterpret_cast<const std::uint8_t *>(prefix.data());
+    qsizetype ti = 0;
+    qsizetype pi = 0;
+    while (pi < prefix.size()) {
+        if (ti >= text.size())
+            return -1;
+        if (t[ti] < 0x80 && p[pi] < 0x80) {
+            if (lowerUnit(t[ti]) != lowerUnit(p[pi]))
+                return -1;
+            ++ti;
+            ++pi;
+            continue;
+        }
+        const detail::Utf8Character a = detail::decodeUtf8(t + ti, t + text.size());
+        const detail::Utf8Character b = detail::decodeUtf8(p + pi, p + prefix.size());
+        const bool same = a.codePoint == b.codePoint
+                          || (a.codePoint < 0x10000 && b.codePoint < 0x10000
+                              && lowerUnit(char16_t(a.codePoint)) == lowerUnit(char16_t(b.codePoint)));
+        if (!same)
+            return -1;
+        ti += a.length;
+        pi += b.length;
+    }
+    return ti;
+}
+
+// A folder of this system in the form entries are compared in: absolute,
+// "\" between folders, folded, ending in "\".
+QByteArray folderForm(const QString &folder)
+{
+    if (folder.isEmpty())
+        return {};
+    QByteArray utf8 = folder.toUtf8();
+    if (!isAbsolute(utf8))
+        utf8 = QDir(folder).absolutePath().toUtf8();
+    QByteArray form;
+    entry_paths::resolve(utf8, {}, form);
+    if (!form.endsWith('\\'))
+        form.append('\\');
+    return form;
+}
+
+void appendAsSaved(QByteArray &out, QByteArrayView path)
+{
+    for (const char c : path) {
+        switch (c) {
+        case '&':
+            out.append("&amp;");
+            break;
+        case '\'':
+            out.append("&apos;");
+            break;
+        case '"':
+            out.append("&quot;");
+            break;
+        case '<':
+            out.append("&lt;");
+            break;
+        case '>':
+            out.append("&gt;");
+            break;
+        default:
+            out.append(c);
+        }
+    }
+}
+
+} // namespace
+
+namespace entry_paths {
+
+bool isWebAddress(QByteArrayView entry)
+{
+    if (entry.isEmpty() || !isAsciiLetter(entry[0]) || startsWithFileScheme(entry))
+        return false;
+    qsizetype at = 1;
+    while (at < entry.size()
+           && (isAsciiLetter(entry[at]) || (entry[at] >= '0' && entry[at] <= '9') || entry[at] == '+'
+               || entry[at] == '-' || entry[at] == '.'))
+        ++at;
+    return at >= 2 && at < entry.size() && entry[at] == ':';
+}
+
+QByteArray pathOfFileUrl(QByteArrayView url)
+{
+    QByteArrayView rest = url.sliced(5);
+    QByteArray path;
+    if (rest.startsWith("//")) {
+        const qsizetype slash = rest.indexOf('/', 2);
+        const QByteArrayView host = rest.sliced(2, (slash < 0 ? rest.size() : slash) - 2);
+        rest = slash < 0 ? QByteArrayView() : rest.sliced(slash);
+        // file://server/share/x.mp3 is \\server\share\x.mp3.
+        if (!host.isEmpty() && host.compare("localhost", Qt::CaseInsensitive) != 0)
+            path = "//" + host.toByteArray();
+    }
+    path += QByteArray::fromPercentEncoding(rest.toByteArray());
+    // file:///C:/Music names C:/Music.
+    if (path.size() >= 3 && path[0] == '/' && isAsciiLetter(path[1]) && path[2] == ':')
+        path.remove(0, 1);
+    return path;
+}
+
+void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
+{
+    out.resize(0);
+    if (!isAbsolute(path))
+        out.append(folder.data(), folder.size());
+    const qsizetype joined = out.size();
+    out.append(path.data(), path.size());
+    for (qsizetype i = joined; i < out.size(); ++i) {
+        if (out[i] == '/')
+            out[i] = '\\';
+    }
+    // The root stays: "\\server\", "C:\", "C:" or "\".
+    qsizetype root = 0;
+    if (out.startsWith("\\\\")) {
+        const qsizetype end = out.indexOf('\\', 2);
+        root = end < 0 ? out.size() : end + 1;
+    } else if (out.size() >= 2 && isAsciiLetter(out[0]) && out[1] == ':') {
+        root = out.size() > 2 && out[2] == '\\' ? 3 : 2;
+    } else if (out.startsWith('\\')) {
+        root = 1;
+    }
+    // Each segment kept is copied down with its "\"; "." and empty ones are
+    // dropped, ".." drops the segment before it.
+    char *const data = out.data();
+    qsizetype write = root;
+    qsizetype read = root;
+    while (read < out.size()) {
+        qsizetype end = out.indexOf('\\', read);
+        if (end < 0)
+            end = out.size();
+        const qsizetype length = end - read;
+        if (length == 2 && data[read] == '.' && data[read + 1] == '.') {
+            if (write > root) {
+                write -= 1; // the "\" after the segment before
+                while (write > root && data[write - 1] != '\\')
+                    --write;
+            }
+        } else if (length > 0 && !(length == 1 && data[read] == '.')) {
+            std::memmove(data + write, data + read, size_t(length));
+            write += length;
+            if (end < out.size())
+                data[write++] = '\\';
+        }
+        read = end + 1;
+    }
+    out.resize(write);
+}
+
+} // namespace entry_paths
+
+EntryCutter::EntryCutter(const EntryRules &rules)
+    : everyType_(rules.mediaType.isEmpty()), musicRoot_(folderForm(rules.musicRoot)),
+      musicFolder_(folderForm(rules.musicFolder)), playlistFolder_(folderForm(rules.playlistFolder))
+{
+    key_ = "." + rules.mediaType.toUtf8();
+}
+
+bool EntryCutter::hasType(QByteArrayView path) const
+{
+    if (everyType_)
+        return true;
+    if (path.size() < key_.size())
+        return false;
+    // Letter case ignored as in the scan of WPL texts.
+    return matchPrefixIgnoringCase(path.last(key_.size()), key_) == key_.size();
+}
+
+bool EntryCutter::isFileOfType(QByteArrayView entry) const
+{
+    entry = entry.trimmed();
+    if (startsWithFileScheme(entry))
+        return hasType(entry_paths::pathOfFileUrl(entry));
+    return !entry_paths::isWebAddress(entry) && hasType(entry);
+}
+
+EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArray &path)
+{
+    entry = entry.trimmed();
+    QByteArray fromUrl;
+    if (startsWithFileScheme(entry)) {
+        fromUrl = entry_paths::pathOfFileUrl(entry);
+        entry = fromUrl;
+    } else if (entry_paths::isWebAddress(entry)) {
+        return Outcome::WebAddress;
+    }
+    if (!hasType(entry))
+        return Outcome::OtherType;
+    written_.resize(0);
+    written_.append(entry.data(), entry.size());
+    written_.replace('/', '\\');
+    entry_paths::resolve(entry, playlistFolder_, resolved_);
+
+    QByteArrayView kept;
+    qsizetype at = -1;
+    if (!musicRoot_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicRoot_)) >= 0)
+        kept = QByteArrayView(resolved_).sliced(at);
+    else if ((at = resolved_.lastIndexOf("My Music\\")) >= 0)
+        kept = QByteArrayView(resolved_).sliced(at + 9);
+    else if (!musicFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicFolder_)) >= 0)
+        kept = QByteArrayView(resolved_).sliced(at);
+    else if (!playlistFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, playlistFolder_)) >= 0)
+        kept = QByteArrayView(resolved_).sliced(at);
+    else if ((at = written_.lastIndexOf("..\\")) >= 0)
+        kept = QByteArrayView(written_).sliced(at + 3);
+    else
+        return Outcome::OutsideMusicFolder;
+    path.resize(0);
+    appendAsSaved(path, kept);
+    return Outcome::Kept;
+}
+
+} // namespace velandry

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace velandry {
+
+// What an entry of a playlist (other than WPL) is cut down with.
+struct EntryRules
+{
+    QString mediaType;      // an empty type keeps every entry
+    QString playlistFolder; // where relative entries start
+    QString musicRoot;      // the music folder as the user names it; empty for none
+    QString musicFolder;    // the user's music folder on this system
+};
+
+// Cuts each entry down to its place below the music folder, as the card
+// mirrors the desktop's music tree. Works on the entry's UTF-8 bytes, with
+// buffers kept from one entry to the next.
+//
+// "/" and "\" both separate folders, and "\" is written. An entry is absolute
+// when it starts with a drive ("C:\"), a UNC name ("\\server\") or a
+// separator, on every system; a relative one is resolved by joining it to the
+// playlist's folder; then "." and ".." are folded away. The first rule that
+// applies cuts it:
+//  1. under the music root (letter case ignored): the part below it;
+//  2. holding "My Music\" (this case exactly): the part after its last one;
+//  3. under the user's music folder: the part below it;
+//  4. under the playlist's folder: the part below it;
+//  5. as written, holding "..\": the part after its last one.
+// An entry no rule cuts is left out. A "file:" URL is read as the path it
+// names; any other address with a scheme of two letters or more is a web
+// address, which a storage card cannot hold.
+class EntryCutter final
+{
+public:
+    explicit EntryCutter(const EntryRules &rules);
+
+    enum class Outcome { Kept, OtherType, WebAddress, OutsideMusicFolder };
+
+    // On Kept, `path` holds the cut path as a playlist that Windows Media
+    // Player saved would hold it ("&" as "&amp;", "'" as "&apos;", and so on).
+    Outcome cut(QByteArrayView entry, QByteArray &path);
+
+    // Whether `entry` names a file (no web address) of the media type.
+    bool isFileOfType(QByteArrayView entry) const;
+
+private:
+    bool hasType(QByteArrayView path) const;
+
+    QByteArray key_; // "." and the media type
+    bool everyType_ = false;
+    QByteArray musicRoot_;      // each normalised, folded and ending in "\"
+    QByteArray musicFolder_;
+    QByteArray playlistFolder_;
+    QByteArray written_;  // the entry as written, "/" made "\"
+    QByteArray resolved_; // absolute and folded
+};
+
+// Helpers of the rules, for the readers and the tests.
+namespace entry_paths {
+
+// "http:", "mms:", ...: a scheme of two letters or more.
+bool isWebAddress(QByteArrayView entry);
+
+// The path a "file:" URL names, percent-decoded; `url` must start with "file:".
+QByteArray pathOfFileUrl(QByteArrayView url);
+
+// `path` with "/" as "\", joined to `folder` (already in that form, ending in
+// "\") where it is relative, with "." and ".." folded away.
+void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out);
+
+} // namespace entry_paths
+
+} // namespace velandry

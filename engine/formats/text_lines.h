@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <cstring>
+
+namespace velandry {
+
+// The lines of a text one by one, whatever ends them: CR LF, LF or CR alone.
+class TextLines final
+{
+public:
+    explicit TextLines(QByteArrayView text) : text_(text) { }
+
+    bool next(QByteArrayView &line)
+    {
+        if (at_ >= text_.size())
+            return false;
+        // The next LF is looked for once and kept: in a text whose lines end
+        // in CR alone it is far away, or nowhere.
+        if (lf_ < at_) {
+            const auto *found = static_cast<const char *>(std::memchr(text_.data() + at_, '\n', size_t(text_.size() - at_)));
+            lf_ = found ? found - text_.data() : text_.size();
+        }
+        const auto *cr = static_cast<const char *>(std::memchr(text_.data() + at_, '\r', size_t(lf_ - at_)));
+        const qsizetype end = cr ? cr - text_.data() : lf_;
+        line = text_.sliced(at_, end - at_);
+        at_ = end + (cr && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1);
+        return true;
+    }
+
+    qsizetype position() const { return qMin(at_, text_.size()); }
+
+private:
+    QByteArrayView text_;
+    qsizetype at_ = 0;
+    qsizetype lf_ = -1;
+};
+
+// Puts `bytes` in `into`, keeping what `into` has reserved.
+inline void setBytes(QByteArray &into, QByteArrayView bytes)
+{
+    into.resize(0);
+    into.append(bytes.data(), bytes.size());
+}
+
+} // namespace velandry

@@ -1,0 +1,107 @@
+// libFuzzer target: bytes of a playlist in each format other than WPL through
+// its streaming reader, in stretches of every size, held against the small
+// whole-text readers of tests/oracle; then through the cut rules and the
+// document writer, whose output no entry may add markup or control
+// characters to.
+#include "asx_document.h"
+#include "format_entries.h"
+#include "oracle_readers.h"
+#include "playlist_text.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace velandry;
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // First byte: the format, the stretch a call may read and the media type.
+    if (size == 0)
+        return 0;
+    constexpr PlaylistFormat kFormats[] = {PlaylistFormat::M3u, PlaylistFormat::Pls, PlaylistFormat::Xspf,
+                                           PlaylistFormat::Asx};
+    const PlaylistFormat format = kFormats[data[0] % 4];
+    constexpr qsizetype kBudgets[] = {1, 5, 64, qsizetype(1) << 20};
+    const qsizetype budget = kBudgets[(data[0] / 4) % 4];
+    const QString type = (data[0] / 16) % 2 ? QStringLiteral("mp3") : QString();
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    const CodePage codePage = *CodePage::fromNumber(1252);
+    const std::optional<PlaylistText> read = readPlaylistText(bytes, codePage);
+    check(read.has_value());
+    const QByteArray text = read->utf8().toByteArray();
+
+    const EntryRules rules{type, QStringLiteral("/lists"), QStringLiteral("D:\\Music"), QStringLiteral("/home/ana/Music")};
+    EntryCutter cutter(rules);
+    std::unique_ptr<EntryReader> reader;
+    std::optional<QList<QByteArray>> expected;
+    switch (format) {
+    case PlaylistFormat::Pls:
+        reader = readPls(text);
+        expected = oracle::plsEntries(text);
+        break;
+    case PlaylistFormat::Xspf:
+        reader = readXspf(text);
+        // A lone surrogate of a UTF-16 file has no UTF-8 form: the XML reader
+        // refuses its bytes where a string would hold U+FFFD.
+        if (QString::fromUtf8(text).toUtf8() != text)
+            return 0;
+        expected = oracle::xspfEntries(text);
+        break;
+    case PlaylistFormat::Asx: {
+        const auto preferred = [&](QByteArrayView href) { return cutter.isFileOfType(href); };
+        reader = readAsx(text, preferred);
+        expected = oracle::asxEntries(text, [&](const QByteArray &href) { return cutter.isFileOfType(href); });
+        break;
+    }
+    default:
+        reader = readM3u(text);
+        expected = oracle::m3uEntries(text);
+        break;
+    }
+    QList<QByteArray> entries;
+    QByteArray entry;
+    bool failed = false;
+    for (;;) {
+        const qsizetype before = reader->bytesRead();
+        const EntryReader::Step step = reader->next(entry, budget);
+        check(reader->bytesRead() >= before && reader->bytesRead() <= text.size());
+        if (step == EntryReader::Step::Found)
+            entries.append(entry);
+        else if (step == EntryReader::Step::Failed)
+            failed = true;
+        if (step == EntryReader::Step::Ended || step == EntryReader::Step::Failed)
+            break;
+    }
+    check(failed == !expected.has_value());
+    if (failed)
+        return 0;
+    check(entries == *expected);
+
+    // The whole conversion: one element a line, whatever the entries hold.
+    FormatEntries source(format, text, rules);
+    QByteArray document;
+    QBuffer device(&document);
+    device.open(QIODevice::WriteOnly);
+    AsxStats stats;
+    check(writeAsxDocument(device, source, text.size(), u"\\CF\\", codePage, &stats) == WriteOutcome::Written);
+    check(source.counts().read == entries.size());
+    check(stats.cutAcrossMarkup == 0);
+    check(document.count("<ENTRY>") == stats.entries);
+    check(document.count('<') == 3 + 3 * stats.entries);
+    check(document.count('"') == 6 + 2 * stats.entries);
+    for (const char byte : document)
+        check(static_cast<unsigned char>(byte) >= 0x20 || byte == '\t' || byte == '\r' || byte == '\n');
+    return 0;
+}
