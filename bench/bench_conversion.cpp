@@ -9,7 +9,11 @@
 //   velandry-bench cancel [MiB]
 // how long a stop waits, at most, in each phase of a conversion: the longest
 // time between two questions to the progress callback while reading,
-// finding the references and writing, then the same inside one giant entry.
+// finding the references and writing, then the same inside one giant entry,
+// and in an M3U8 and an XSPF playlist.
+//   velandry-bench format m3u8|xspf MiB FILE
+// writes a playlist of that kind, its entries under the music folder given
+// with --music-root /home/ana/Music.
 #include "conversion_run.h"
 #include "media_paths.h"
 #include "playlist_text.h"
@@ -82,6 +86,35 @@ QByteArray generatePlaylist(qsizetype bytes, Names names)
     return text;
 }
 
+// The same tracks as an M3U8 (with #EXTINF lines, as players write it) or an
+// XSPF playlist (file URLs, percent-encoded).
+QByteArray generateFormat(qsizetype bytes, bool xspf)
+{
+    QRandomGenerator random(20030519);
+    static const char *const artists[] = {"Martin O'Donnell & Michael Salvatori", "The Strokes", "Asian Kung-Fu Generation",
+                                          "E Nomine", "Beyonc\xC3\xA9", "Caf\xC3\xA9 Tacvba"};
+    QByteArray text = xspf ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
+                             "xmlns=\"http://xspf.org/ns/0/\">\n  <trackList>\n"
+                           : "#EXTM3U\n";
+    text.reserve(bytes + 4096);
+    for (int track = 1; text.size() < bytes; ++track) {
+        const QByteArray artist = artists[random.bounded(6)];
+        const QByteArray path = "/home/ana/Music/" + artist + "/Album " + QByteArray::number(track / 12) + "/"
+                                + QByteArray::number(track) + " Track.mp3";
+        if (xspf) {
+            text += "    <track>\n      <location>file://" + path.toPercentEncoding("/") + "</location>\n      <title>Track "
+                    + QByteArray::number(track) + "</title>\n      <creator>"
+                    + QByteArray(artist).replace('&', "&amp;") + "</creator>\n    </track>\n";
+        } else {
+            text += "#EXTINF:" + QByteArray::number(random.bounded(100, 500)) + "," + artist + " - Track "
+                    + QByteArray::number(track) + "\n" + path + "\n";
+        }
+    }
+    if (xspf)
+        text += "  </trackList>\n</playlist>\n";
+    return text;
+}
+
 template <typename F>
 double timed(F &&work)
 {
@@ -145,6 +178,10 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
 
 int main(int argc, char *argv[])
 {
+    if (argc > 4 && QByteArray(argv[1]) == "format") {
+        const QByteArray text = generateFormat(QByteArray(argv[3]).toLongLong() << 20, QByteArray(argv[2]) == "xspf");
+        return writeFile(QString::fromLocal8Bit(argv[4]), text) ? 0 : 1;
+    }
     if (argc > 2 && QByteArray(argv[1]) == "overlap") {
         const QByteArray text = overlappingPlaylist(362 << 10, 1840);
         return writeFile(QString::fromLocal8Bit(argv[2]), text) ? 0 : 1;
@@ -164,6 +201,12 @@ int main(int argc, char *argv[])
         if (!writeFile(input, overlappingPlaylist(mebibytes << 20, 1)))
             return 1;
         measureStops(out, input, output, "one giant entry");
+        for (const bool xspf : {false, true}) {
+            const QString other = dir.filePath(xspf ? QStringLiteral("cancel.xspf") : QStringLiteral("cancel.m3u8"));
+            if (!writeFile(other, generateFormat(mebibytes << 20, xspf)))
+                return 1;
+            measureStops(out, other, output, xspf ? "XSPF" : "M3U8");
+        }
         return 0;
     }
     const qsizetype mebibytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 64;

@@ -2,7 +2,8 @@
 # Side by side in one run, on the same generated playlists: velandry-convert
 # against iconv, with peak memory (maximum resident set, the mapped playlist
 # included). Windows-1252 at [MiB] (default 64) and at four times that;
-# Japanese names in code page 932 at a quarter of it; how the time grows from
+# Japanese names in code page 932 at a quarter of it; an M3U8 and an XSPF
+# playlist of [MiB]; how the time grows from
 # 16 MiB to 256 MiB; a 370 KB playlist whose overlapping references make a
 # 682 MB file, beside cat of a file that size; and how long a stop waits.
 # Run from the source root after scripts/test (or any release build):
@@ -69,6 +70,24 @@ compare $((size * 4)) 1252 WINDOWS-1252
 echo "growth from 16 to $((size * 4)) MiB: $(echo "${measured[16]} ${measured[$((size * 4))]}" \
   | awk '{ printf "%.1f", $2 / $1 }') times the time for $((size * 4 / 16)) times the text"
 compare $((size / 4)) 932 CP932 ja
+
+# The other playlist formats, their entries under the music root, the same way.
+compare_format() { # m3u8|xspf MiB
+  local kind=$1 mib=$2
+  local file="$work/list$mib.$kind"
+  "$build/bench/velandry-bench" format "$kind" "$mib" "$file"
+  side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work" "$file" \
+    -- sh -c "iconv -c -f UTF-8 -t WINDOWS-1252 '$file' > '$work/out.txt'"
+  local peak bytes
+  peak=$(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work" "$file")
+  bytes=$(stat -c %s "$file")
+  echo "$mib MiB of $kind: velandry-convert ${t_a}s, iconv -c -t WINDOWS-1252 ${t_b}s" \
+       "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
+       "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
+  rm -f "$file" "$work"/*.asx
+}
+compare_format m3u8 "$size"
+compare_format xspf "$size"
 
 "$build/bench/velandry-bench" overlap "$work/overlap.wpl"
 "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl"

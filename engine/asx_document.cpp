@@ -135,13 +135,19 @@ private:
     AsxStats stats_;
 };
 
+// How a walk over the entries tells its progress: as the text read (the
+// measure), as the document written (the writing that follows it), or as the
+// document written with its size foreseen from the share of the text read
+// (the one walk that writes as it reads).
+enum class Walk { Measure, Write, WriteAsRead };
+
 // Walks the entries of `entries` from the first, handing each to `found`
 // (which may stop the walk with an outcome other than Written), and asks
 // `progress` at every megabyte of text and every so many entries between
-// them; `reading` counts that text as read.
+// them.
 template <typename Found>
-WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, ConversionProgress &state,
-                          bool reading, Found &&found)
+WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, ConversionProgress &state, Walk walk,
+                          Found &&found)
 {
     constexpr qsizetype kEntriesBetweenAsks = 1 << 16;
     entries.rewind();
@@ -163,12 +169,26 @@ WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, C
         if (entries.bytesScanned() - asked >= kPiece || foundSinceAsked >= kEntriesBetweenAsks) {
             asked = entries.bytesScanned();
             foundSinceAsked = 0;
-            if (reading)
+            if (walk == Walk::Measure)
                 state.bytesRead = asked;
+            else if (walk == Walk::WriteAsRead && asked > 0)
+                state.bytesExpected = qMax(state.bytesWritten + 1, state.bytesWritten * state.bytesToRead / asked);
             if (progress && !progress(state))
                 return WriteOutcome::Stopped;
         }
     }
+}
+
+// A playlist without references still has one entry: the folder alone.
+WriteOutcome finishDocument(DocumentWriter &writer, WriteOutcome outcome, qsizetype references, AsxStats *stats)
+{
+    if (outcome == WriteOutcome::Written && references == 0)
+        outcome = writer.entry({}, Reference{});
+    if (outcome == WriteOutcome::Written)
+        outcome = writer.finish();
+    if (outcome == WriteOutcome::Written && stats)
+        *stats = writer.stats();
+    return outcome;
 }
 
 } // namespace
@@ -201,15 +221,28 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
     state.bytesToRead = textSize;
     DocumentWriter writer(device, mediaFolder, codePage, progress, state);
 
-    // First the measure: how many references, and how long their paths are.
     qsizetype references = 0;
     qint64 pathBytes = 0;
-    WriteOutcome outcome = forEachEntry(entries, progress, state, true, [&](QByteArrayView, const Reference &reference) {
+    const auto measure = [&](const Reference &reference) {
         ++references;
         if (!reference.isEmpty())
             pathBytes += reference.end.byte - reference.begin.byte + 1;
         return pathBytes > kMaxDocumentPathBytes ? WriteOutcome::TooLarge : WriteOutcome::Written;
-    });
+    };
+    if (!entries.measuredFirst()) {
+        state.bytesRead = textSize;
+        state.bytesExpected = 1;
+        WriteOutcome outcome =
+            forEachEntry(entries, progress, state, Walk::WriteAsRead, [&](QByteArrayView text, const Reference &reference) {
+                const WriteOutcome measured = measure(reference);
+                return measured == WriteOutcome::Written ? writer.entry(text, reference) : measured;
+            });
+        return finishDocument(writer, outcome, references, stats);
+    }
+
+    // First the measure: how many references, and how long their paths are.
+    WriteOutcome outcome = forEachEntry(entries, progress, state, Walk::Measure,
+                                        [&](QByteArrayView, const Reference &reference) { return measure(reference); });
     if (outcome != WriteOutcome::Written)
         return outcome;
     state.bytesRead = textSize;
@@ -218,16 +251,9 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
         return WriteOutcome::Stopped;
 
     // Then the writing, which also asks at every megabyte it hands on.
-    outcome = forEachEntry(entries, progress, state, false,
+    outcome = forEachEntry(entries, progress, state, Walk::Write,
                            [&](QByteArrayView text, const Reference &reference) { return writer.entry(text, reference); });
-    // A playlist without references still has one entry: the folder alone.
-    if (outcome == WriteOutcome::Written && references == 0)
-        outcome = writer.entry({}, Reference{});
-    if (outcome == WriteOutcome::Written)
-        outcome = writer.finish();
-    if (outcome == WriteOutcome::Written && stats)
-        *stats = writer.stats();
-    return outcome;
+    return finishDocument(writer, outcome, references, stats);
 }
 
 QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)

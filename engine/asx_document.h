@@ -66,6 +66,13 @@ public:
     // Back to the first entry.
     virtual void rewind() = 0;
 
+    // Whether the document is measured before it is written: a WPL's
+    // references may overlap and make a document far larger than the
+    // playlist, which is refused before anything is written. The entries of
+    // the other formats each stand once in the text; they are written in one
+    // walk.
+    virtual bool measuredFirst() const { return true; }
+
 protected:
     EntrySource() = default;
 };
@@ -95,7 +102,8 @@ private:
 //
 // The text is read twice, the references found afresh each time: first to
 // measure (a document whose paths would pass kMaxDocumentPathBytes is refused
-// before anything is written), then to write. Memory stays bounded whatever the
+// before anything is written), then to write; or once, where the source's
+// entries need no measure (EntrySource::measuredFirst()). Memory stays bounded whatever the
 // size of the text or of one path, and `progress` is asked at least every
 // megabyte read or written.
 WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,

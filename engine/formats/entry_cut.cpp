@@ -5,6 +5,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace velandry {
@@ -20,6 +21,16 @@ bool startsWithFileScheme(QByteArrayView text)
 {
     return text.size() >= 5 && char(text[0] | 0x20) == 'f' && char(text[1] | 0x20) == 'i'
            && char(text[2] | 0x20) == 'l' && char(text[3] | 0x20) == 'e' && text[4] == ':';
+}
+
+// Where the last "..\" (or "../") of an entry as written starts; -1 for none.
+qsizetype lastParentMarker(QByteArrayView entry)
+{
+    for (qsizetype at = entry.size() - 3; at >= 0; --at) {
+        if (entry[at] == '.' && entry[at + 1] == '.' && (entry[at + 2] == '\\' || entry[at + 2] == '/'))
+            return at;
+    }
+    return -1;
 }
 
 bool isAbsolute(QByteArrayView path)
@@ -77,27 +88,18 @@ QByteArray folderForm(const QString &folder)
 
 void appendAsSaved(QByteArray &out, QByteArrayView path)
 {
-    for (const char c : path) {
-        switch (c) {
-        case '&':
-            out.append("&amp;");
-            break;
-        case '\'':
-            out.append("&apos;");
-            break;
-        case '"':
-            out.append("&quot;");
-            break;
-        case '<':
-            out.append("&lt;");
-            break;
-        case '>':
-            out.append("&gt;");
-            break;
-        default:
-            out.append(c);
-        }
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        const char *entity = c == '&' ? "&amp;" : c == '\'' ? "&apos;" : c == '"' ? "&quot;" : c == '<' ? "&lt;"
+                                                                                 : c == '>' ? "&gt;" : nullptr;
+        if (!entity)
+            continue;
+        out.append(path.data() + from, i - from);
+        out.append(entity);
+        from = i + 1;
     }
+    out.append(path.data() + from, path.size() - from);
 }
 
 } // namespace
@@ -142,10 +144,7 @@ void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
         out.append(folder.data(), folder.size());
     const qsizetype joined = out.size();
     out.append(path.data(), path.size());
-    for (qsizetype i = joined; i < out.size(); ++i) {
-        if (out[i] == '/')
-            out[i] = '\\';
-    }
+    std::replace(out.data() + joined, out.data() + out.size(), '/', '\\');
     // The root stays: "\\server\", "C:\", "C:" or "\".
     qsizetype root = 0;
     if (out.startsWith("\\\\")) {
@@ -162,9 +161,8 @@ void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
     qsizetype write = root;
     qsizetype read = root;
     while (read < out.size()) {
-        qsizetype end = out.indexOf('\\', read);
-        if (end < 0)
-            end = out.size();
+        const auto *separator = static_cast<const char *>(std::memchr(data + read, '\\', size_t(out.size() - read)));
+        const qsizetype end = separator ? separator - data : out.size();
         const qsizetype length = end - read;
         if (length == 2 && data[read] == '.' && data[read + 1] == '.') {
             if (write > root) {
@@ -222,9 +220,6 @@ EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArray &path)
     }
     if (!hasType(entry))
         return Outcome::OtherType;
-    written_.resize(0);
-    written_.append(entry.data(), entry.size());
-    written_.replace('/', '\\');
     entry_paths::resolve(entry, playlistFolder_, resolved_);
 
     QByteArrayView kept;
@@ -237,10 +232,15 @@ EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArray &path)
         kept = QByteArrayView(resolved_).sliced(at);
     else if (!playlistFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, playlistFolder_)) >= 0)
         kept = QByteArrayView(resolved_).sliced(at);
-    else if ((at = written_.lastIndexOf("..\\")) >= 0)
-        kept = QByteArrayView(written_).sliced(at + 3);
-    else
+    else if ((at = lastParentMarker(entry)) >= 0) {
+        // As written, "/" made "\\".
+        path.resize(0);
+        appendAsSaved(path, entry.sliced(at + 3));
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return Outcome::Kept;
+    } else {
         return Outcome::OutsideMusicFolder;
+    }
     path.resize(0);
     appendAsSaved(path, kept);
     return Outcome::Kept;

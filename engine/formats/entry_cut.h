@@ -54,7 +54,6 @@ private:
     QByteArray musicRoot_;      // each normalised, folded and ending in "\"
     QByteArray musicFolder_;
     QByteArray playlistFolder_;
-    QByteArray written_;  // the entry as written, "/" made "\"
     QByteArray resolved_; // absolute and folded
 };
 

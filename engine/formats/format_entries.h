@@ -33,6 +33,7 @@ public:
     Step next(QByteArrayView &text, Reference &path, qsizetype budget) override;
     qsizetype bytesScanned() const override { return reader_->bytesRead(); }
     void rewind() override;
+    bool measuredFirst() const override { return false; }
 
     // Of the walk last made.
     const EntryCounts &counts() const { return counts_; }
