@@ -55,9 +55,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
                        "(/home/ana/Music, 'D:\\Music'): entries below it are cut there (default: the rules in the "
                        "manual page)."),
         QStringLiteral("DIR"));
+    const QCommandLineOption cardOption(
+        QStringLiteral("card"),
+        QStringLiteral("The storage card as this system sees it (/media/ana/CARD, E:\\): each entry is looked for "
+                       "on it, and those that are not there are told (default: the output folder's volume, where "
+                       "it is a card that holds the media folder)."),
+        QStringLiteral("DIR"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          QStringLiteral("Print nothing for playlists that convert cleanly."));
-    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, quietOption});
+    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, cardOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PLAYLIST"), QStringLiteral("Playlists to convert."),
@@ -105,7 +111,12 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         err << "velandry-convert: the output folder " << shownPath(*outputFolder) << " does not exist\n";
         return ExitUsage;
     }
+    if (parser.isSet(cardOption) && detail::kindOf(parser.value(cardOption)) != detail::FileKind::Folder) {
+        err << "velandry-convert: the card " << shownPath(parser.value(cardOption)) << " does not exist\n";
+        return ExitUsage;
+    }
     ConversionOptions options{mediaType, parser.value(mediaOption), *codePage, parser.value(musicRootOption)};
+    Cards cards(parser.value(cardOption), options.mediaFolder);
     const bool quiet = parser.isSet(quietOption);
 
     int status = ExitOk;
@@ -116,8 +127,10 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         const QString outputPath = folder + outputFileName(info.fileName());
         PlaylistOutcome outcome;
         outcome.failure = claims.check(playlist, outputPath);
-        if (!outcome.failure)
+        if (!outcome.failure) {
+            options.card = cards.forOutput(outputPath);
             outcome = convertPlaylist(playlist, outputPath, options);
+        }
         // Each line goes out as it is written, so that on a terminal, where
         // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {

@@ -41,10 +41,15 @@ public:
         out_.append(kHeader);
     }
 
+    // Told each reference as written, while set.
+    EntryWritten written;
+
     // One entry, for the path `path` of `text`.
     WriteOutcome entry(QByteArrayView text, const Reference &path)
     {
         out_.append(kEntryOpen);
+        qsizetype referenceAt = out_.size();
+        const qint64 flushedBefore = state_.bytesWritten;
         out_.append(folder_);
         qsizetype lost = folderLost_;
         bool heldMarkup = false;
@@ -79,15 +84,22 @@ public:
                         ++from;
                     }
                 }
-                if (out_.size() >= kPiece) {
+                // Only a path of a megabyte or more goes out in pieces.
+                if (out_.size() - referenceAt >= kPiece) {
                     if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
                         return outcome;
+                    referenceAt = 0;
                 }
             }
             if (path.end.afterHighHalf) {
                 out_.append('?'); // the high half of a pair alone
                 ++lost;
             }
+        }
+        if (written) {
+            // A reference that went out in pieces is past any path a device opens.
+            const bool whole = state_.bytesWritten == flushedBefore;
+            written(whole ? QByteArrayView(out_).sliced(referenceAt) : QByteArrayView(), !whole);
         }
         out_.append(kEntryClose);
         ++stats_.entries;
@@ -182,6 +194,7 @@ WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, C
 // A playlist without references still has one entry: the folder alone.
 WriteOutcome finishDocument(DocumentWriter &writer, WriteOutcome outcome, qsizetype references, AsxStats *stats)
 {
+    writer.written = nullptr;
     if (outcome == WriteOutcome::Written && references == 0)
         outcome = writer.entry({}, Reference{});
     if (outcome == WriteOutcome::Written)
@@ -215,7 +228,8 @@ WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringVie
 }
 
 WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 textSize, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats, const ProgressCheck &progress)
+                              CodePage codePage, AsxStats *stats, const ProgressCheck &progress,
+                              const EntryWritten &written)
 {
     ConversionProgress state;
     state.bytesToRead = textSize;
@@ -229,6 +243,7 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
             pathBytes += reference.end.byte - reference.begin.byte + 1;
         return pathBytes > kMaxDocumentPathBytes ? WriteOutcome::TooLarge : WriteOutcome::Written;
     };
+    writer.written = written;
     if (!entries.measuredFirst()) {
         state.bytesRead = textSize;
         state.bytesExpected = 1;

@@ -109,10 +109,16 @@ private:
 WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
                               CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {});
 
+// Told each entry's reference as written (the folder and the path, in the code
+// page, entities and all), or that it was longer than a megabyte and not kept
+// whole; not told the entry of a playlist without references.
+using EntryWritten = std::function<void(QByteArrayView reference, bool tooLong)>;
+
 // The same for the entries of any source, in a playlist of `textSize` bytes.
 // Unreadable: the source failed; nothing but what the device took was written.
 WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 textSize, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {});
+                              CodePage codePage, AsxStats *stats = nullptr, const ProgressCheck &progress = {},
+                              const EntryWritten &written = {});
 
 // The document for a list of paths, one per slot from 1 on, as bytes.
 QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage,

@@ -60,6 +60,7 @@ struct WriteRequest
     std::function<std::optional<ConversionFailure>()> beforeReplacing;
     // Why the playlist could not be read, where the entries' source failed.
     std::function<ConversionFailure()> unreadable;
+    EntryWritten written;
 };
 
 ConversionFailure writeFailure(const QString &outputPath, const WriteRequest &request, WriteOutcome outcome,
@@ -75,7 +76,7 @@ ConversionFailure writeFailure(const QString &outputPath, const WriteRequest &re
 WriteOutcome writeDocument(QIODevice &device, const WriteRequest &request, AsxStats &stats)
 {
     return writeAsxDocument(device, request.entries, request.textSize, request.mediaFolder, request.codePage, &stats,
-                            request.progress);
+                            request.progress, request.written);
 }
 
 // A name within seven bytes of the limit leaves QSaveFile no room to name its
@@ -317,11 +318,14 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
             failed.readFault = entries->fault();
         return failed;
     };
-    const WriteRequest request{*source,  text->utf8().size(),      options.mediaFolder, codePage,
-                               std::move(onWrite), beforeReplacing, unreadable};
+    CardCheck card(options.card, codePage);
+    const WriteRequest request{*source,        text->utf8().size(), options.mediaFolder,
+                               codePage,       std::move(onWrite),  beforeReplacing,
+                               unreadable,     [&card](QByteArrayView reference, bool tooLong) { card.entry(reference, tooLong); }};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
     if (entries)
         outcome.result.entries = entries->counts();
+    outcome.result.card = card.report();
     if (outcome.cancelled && guard.faulted()) {
         outcome.cancelled = false;
         outcome.failure = changedFailure();
@@ -360,8 +364,9 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
         report.status = ConversionReport::Status::Refused;
         return report;
     }
-    const ConversionOptions options{request.mediaType, request.mediaFolder, request.codePage, request.musicRoot,
-                                    request.musicFolder};
+    ConversionOptions options{request.mediaType, request.mediaFolder, request.codePage, request.musicRoot,
+                              request.musicFolder};
+    Cards cards(request.card, request.mediaFolder, request.volumeRoot);
     OutputClaims claims;
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
         const QString &name = request.playlistNames[i];
@@ -379,6 +384,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
             report.failure = std::move(taken);
             return report;
         }
+        options.card = cards.forOutput(outputPath);
         PlaylistOutcome outcome = convertPlaylist(inputPath, outputPath, options, playlistProgress);
         if (outcome.cancelled) {
             report.status = ConversionReport::Status::Cancelled;

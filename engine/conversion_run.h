@@ -1,6 +1,7 @@
 #pragma once
 
 #include "asx_document.h"
+#include "card_check.h"
 #include "format_entries.h"
 #include "playlist_text.h"
 
@@ -37,6 +38,10 @@ struct ConversionRequest
     // (velandry-convert --music-root); empty for none.
     QString musicRoot = QString();
     QString musicFolder = defaultMusicFolder();
+    // The storage card the entries are checked against (velandry-convert
+    // --card); empty: the output folder's volume, where it is a card.
+    QString card = QString();
+    Cards::VolumeRoot volumeRoot = {};
 };
 
 // What each playlist of a run is converted with.
@@ -47,6 +52,7 @@ struct ConversionOptions
     CodePage codePage = CodePage::systemDefault();
     QString musicRoot = QString();
     QString musicFolder = defaultMusicFolder();
+    std::shared_ptr<CardFolders> card = {}; // null: no card to check against
 };
 
 struct PlaylistResult
@@ -57,6 +63,7 @@ struct PlaylistResult
     PlaylistEncoding encoding = PlaylistEncoding::Utf8;
     AsxStats stats;
     EntryCounts entries; // of a playlist other than WPL
+    CardReport card;     // its entries read back as the device reads them
 };
 
 // Why a playlist could not be converted. The front ends word it.

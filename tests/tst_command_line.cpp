@@ -83,6 +83,13 @@ void CommandLineTest::statuses_data()
     QTest::newRow("output folder missing")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("nowhere"), QStringLiteral("A.wpl")}
         << 2 << QString() << native(QStringLiteral("the output folder nowhere/ does not exist"));
+    QTest::newRow("card missing")
+        << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("--card"), QStringLiteral("nowhere"), QStringLiteral("A.wpl")}
+        << 2 << QString() << QStringLiteral("the card nowhere does not exist");
+    QTest::newRow("entries not on the card")
+        << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("--card"),
+                       QStringLiteral("out"), QStringLiteral("A.wpl")}
+        << 0 << QString() << QStringLiteral("A.asx: 1 of 1 entries are not on the card (out): My Music\\a\\One.mp3");
     QTest::newRow("missing playlist")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Gone.wpl")} << 1 << QString()
         << QStringLiteral("velandry-convert: Gone.wpl: ");
@@ -150,9 +157,19 @@ void CommandLineTest::helpAgreesWithManualPage()
         return found;
     };
     const QString manual = QString::fromUtf8(readFile(QStringLiteral(VELANDRY_MAN_PAGE))).remove(u'\\');
-    const QSet<QString> inManual = optionsIn(manual.section(QStringLiteral(".SH OPTIONS"), 1).section(QStringLiteral(".SH "), 0, 0));
+    const QString options = manual.section(QStringLiteral(".SH OPTIONS"), 1).section(QStringLiteral(".SH "), 0, 0);
+    const QSet<QString> inManual = optionsIn(options);
     QVERIFY(inManual.contains(QStringLiteral("t type")));
     QCOMPARE(optionsIn(run.out), inManual);
+    // And those without a short form.
+    const QRegularExpression longOption(QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
+    const auto longOptionsIn = [&](const QString &text) {
+        QSet<QString> found;
+        for (auto match = longOption.globalMatch(text); match.hasNext();)
+            found.insert(match.next().captured(1));
+        return found;
+    };
+    QCOMPARE(longOptionsIn(run.out), longOptionsIn(options));
 }
 
 void CommandLineTest::playlistChangedDuringRun_data()

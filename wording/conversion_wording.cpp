@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace velandry {
 
@@ -96,9 +97,23 @@ QString shownPath(const QString &path)
     return shown;
 }
 
+namespace {
+
+// "A\x.mp3, B\y.mp3 and 3 more".
+QString namesOf(const QStringList &names, qsizetype count)
+{
+    QString shown = names.join(QStringLiteral(", "));
+    if (count > names.size())
+        shown += QStringLiteral(" and %1 more").arg(count - names.size());
+    return shown;
+}
+
+} // namespace
+
 QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint)
 {
     QStringList lines;
+    QSet<QString> unreadableCards; // each told once
     for (const PlaylistResult &result : converted) {
         const QString name = shownPath(QFileInfo(result.inputPath).fileName());
         const AsxStats &stats = result.stats;
@@ -123,6 +138,25 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
             lines.append(QStringLiteral("%1: %2 of %3 entries left out: %4")
                              .arg(name, QString::number(entries.leftOut()), QString::number(entries.read),
                                   reasons.join(QStringLiteral(", "))));
+        }
+        const CardReport &card = result.card;
+        const QString output = shownPath(QFileInfo(result.outputPath).fileName());
+        const QString entries = QString::number(card.entries);
+        if (card.neverPlay > 0)
+            lines.append(QStringLiteral("%1: %2 of %3 entries can never play on the device: %4")
+                             .arg(output, QString::number(card.neverPlay), entries,
+                                  namesOf(card.neverPlayNames, card.neverPlay)));
+        if (card.unreadable) {
+            if (!unreadableCards.contains(card.card)) {
+                unreadableCards.insert(card.card);
+                lines.append(QStringLiteral("%1: the card (%2) could not be read, so its entries were not looked "
+                                            "for on it")
+                                 .arg(output, shownPath(card.card)));
+            }
+        } else if (card.notOnCard > 0) {
+            lines.append(QStringLiteral("%1: %2 of %3 entries are not on the card (%4): %5")
+                             .arg(output, QString::number(card.notOnCard), entries, shownPath(card.card),
+                                  namesOf(card.notOnCardNames, card.notOnCard)));
         }
         if (stats.cutAcrossMarkup > 0)
             lines.append(QStringLiteral("%1: %2 of %3 entries were cut across the playlist's markup "

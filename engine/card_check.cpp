@@ -1,0 +1,194 @@
+#include "card_check.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace velandry {
+
+namespace {
+
+// A name that a FAT long name cannot hold: the device never finds it.
+bool fatCannotHold(QStringView name)
+{
+    if (name.endsWith(u' ') || name.endsWith(u'.'))
+        return true;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringView(u"\"*:<>?|").contains(c))
+            return true;
+    }
+    return false;
+}
+
+// The five entities the document writes, and numeric ones, read as an XML
+// reader reads them.
+QString unescaped(const QString &text)
+{
+    if (!text.contains(u'&'))
+        return text;
+    QString plain = text;
+    plain.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return plain;
+}
+
+// Named as a line of text can show it: a control character as "?".
+void note(qsizetype &count, QStringList &names, QString name)
+{
+    if (++count > CardReport::kNamesShown)
+        return;
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20)
+            c = u'?';
+    }
+    names.append(name);
+}
+
+} // namespace
+
+CardFolders::CardFolders(QString root) : root_(std::move(root)) { }
+
+const CardFolders::Listing &CardFolders::listingOf(const QString &folder)
+{
+    if (const auto known = listings_.constFind(folder); known != listings_.cend())
+        return *known;
+    Listing listing;
+    const QFileInfo info(folder);
+    listing.readable = info.isDir() && info.isReadable();
+    if (listing.readable) {
+        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        while (entries.hasNext()) {
+            entries.next();
+            const QFileInfo entry = entries.fileInfo();
+            listing.names.insert(entry.fileName().toCaseFolded(), {entry.fileName(), entry.isDir()});
+        }
+    }
+    return *listings_.insert(folder, std::move(listing));
+}
+
+CardFolders::Found CardFolders::find(const QStringList &components, qsizetype from)
+{
+    QString folder = root_;
+    for (qsizetype i = from; i < components.size(); ++i) {
+        const Listing &listing = listingOf(folder);
+        if (!listing.readable) {
+            // A folder that is there but cannot be read, or a card that is
+            // gone: nothing can be said. A folder that is gone is missing.
+            return folder == root_ || QFileInfo::exists(folder) || !QFileInfo::exists(root_) ? Found::Unreadable
+                                                                                             : Found::Missing;
+        }
+        const auto name = listing.names.constFind(components[i].toCaseFolded());
+        const bool last = i == components.size() - 1;
+        if (name == listing.names.cend() || name->second != !last)
+            return Found::Missing;
+        folder = QDir(folder).filePath(name->first);
+    }
+    return Found::File;
+}
+
+CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage)
+    : card_(std::move(card)), codePage_(codePage)
+{
+    if (card_)
+        report_.card = card_->root();
+}
+
+// Whether the reference must be read as characters to tell whether it can
+// play. Most cannot hold anything the device refuses, and are told by their
+// bytes: within the length limit, no byte the code page may use for more than
+// itself, no character a FAT name cannot hold, no entity, no name ending in a
+// space or a full stop.
+bool CardCheck::plainlyPlayable(QByteArrayView reference) const
+{
+    if (reference.size() > kDevicePathLimit)
+        return false;
+    const bool doubleByte = codePage_.number() == 932 || codePage_.number() == 936 || codePage_.number() == 949
+                            || codePage_.number() == 950;
+    char previous = '\\';
+    for (const char c : reference) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x80 && doubleByte) || c == '"' || c == '*' || c == ':' || c == '<' || c == '>'
+            || c == '?' || c == '|' || c == '&' || (c == '\\' && (previous == ' ' || previous == '.')))
+            return false;
+        previous = c;
+    }
+    return previous != ' ' && previous != '.';
+}
+
+void CardCheck::entry(QByteArrayView reference, bool tooLong)
+{
+    ++report_.entries;
+    if (!card_ && !tooLong && plainlyPlayable(reference))
+        return;
+    const QString path = tooLong ? QString() : unescaped(codePage_.decode(reference));
+    // "\CF-Card\My Music\A\x.mp3": the card, then what is on it.
+    const QStringList components = path.split(u'\\', Qt::SkipEmptyParts);
+    QString onCard = components.size() > 1 ? components.mid(1).join(u'\\') : path;
+    if (tooLong || path.size() > kDevicePathLimit
+        || std::any_of(components.cbegin(), components.cend(), [](const QString &name) { return fatCannotHold(name); })) {
+        note(report_.neverPlay, report_.neverPlayNames,
+             tooLong ? QStringLiteral("(a path of %1 bytes)").arg(reference.size()) : onCard);
+        return;
+    }
+    if (!card_ || report_.unreadable || components.size() < 2)
+        return;
+    switch (card_->find(components, 1)) {
+    case CardFolders::Found::File:
+        break;
+    case CardFolders::Found::Missing:
+        note(report_.notOnCard, report_.notOnCardNames, onCard);
+        break;
+    case CardFolders::Found::Unreadable:
+        report_.unreadable = true;
+        break;
+    }
+}
+
+Cards::Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot)
+    : card_(std::move(card)), mediaComponents_(mediaFolder.split(u'\\', Qt::SkipEmptyParts)),
+      volumeRoot_(volumeRoot ? std::move(volumeRoot) : VolumeRoot(&Cards::systemVolumeRoot))
+{
+}
+
+QString Cards::systemVolumeRoot(const QString &folder)
+{
+    return QStorageInfo(folder).rootPath();
+}
+
+std::shared_ptr<CardFolders> Cards::forOutput(const QString &outputPath)
+{
+    QString root = card_;
+    if (root.isEmpty()) {
+        // A media folder of one component names no card.
+        if (mediaComponents_.size() < 2)
+            return nullptr;
+        root = volumeRoot_(QFileInfo(outputPath).absolutePath());
+        if (root.isEmpty() || QDir(root) == QDir(QStorageInfo::root().rootPath()))
+            return nullptr;
+    }
+    std::shared_ptr<CardFolders> &folders = found_[QDir::cleanPath(root)];
+    if (!folders)
+        folders = std::make_shared<CardFolders>(QDir::cleanPath(root));
+    if (!card_.isEmpty())
+        return folders;
+    // Found, not named: it must hold the media folder (less the card's name).
+    const QStringList below = mediaComponents_.mid(1);
+    QString folder = folders->root();
+    for (const QString &component : below) {
+        QString match;
+        for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+            if (name.compare(component, Qt::CaseInsensitive) == 0)
+                match = name;
+        }
+        if (match.isEmpty())
+            return nullptr;
+        folder = QDir(folder).filePath(match);
+    }
+    return folders;
+}
+
+} // namespace velandry

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "code_page.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace velandry {
+
+// The longest path the device opens, in characters.
+inline constexpr qsizetype kDevicePathLimit = 259;
+
+// What reading a document's entries back as the device reads them found.
+struct CardReport
+{
+    QString card; // the card as this system sees it; empty where none was checked
+    qsizetype entries = 0;
+    qsizetype notOnCard = 0;
+    QStringList notOnCardNames; // the first few, as the device names them, less the card
+    qsizetype neverPlay = 0;
+    QStringList neverPlayNames;
+    bool unreadable = false; // the card could not be read: nothing is said of what is on it
+
+    static constexpr qsizetype kNamesShown = 5;
+};
+
+// The folders of one storage card, each listed once and kept for a run, and
+// names looked up in them without regard to letter case, as FAT and the
+// device compare them.
+class CardFolders final
+{
+public:
+    explicit CardFolders(QString root);
+
+    const QString &root() const { return root_; }
+
+    enum class Found { File, Missing, Unreadable };
+    // The file that `components` name below the card's root.
+    Found find(const QStringList &components, qsizetype from);
+
+private:
+    struct Listing
+    {
+        bool readable = false;
+        QHash<QString, std::pair<QString, bool>> names; // case-folded: the name, and whether a folder
+    };
+    const Listing &listingOf(const QString &folder);
+
+    QString root_;
+    QHash<QString, Listing> listings_;
+};
+
+// Reads each entry of a document back as the device does (the bytes written,
+// decoded in the same code page, "\" between folders, the first folder the
+// card itself) and tells which can never play (a path longer than the device
+// opens, a name FAT cannot hold) and, where there is a card, which are not on
+// it.
+class CardCheck final
+{
+public:
+    // `card` may be null: then only what can never play is told.
+    CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage);
+
+    // One entry's reference as written; `tooLong` where it was too long to be
+    // kept whole (past any path the device opens).
+    void entry(QByteArrayView reference, bool tooLong);
+
+    const CardReport &report() const { return report_; }
+
+private:
+    bool plainlyPlayable(QByteArrayView reference) const;
+
+    std::shared_ptr<CardFolders> card_;
+    CodePage codePage_;
+    CardReport report_;
+};
+
+// Which card a playlist written to `outputPath` is checked against: `card`
+// where the user named one; else the root of the output's volume where it is
+// not the system's own and holds the media folder less its first component
+// (the card's name on the device), and the media folder names a card at all.
+// One CardFolders per card for the run.
+class Cards final
+{
+public:
+    using VolumeRoot = std::function<QString(const QString &folder)>;
+
+    Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot = {});
+
+    std::shared_ptr<CardFolders> forOutput(const QString &outputPath);
+
+    // The root of the volume that holds `folder` (QStorageInfo).
+    static QString systemVolumeRoot(const QString &folder);
+
+private:
+    QString card_;
+    QStringList mediaComponents_;
+    VolumeRoot volumeRoot_;
+    QHash<QString, std::shared_ptr<CardFolders>> found_;
+};
+
+} // namespace velandry
