@@ -99,3 +99,4 @@ echo "$(stat -c %s "$work/overlap.wpl") bytes writing $(stat -c %s "$work/overla
 rm -f "$work"/*
 
 "$build/bench/velandry-bench" cancel $((size * 4))
+"$build/bench/velandry-bench" card

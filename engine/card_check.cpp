@@ -5,20 +5,23 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <array>
+
 namespace velandry {
 
 namespace {
 
 // A name that a FAT long name cannot hold: the device never finds it.
+bool notInFatName(char16_t c)
+{
+    return c < 0x20 || c == u'"' || c == u'*' || c == u':' || c == u'<' || c == u'>' || c == u'?' || c == u'|';
+}
+
 bool fatCannotHold(QStringView name)
 {
     if (name.endsWith(u' ') || name.endsWith(u'.'))
         return true;
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || QStringView(u"\"*:<>?|").contains(c))
-            return true;
-    }
-    return false;
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return notInFatName(c.unicode()); });
 }
 
 // The five entities the document writes, and numeric ones, read as an XML
@@ -108,12 +111,31 @@ bool CardCheck::plainlyPlayable(QByteArrayView reference) const
         return false;
     const bool doubleByte = codePage_.number() == 932 || codePage_.number() == 936 || codePage_.number() == 949
                             || codePage_.number() == 950;
+    // The bytes that want a closer look: all but letters, digits and the like.
+    static const auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int byte = 0x20; byte < 0x80; ++byte)
+            plain[byte] = !notInFatName(char16_t(byte)) && byte != '&' && byte != '\\' && byte != ' ' && byte != '.';
+        return plain;
+    }();
     char previous = '\\';
-    for (const char c : reference) {
+    for (qsizetype i = 0; i < reference.size(); ++i) {
+        const char c = reference[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x80 && doubleByte) || c == '"' || c == '*' || c == ':' || c == '<' || c == '>'
-            || c == '?' || c == '|' || c == '&' || (c == '\\' && (previous == ' ' || previous == '.')))
+        if (kPlain[byte] || (byte >= 0x80 && !doubleByte)) {
+            previous = c;
+            continue;
+        }
+        if (byte >= 0x80) {
             return false;
+        } else if (c == '&') {
+            // "&amp;" and "&apos;" stand for characters a name may hold.
+            const QByteArrayView entity = reference.sliced(i);
+            if (!entity.startsWith("&amp;") && !entity.startsWith("&apos;"))
+                return false;
+        } else if (notInFatName(byte) || (c == '\\' && (previous == ' ' || previous == '.'))) {
+            return false;
+        }
         previous = c;
     }
     return previous != ' ' && previous != '.';

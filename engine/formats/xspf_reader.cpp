@@ -3,21 +3,20 @@
 
 #include <QList>
 #include <QUrl>
-#include <QXmlStreamReader>
+
+#include <cstring>
 
 namespace velandry {
 
 namespace {
 
-constexpr qsizetype kPiece = qsizetype(1) << 20;
-
-// "http:", "file:": a scheme of two letters or more. A single letter is a
-// drive ("C:/Music/x.mp3"), which a playlist made on Windows may hold.
 bool isAsciiLetter(QChar c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// "http:", "file:": a scheme of two letters or more. A single letter is a
+// drive ("C:/Music/x.mp3"), which a playlist made on Windows may hold.
 bool hasScheme(QStringView text)
 {
     if (text.isEmpty() || !isAsciiLetter(text[0]))
@@ -30,91 +29,282 @@ bool hasScheme(QStringView text)
     return at >= 2 && at < text.size() && text[at] == u':';
 }
 
-// Fed to the XML reader a piece at a time, as it asks for more, so that it
-// holds no more than a piece of the text.
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Character data as XML reads it: the five entities and numeric references
+// decoded (any other "&" stands for itself), line ends as LF; in an attribute
+// value each white-space character as a space.
+void appendCharacterData(QByteArray &out, QByteArrayView data, bool attribute)
+{
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        // Runs of plain characters in one step.
+        qsizetype plain = i;
+        while (plain < data.size() && data[plain] != '&' && data[plain] != '\r'
+               && !(attribute && (data[plain] == '\n' || data[plain] == '\t')))
+            ++plain;
+        if (plain > i) {
+            out.append(data.data() + i, plain - i);
+            i = plain - 1;
+            continue;
+        }
+        const char c = data[i];
+        if (c == '\r') {
+            if (i + 1 < data.size() && data[i + 1] == '\n')
+                ++i;
+            out.append(attribute ? ' ' : '\n');
+            continue;
+        }
+        if (attribute && (c == '\n' || c == '\t')) {
+            out.append(' ');
+            continue;
+        }
+        const qsizetype semicolon = c == '&' ? data.indexOf(';', i + 1) : -1;
+        if (semicolon < 0 || semicolon == i + 1 || semicolon - i - 1 > 10) {
+            out.append(c);
+            continue;
+        }
+        const QByteArrayView name = data.sliced(i + 1, semicolon - i - 1);
+        char32_t code = 0;
+        if (name == "amp")
+            code = '&';
+        else if (name == "lt")
+            code = '<';
+        else if (name == "gt")
+            code = '>';
+        else if (name == "quot")
+            code = '"';
+        else if (name == "apos")
+            code = '\'';
+        else if (name.size() > 1 && name[0] == '#') {
+            bool ok = false;
+            const bool hex = name[1] == 'x';
+            const uint number = name.sliced(hex ? 2 : 1).toByteArray().toUInt(&ok, hex ? 16 : 10);
+            if (ok && number > 0 && number <= 0x10FFFF && (number < 0xD800 || number > 0xDFFF))
+                code = number;
+        }
+        if (code == 0) {
+            out.append(c);
+            continue;
+        }
+        if (code < 0x80) {
+            out.append(char(code));
+        } else {
+            const char32_t one[1] = {code};
+            out.append(QString::fromUcs4(one, 1).toUtf8());
+        }
+        i = semicolon;
+    }
+}
+
+// Reads the XSPF markup with a scanner of its own: the elements' nesting, the
+// track's first location and xml:base; a text whose markup does not close
+// (cut short, a tag or quote never ended, an end tag that does not match) is
+// refused with the line. The XML reader of Qt would check every rule of XML
+// too, at a quarter of the speed; what it refuses beyond this does not stop a
+// player either.
 class XspfReader final : public EntryReader
 {
 public:
-    explicit XspfReader(QByteArrayView utf8) : text_(utf8)
-    {
-        xml_.setNamespaceProcessing(true);
-        // The text is UTF-8, whatever its declaration says: where the file was
-        // not, it has been converted.
-        xml_.addData(QString());
-    }
+    explicit XspfReader(QByteArrayView utf8) : text_(utf8) { }
 
     Step next(QByteArray &entry, qsizetype budget) override
     {
-        const qsizetype stop = fed_ + budget;
-        for (;;) {
-            switch (xml_.readNext()) {
-            case QXmlStreamReader::StartElement:
-                started();
-                break;
-            case QXmlStreamReader::EndElement:
-                if (ended(entry))
-                    return Step::Found;
-                break;
-            case QXmlStreamReader::Characters:
-                if (inLocation_)
-                    location_ += xml_.text();
-                break;
-            case QXmlStreamReader::EndDocument:
-                return Step::Ended;
-            case QXmlStreamReader::Invalid:
-                if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError && fed_ < text_.size()) {
-                    if (fed_ >= stop)
-                        return Step::Paused;
-                    const qsizetype piece = qMin(kPiece, text_.size() - fed_);
-                    xml_.addData(QByteArray::fromRawData(text_.data() + fed_, piece));
-                    fed_ += piece;
-                    break;
-                }
-                fault_ = {ReadFault::What::NotXml, xml_.lineNumber(), xml_.errorString()};
-                return Step::Failed;
-            default:
+        const qsizetype stop = at_ + budget;
+        while (at_ < text_.size()) {
+            const auto *open = static_cast<const char *>(std::memchr(text_.data() + at_, '<', size_t(text_.size() - at_)));
+            const qsizetype tagAt = open ? open - text_.data() : text_.size();
+            if (inLocation_)
+                appendCharacterData(location_, text_.sliced(at_, tagAt - at_), false);
+            if (!open) {
+                at_ = text_.size();
                 break;
             }
+            at_ = tagAt;
+            if (!markup(entry))
+                return Step::Failed;
+            if (!entry.isNull())
+                return Step::Found;
+            if (at_ >= stop && at_ < text_.size())
+                return Step::Paused;
         }
+        if (!elements_.isEmpty() || !seenRoot_) {
+            fault_ = {ReadFault::What::NotXml, lineAt(text_, text_.size()), QStringLiteral("Premature end of document")};
+            return Step::Failed;
+        }
+        return Step::Ended;
     }
 
-    qsizetype bytesRead() const override { return fed_; }
+    qsizetype bytesRead() const override { return at_; }
     ReadFault fault() const override { return fault_; }
 
 private:
-    void started()
+    struct Element
     {
-        const QXmlStreamAttributes attributes = xml_.attributes();
-        const QStringView base = attributes.value(QStringLiteral("http://www.w3.org/XML/1998/namespace"), QStringLiteral("base"));
+        QByteArrayView name;
+        QUrl base;
+    };
+
+    bool fail(qsizetype at, const char *reason)
+    {
+        fault_ = {ReadFault::What::NotXml, lineAt(text_, at), QString::fromLatin1(reason)};
+        return false;
+    }
+
+    // Past what ends at `end`, from `from`; false where it never ends.
+    bool skipPast(qsizetype from, QByteArrayView end)
+    {
+        const qsizetype found = text_.indexOf(end, from);
+        if (found < 0)
+            return false;
+        at_ = found + end.size();
+        return true;
+    }
+
+    // The markup at `at_` (a '<'). `entry` is set where it ends a location.
+    bool markup(QByteArray &entry)
+    {
+        entry = QByteArray();
+        const qsizetype tagAt = at_;
+        const QByteArrayView rest = text_.sliced(at_);
+        const char second = rest.size() > 1 ? rest[1] : '\0';
+        if (second != '!' && second != '?')
+            return tag(entry);
+        if (rest.startsWith("<!--"))
+            return skipPast(at_ + 4, "-->") || fail(tagAt, "Unterminated comment");
+        if (rest.startsWith("<![CDATA[")) {
+            const qsizetype end = text_.indexOf("]]>", at_ + 9);
+            if (end < 0)
+                return fail(tagAt, "Unterminated CDATA section");
+            if (inLocation_)
+                location_.append(text_.sliced(at_ + 9, end - at_ - 9).data(), end - at_ - 9);
+            at_ = end + 3;
+            return true;
+        }
+        if (rest.startsWith("<?"))
+            return skipPast(at_ + 2, "?>") || fail(tagAt, "Unterminated processing instruction");
+        if (rest.startsWith("<!"))
+            return skipPast(at_ + 2, ">") || fail(tagAt, "Unterminated declaration");
+        return true;
+    }
+
+    // A start or end tag at `at_`.
+    bool tag(QByteArray &entry)
+    {
+        const qsizetype tagAt = at_;
+        const bool closing = at_ + 1 < text_.size() && text_[at_ + 1] == '/';
+        qsizetype i = at_ + (closing ? 2 : 1);
+        const qsizetype nameAt = i;
+        while (i < text_.size() && !isSpace(text_[i]) && text_[i] != '>' && text_[i] != '/')
+            ++i;
+        const QByteArrayView name = text_.sliced(nameAt, i - nameAt);
+        if (name.isEmpty())
+            return fail(tagAt, "Expected a name");
+        QByteArray base;
+        bool hasBase = false;
+        bool empty = false;
+        for (;;) {
+            while (i < text_.size() && isSpace(text_[i]))
+                ++i;
+            if (i >= text_.size())
+                return fail(tagAt, "Premature end of document");
+            if (text_[i] == '>') {
+                ++i;
+                break;
+            }
+            if (!closing && text_[i] == '/' && i + 1 < text_.size() && text_[i + 1] == '>') {
+                empty = true;
+                i += 2;
+                break;
+            }
+            if (closing)
+                return fail(tagAt, "Expected '>'");
+            const qsizetype attributeAt = i;
+            while (i < text_.size() && !isSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/')
+                ++i;
+            const QByteArrayView attribute = text_.sliced(attributeAt, i - attributeAt);
+            while (i < text_.size() && isSpace(text_[i]))
+                ++i;
+            if (attribute.isEmpty() || i >= text_.size() || text_[i] != '=')
+                return fail(tagAt, "Expected '='");
+            ++i;
+            while (i < text_.size() && isSpace(text_[i]))
+                ++i;
+            if (i >= text_.size() || (text_[i] != '"' && text_[i] != '\''))
+                return fail(tagAt, "Expected a quoted value");
+            const qsizetype close = text_.indexOf(text_[i], i + 1);
+            if (close < 0)
+                return fail(tagAt, "Premature end of document");
+            if (attribute == "xml:base") {
+                base.clear();
+                appendCharacterData(base, text_.sliced(i + 1, close - i - 1), true);
+                hasBase = true;
+            }
+            i = close + 1;
+        }
+        at_ = i;
+        if (closing) {
+            if (elements_.isEmpty() || elements_.constLast().name != name)
+                return fail(tagAt, "Opening and ending tag mismatch");
+            ended(entry);
+            return true;
+        }
+        seenRoot_ = true;
+        started(name, hasBase ? QString::fromUtf8(base) : QString(), hasBase);
+        if (empty)
+            ended(entry);
+        return true;
+    }
+
+    static QByteArrayView localName(QByteArrayView name)
+    {
+        const qsizetype colon = name.lastIndexOf(':');
+        return colon < 0 ? name : name.sliced(colon + 1);
+    }
+
+    void started(QByteArrayView name, const QString &base, bool hasBase)
+    {
         // Each element's base: its parent's, or its own resolved against it.
-        QUrl here = bases_.isEmpty() ? QUrl() : bases_.constLast();
-        if (!base.isEmpty())
-            here = here.isEmpty() ? QUrl(base.toString()) : here.resolved(QUrl(base.toString()));
-        bases_.append(here);
-        const qsizetype depth = bases_.size();
-        const QStringView name = xml_.name();
-        if (name == u"track" && trackDepth_ == 0) {
+        QUrl here = elements_.isEmpty() ? QUrl() : elements_.constLast().base;
+        if (hasBase && !base.isEmpty())
+            here = here.isEmpty() ? QUrl(base) : here.resolved(QUrl(base));
+        elements_.append({name, here});
+        const qsizetype depth = elements_.size();
+        const QByteArrayView local = localName(name);
+        if (local == "track" && trackDepth_ == 0) {
             trackDepth_ = depth;
             locationTaken_ = false;
-        } else if (name == u"location" && depth == trackDepth_ + 1 && trackDepth_ > 0 && !locationTaken_) {
+        } else if (local == "location" && trackDepth_ > 0 && depth == trackDepth_ + 1 && !locationTaken_) {
             inLocation_ = true;
             location_.clear();
         }
     }
 
-    bool ended(QByteArray &entry)
+    void ended(QByteArray &entry)
     {
-        const qsizetype depth = bases_.size();
-        const QUrl base = bases_.isEmpty() ? QUrl() : bases_.takeLast();
+        const qsizetype depth = elements_.size();
+        const QUrl base = elements_.takeLast().base;
         if (depth == trackDepth_)
             trackDepth_ = 0;
         if (!inLocation_ || depth != trackDepth_ + 1)
-            return false;
+            return;
         inLocation_ = false;
         locationTaken_ = true;
-        const QString location = location_.trimmed();
+        // Most locations are ASCII at both ends and have no base to resolve
+        // against: read as bytes, as the rest of this does for them.
+        const QByteArrayView bytes = QByteArrayView(location_).trimmed();
+        if (base.isEmpty() && !bytes.isEmpty() && uchar(bytes.front()) < 0x80 && uchar(bytes.back()) < 0x80) {
+            const QString head = QString::fromLatin1(bytes.first(qMin<qsizetype>(bytes.size(), 64)));
+            const bool drive = bytes.size() > 2 && isAsciiLetter(QLatin1Char(bytes[0])) && bytes[1] == ':'
+                               && (bytes[2] == '/' || bytes[2] == '\\');
+            entry = drive || hasScheme(head) ? bytes.toByteArray() : QByteArray::fromPercentEncoding(bytes.toByteArray());
+            return;
+        }
+        const QString location = QString::fromUtf8(location_).trimmed();
         if (location.isEmpty())
-            return false;
+            return;
         const bool drive = location.size() > 2 && isAsciiLetter(location[0]) && location[1] == u':'
                            && (location[2] == u'/' || location[2] == u'\\');
         QString resolved = location;
@@ -125,17 +315,16 @@ private:
             entry = resolved.toUtf8();
         else
             entry = QByteArray::fromPercentEncoding(resolved.toUtf8());
-        return true;
     }
 
     QByteArrayView text_;
-    QXmlStreamReader xml_;
-    qsizetype fed_ = 0;
-    QList<QUrl> bases_; // one per open element
+    qsizetype at_ = 0;
+    QList<Element> elements_;
+    bool seenRoot_ = false;
     qsizetype trackDepth_ = 0;
     bool locationTaken_ = false;
     bool inLocation_ = false;
-    QString location_;
+    QByteArray location_;
     ReadFault fault_;
 };
 

@@ -91,6 +91,9 @@ std::optional<QList<QByteArray>> xspfEntries(const QByteArray &text)
                 QString resolved = location;
                 if (!base.isEmpty() && !drive.match(location).hasMatch())
                     resolved = base.resolved(QUrl(location)).toString(QUrl::FullyEncoded);
+                // A location that resolves to no address at all names nothing.
+                if (resolved.isEmpty())
+                    continue;
                 if (drive.match(location).hasMatch() || scheme.match(resolved).hasMatch())
                     entries.append(resolved.toUtf8());
                 else
