@@ -1,5 +1,6 @@
 #include "entry_reader.h"
 #include "text_lines.h"
+#include "xml_text.h"
 
 #include <QString>
 
@@ -8,11 +9,6 @@
 namespace velandry {
 
 namespace {
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 bool isNameCharacter(char c)
 {
@@ -30,49 +26,6 @@ bool sameName(QByteArrayView name, const char *lower)
             return false;
     }
     return true;
-}
-
-// The five entities of XML and numeric references; any other "&" stands for
-// itself, as loose ASX files mean it.
-void appendDecoded(QByteArray &out, QByteArrayView value)
-{
-    qsizetype at = 0;
-    while (at < value.size()) {
-        const qsizetype amp = value.indexOf('&', at);
-        if (amp < 0) {
-            out.append(value.sliced(at).data(), value.size() - at);
-            return;
-        }
-        out.append(value.sliced(at, amp - at).data(), amp - at);
-        at = amp + 1;
-        const qsizetype semicolon = value.indexOf(';', at);
-        const QByteArrayView name = semicolon > at && semicolon - at <= 10 ? value.sliced(at, semicolon - at) : QByteArrayView();
-        char32_t code = 0;
-        if (name == "amp")
-            code = '&';
-        else if (name == "lt")
-            code = '<';
-        else if (name == "gt")
-            code = '>';
-        else if (name == "quot")
-            code = '"';
-        else if (name == "apos")
-            code = '\'';
-        else if (name.size() > 1 && name[0] == '#') {
-            bool ok = false;
-            const bool hex = name[1] == 'x' || name[1] == 'X';
-            const uint number = name.sliced(hex ? 2 : 1).toByteArray().toUInt(&ok, hex ? 16 : 10);
-            if (ok && number > 0 && number <= 0x10FFFF && (number < 0xD800 || number > 0xDFFF))
-                code = number;
-        }
-        if (code == 0) {
-            out.append('&');
-            continue;
-        }
-        const char32_t one[1] = {code};
-        out.append(QString::fromUcs4(one, 1).toUtf8());
-        at = semicolon + 1;
-    }
 }
 
 // Reads the markup as a tolerant tag scanner, not as XML: ASX files in the wild
@@ -169,7 +122,7 @@ private:
         // Attributes: a name, spaces and "=" with spaces, a value in either
         // quote or none.
         while (i < rest.size()) {
-            while (i < rest.size() && (isSpace(rest[i]) || rest[i] == '/'))
+            while (i < rest.size() && (isXmlSpace(rest[i]) || rest[i] == '/'))
                 ++i;
             if (i >= rest.size())
                 break;
@@ -178,15 +131,15 @@ private:
                 return tag;
             }
             const qsizetype attributeAt = i;
-            while (i < rest.size() && !isSpace(rest[i]) && rest[i] != '=' && rest[i] != '>')
+            while (i < rest.size() && !isXmlSpace(rest[i]) && rest[i] != '=' && rest[i] != '>')
                 ++i;
             const QByteArrayView attribute = rest.sliced(attributeAt, i - attributeAt);
-            while (i < rest.size() && isSpace(rest[i]))
+            while (i < rest.size() && isXmlSpace(rest[i]))
                 ++i;
             if (i >= rest.size() || rest[i] != '=')
                 continue; // an attribute without a value
             ++i;
-            while (i < rest.size() && isSpace(rest[i]))
+            while (i < rest.size() && isXmlSpace(rest[i]))
                 ++i;
             if (i >= rest.size())
                 break;
@@ -200,7 +153,7 @@ private:
                 valueEnd = close;
                 i = close + 1;
             } else {
-                while (i < rest.size() && !isSpace(rest[i]) && rest[i] != '>')
+                while (i < rest.size() && !isXmlSpace(rest[i]) && rest[i] != '>')
                     ++i;
                 valueEnd = i;
             }
@@ -233,7 +186,7 @@ private:
         }
         if (inEntry_ && !tag.closing && tag.hasHref && sameName(tag.name, "ref") && chosen_.isNull()) {
             QByteArray href;
-            appendDecoded(href, tag.href.trimmed());
+            appendXmlText(href, tag.href.trimmed(), XmlText::AsWritten);
             if (!href.isEmpty()) {
                 if (preferred_(href))
                     chosen_ = std::move(href);

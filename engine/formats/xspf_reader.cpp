@@ -1,5 +1,6 @@
 #include "entry_reader.h"
 #include "text_lines.h"
+#include "xml_text.h"
 
 #include <QList>
 #include <QUrl>
@@ -29,76 +30,6 @@ bool hasScheme(QStringView text)
     return at >= 2 && at < text.size() && text[at] == u':';
 }
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// Character data as XML reads it: the five entities and numeric references
-// decoded (any other "&" stands for itself), line ends as LF; in an attribute
-// value each white-space character as a space.
-void appendCharacterData(QByteArray &out, QByteArrayView data, bool attribute)
-{
-    for (qsizetype i = 0; i < data.size(); ++i) {
-        // Runs of plain characters in one step.
-        qsizetype plain = i;
-        while (plain < data.size() && data[plain] != '&' && data[plain] != '\r'
-               && !(attribute && (data[plain] == '\n' || data[plain] == '\t')))
-            ++plain;
-        if (plain > i) {
-            out.append(data.data() + i, plain - i);
-            i = plain - 1;
-            continue;
-        }
-        const char c = data[i];
-        if (c == '\r') {
-            if (i + 1 < data.size() && data[i + 1] == '\n')
-                ++i;
-            out.append(attribute ? ' ' : '\n');
-            continue;
-        }
-        if (attribute && (c == '\n' || c == '\t')) {
-            out.append(' ');
-            continue;
-        }
-        const qsizetype semicolon = c == '&' ? data.indexOf(';', i + 1) : -1;
-        if (semicolon < 0 || semicolon == i + 1 || semicolon - i - 1 > 10) {
-            out.append(c);
-            continue;
-        }
-        const QByteArrayView name = data.sliced(i + 1, semicolon - i - 1);
-        char32_t code = 0;
-        if (name == "amp")
-            code = '&';
-        else if (name == "lt")
-            code = '<';
-        else if (name == "gt")
-            code = '>';
-        else if (name == "quot")
-            code = '"';
-        else if (name == "apos")
-            code = '\'';
-        else if (name.size() > 1 && name[0] == '#') {
-            bool ok = false;
-            const bool hex = name[1] == 'x';
-            const uint number = name.sliced(hex ? 2 : 1).toByteArray().toUInt(&ok, hex ? 16 : 10);
-            if (ok && number > 0 && number <= 0x10FFFF && (number < 0xD800 || number > 0xDFFF))
-                code = number;
-        }
-        if (code == 0) {
-            out.append(c);
-            continue;
-        }
-        if (code < 0x80) {
-            out.append(char(code));
-        } else {
-            const char32_t one[1] = {code};
-            out.append(QString::fromUcs4(one, 1).toUtf8());
-        }
-        i = semicolon;
-    }
-}
-
 // Reads the XSPF markup with a scanner of its own: the elements' nesting, the
 // track's first location and xml:base; a text whose markup does not close
 // (cut short, a tag or quote never ended, an end tag that does not match) is
@@ -117,7 +48,7 @@ public:
             const auto *open = static_cast<const char *>(std::memchr(text_.data() + at_, '<', size_t(text_.size() - at_)));
             const qsizetype tagAt = open ? open - text_.data() : text_.size();
             if (inLocation_)
-                appendCharacterData(location_, text_.sliced(at_, tagAt - at_), false);
+                appendXmlText(location_, text_.sliced(at_, tagAt - at_), XmlText::Content);
             if (!open) {
                 at_ = text_.size();
                 break;
@@ -197,7 +128,7 @@ private:
         const bool closing = at_ + 1 < text_.size() && text_[at_ + 1] == '/';
         qsizetype i = at_ + (closing ? 2 : 1);
         const qsizetype nameAt = i;
-        while (i < text_.size() && !isSpace(text_[i]) && text_[i] != '>' && text_[i] != '/')
+        while (i < text_.size() && !isXmlSpace(text_[i]) && text_[i] != '>' && text_[i] != '/')
             ++i;
         const QByteArrayView name = text_.sliced(nameAt, i - nameAt);
         if (name.isEmpty())
@@ -206,7 +137,7 @@ private:
         bool hasBase = false;
         bool empty = false;
         for (;;) {
-            while (i < text_.size() && isSpace(text_[i]))
+            while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (i >= text_.size())
                 return fail(tagAt, "Premature end of document");
@@ -222,15 +153,15 @@ private:
             if (closing)
                 return fail(tagAt, "Expected '>'");
             const qsizetype attributeAt = i;
-            while (i < text_.size() && !isSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/')
+            while (i < text_.size() && !isXmlSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/')
                 ++i;
             const QByteArrayView attribute = text_.sliced(attributeAt, i - attributeAt);
-            while (i < text_.size() && isSpace(text_[i]))
+            while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (attribute.isEmpty() || i >= text_.size() || text_[i] != '=')
                 return fail(tagAt, "Expected '='");
             ++i;
-            while (i < text_.size() && isSpace(text_[i]))
+            while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (i >= text_.size() || (text_[i] != '"' && text_[i] != '\''))
                 return fail(tagAt, "Expected a quoted value");
@@ -239,7 +170,7 @@ private:
                 return fail(tagAt, "Premature end of document");
             if (attribute == "xml:base") {
                 base.clear();
-                appendCharacterData(base, text_.sliced(i + 1, close - i - 1), true);
+                appendXmlText(base, text_.sliced(i + 1, close - i - 1), XmlText::AttributeValue);
                 hasBase = true;
             }
             i = close + 1;
