@@ -239,7 +239,12 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     if (mapped) {
         bytes = QByteArrayView(mapped, fileSize);
     } else if (fileSize > 0) {
-        readBytes = input.readAll();
+        try {
+            readBytes = input.readAll();
+        } catch (const std::bad_alloc &) {
+            outcome.failure = readFailure(inputPath, Kind::OutOfMemory);
+            return outcome;
+        }
         if (input.error() != QFileDevice::NoError) {
             outcome.failure = readFailure(inputPath, Kind::System, input.errorString());
             return outcome;
@@ -248,9 +253,6 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     }
     // A file shortened under the mapping reads zeros past its new end.
     const detail::MappingGuard guard(mapped, fileSize);
-    const auto changed = [&] {
-        return guard.faulted() || !stampBefore || detail::stampOf(input, inputPath) != stampBefore;
-    };
     // Progress: checking the text is the first half of reading it, finding the
     // references the second; then the writing. A mapping found shortened ends
     // the work there.
@@ -296,7 +298,7 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
                     state.bytesExpected});
     };
     const auto beforeReplacing = [&]() -> std::optional<ConversionFailure> {
-        if (changed())
+        if (guard.faulted() || !stampBefore || detail::stampOf(input, inputPath) != stampBefore)
             return changedFailure();
         return std::nullopt;
     };
@@ -319,9 +321,9 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return failed;
     };
     CardCheck card(options.card, codePage);
-    const WriteRequest request{*source,        text->utf8().size(), options.mediaFolder,
-                               codePage,       std::move(onWrite),  beforeReplacing,
-                               unreadable,     [&card](QByteArrayView reference, bool tooLong) { card.entry(reference, tooLong); }};
+    const auto written = [&card](QByteArrayView reference, bool tooLong) { card.entry(reference, tooLong); };
+    const WriteRequest request{*source,           text->utf8().size(), options.mediaFolder, codePage,
+                               std::move(onWrite), beforeReplacing,     unreadable,          written};
     outcome.failure = writeAtomically(outputPath, request, outcome.result.stats, outcome.cancelled);
     if (entries)
         outcome.result.entries = entries->counts();
