@@ -39,11 +39,15 @@ QString unescaped(const QString &text)
     return plain;
 }
 
-// Named as a line of text can show it: a control character as "?".
+// Named as a line of text can show it: a control character as "?", a name
+// longer than a line by its ends.
 void note(qsizetype &count, QStringList &names, QString name)
 {
     if (++count > CardReport::kNamesShown)
         return;
+    constexpr qsizetype kLongest = 80;
+    if (name.size() > kLongest)
+        name = name.first(kLongest - 20) + u'\u2026' + name.last(19);
     for (QChar &c : name) {
         if (c.unicode() < 0x20)
             c = u'?';
@@ -146,6 +150,16 @@ void CardCheck::entry(QByteArrayView reference, bool tooLong)
     ++report_.entries;
     if (!card_ && !tooLong && plainlyPlayable(reference))
         return;
+    // More bytes than two for each character the device opens: too long,
+    // whatever they read as; only the start is read, to name it.
+    constexpr qsizetype kLongestReference = 2 * kDevicePathLimit + 32;
+    if (!tooLong && reference.size() > kLongestReference) {
+        QString start = unescaped(codePage_.decode(reference.first(kLongestReference)));
+        const qsizetype card = start.indexOf(u'\\', 1);
+        note(report_.neverPlay, report_.neverPlayNames,
+             (card > 0 ? start.sliced(card + 1) : start).left(70) + QStringLiteral("\u2026"));
+        return;
+    }
     const QString path = tooLong ? QString() : unescaped(codePage_.decode(reference));
     // "\CF-Card\My Music\A\x.mp3": the card, then what is on it.
     const QStringList components = path.split(u'\\', Qt::SkipEmptyParts);
