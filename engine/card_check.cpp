@@ -77,28 +77,30 @@ const CardFolders::Listing &CardFolders::listingOf(const QString &folder)
     return *listings_.insert(folder, std::move(listing));
 }
 
-CardFolders::Found CardFolders::find(const QStringList &components, qsizetype from)
+CardFolders::Found CardFolders::find(const QStringList &components, qsizetype from, bool folder)
 {
-    QString folder = root_;
+    QString at = root_;
     for (qsizetype i = from; i < components.size(); ++i) {
-        const Listing &listing = listingOf(folder);
+        const Listing &listing = listingOf(at);
         if (!listing.readable) {
             // A folder that is there but cannot be read, or a card that is
             // gone: nothing can be said. A folder that is gone is missing.
-            return folder == root_ || QFileInfo::exists(folder) || !QFileInfo::exists(root_) ? Found::Unreadable
-                                                                                             : Found::Missing;
+            return at == root_ || QFileInfo::exists(at) || !QFileInfo::exists(root_) ? Found::Unreadable
+                                                                                     : Found::Missing;
         }
         const auto name = listing.names.constFind(components[i].toCaseFolded());
         const bool last = i == components.size() - 1;
-        if (name == listing.names.cend() || name->second != !last)
+        if (name == listing.names.cend() || name->second != (!last || folder))
             return Found::Missing;
-        folder = QDir(folder).filePath(name->first);
+        at = QDir(at).filePath(name->first);
     }
-    return Found::File;
+    return Found::Yes;
 }
 
 CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage)
-    : card_(std::move(card)), codePage_(codePage)
+    : card_(std::move(card)), codePage_(codePage),
+      doubleByte_(codePage.number() == 932 || codePage.number() == 936 || codePage.number() == 949
+                  || codePage.number() == 950)
 {
     if (card_)
         report_.card = card_->root();
@@ -113,8 +115,6 @@ bool CardCheck::plainlyPlayable(QByteArrayView reference) const
 {
     if (reference.size() > kDevicePathLimit)
         return false;
-    const bool doubleByte = codePage_.number() == 932 || codePage_.number() == 936 || codePage_.number() == 949
-                            || codePage_.number() == 950;
     // The bytes that want a closer look: all but letters, digits and the like.
     static const auto kPlain = [] {
         std::array<bool, 256> plain{};
@@ -126,7 +126,7 @@ bool CardCheck::plainlyPlayable(QByteArrayView reference) const
     for (qsizetype i = 0; i < reference.size(); ++i) {
         const char c = reference[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (kPlain[byte] || (byte >= 0x80 && !doubleByte)) {
+        if (kPlain[byte] || (byte >= 0x80 && !doubleByte_)) {
             previous = c;
             continue;
         }
@@ -173,7 +173,7 @@ void CardCheck::entry(QByteArrayView reference, bool tooLong)
     if (!card_ || report_.unreadable || components.size() < 2)
         return;
     switch (card_->find(components, 1)) {
-    case CardFolders::Found::File:
+    case CardFolders::Found::Yes:
         break;
     case CardFolders::Found::Missing:
         note(report_.notOnCard, report_.notOnCardNames, onCard);
@@ -206,24 +206,15 @@ std::shared_ptr<CardFolders> Cards::forOutput(const QString &outputPath)
         if (root.isEmpty() || QDir(root) == QDir(QStorageInfo::root().rootPath()))
             return nullptr;
     }
-    std::shared_ptr<CardFolders> &folders = found_[QDir::cleanPath(root)];
-    if (!folders)
-        folders = std::make_shared<CardFolders>(QDir::cleanPath(root));
-    if (!card_.isEmpty())
-        return folders;
+    // Once per volume for the run, whatever number of playlists go to it.
+    const QString key = QDir::cleanPath(root);
+    if (const auto known = found_.constFind(key); known != found_.cend())
+        return *known;
+    auto folders = std::make_shared<CardFolders>(key);
     // Found, not named: it must hold the media folder (less the card's name).
-    const QStringList below = mediaComponents_.mid(1);
-    QString folder = folders->root();
-    for (const QString &component : below) {
-        QString match;
-        for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-            if (name.compare(component, Qt::CaseInsensitive) == 0)
-                match = name;
-        }
-        if (match.isEmpty())
-            return nullptr;
-        folder = QDir(folder).filePath(match);
-    }
+    if (card_.isEmpty() && folders->find(mediaComponents_, 1, true) != CardFolders::Found::Yes)
+        folders = nullptr;
+    found_.insert(key, folders);
     return folders;
 }
 

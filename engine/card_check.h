@@ -38,9 +38,10 @@ public:
 
     const QString &root() const { return root_; }
 
-    enum class Found { File, Missing, Unreadable };
-    // The file that `components` name below the card's root.
-    Found find(const QStringList &components, qsizetype from);
+    enum class Found { Yes, Missing, Unreadable };
+    // The file (or `folder`) that `components` from `from` on name below the
+    // card's root.
+    Found find(const QStringList &components, qsizetype from, bool folder = false);
 
 private:
     struct Listing
@@ -76,6 +77,7 @@ private:
 
     std::shared_ptr<CardFolders> card_;
     CodePage codePage_;
+    bool doubleByte_; // a byte of 0x80 or more may begin a character of two
     CardReport report_;
 };
 
@@ -100,7 +102,7 @@ private:
     QString card_;
     QStringList mediaComponents_;
     VolumeRoot volumeRoot_;
-    QHash<QString, std::shared_ptr<CardFolders>> found_;
+    QHash<QString, std::shared_ptr<CardFolders>> found_; // by volume root; null: not a card
 };
 
 } // namespace velandry

@@ -62,7 +62,4 @@ std::unique_ptr<EntryReader> readXspf(QByteArrayView utf8);
 // do: names in any letter case, unquoted values, an unescaped "&".
 std::unique_ptr<EntryReader> readAsx(QByteArrayView utf8, std::function<bool(QByteArrayView href)> preferred);
 
-// The line that `offset` lies on, from 1.
-qint64 lineAt(QByteArrayView text, qsizetype offset);
-
 } // namespace velandry

@@ -39,9 +39,4 @@ std::unique_ptr<EntryReader> readM3u(QByteArrayView utf8)
     return std::make_unique<M3uReader>(utf8);
 }
 
-qint64 lineAt(QByteArrayView text, qsizetype offset)
-{
-    return text.first(qMin(offset, text.size())).count('\n') + 1;
-}
-
 } // namespace velandry

@@ -38,6 +38,12 @@ private:
     qsizetype lf_ = -1;
 };
 
+// The line that `offset` lies on, from 1.
+inline qint64 lineAt(QByteArrayView text, qsizetype offset)
+{
+    return text.first(qMin(offset, text.size())).count('\n') + 1;
+}
+
 // Puts `bytes` in `into`, keeping what `into` has reserved.
 inline void setBytes(QByteArray &into, QByteArrayView bytes)
 {

@@ -134,7 +134,6 @@ private:
         if (name.isEmpty())
             return fail(tagAt, "Expected a name");
         QByteArray base;
-        bool hasBase = false;
         bool empty = false;
         for (;;) {
             while (i < text_.size() && isXmlSpace(text_[i]))
@@ -171,7 +170,6 @@ private:
             if (attribute == "xml:base") {
                 base.clear();
                 appendXmlText(base, text_.sliced(i + 1, close - i - 1), XmlText::AttributeValue);
-                hasBase = true;
             }
             i = close + 1;
         }
@@ -183,7 +181,7 @@ private:
             return true;
         }
         seenRoot_ = true;
-        started(name, hasBase ? QString::fromUtf8(base) : QString(), hasBase);
+        started(name, QString::fromUtf8(base));
         if (empty)
             ended(entry);
         return true;
@@ -195,11 +193,12 @@ private:
         return colon < 0 ? name : name.sliced(colon + 1);
     }
 
-    void started(QByteArrayView name, const QString &base, bool hasBase)
+    // `base`: its xml:base, empty for none.
+    void started(QByteArrayView name, const QString &base)
     {
         // Each element's base: its parent's, or its own resolved against it.
         QUrl here = elements_.isEmpty() ? QUrl() : elements_.constLast().base;
-        if (hasBase && !base.isEmpty())
+        if (!base.isEmpty())
             here = here.isEmpty() ? QUrl(base) : here.resolved(QUrl(base));
         elements_.append({name, here});
         const qsizetype depth = elements_.size();
