@@ -20,6 +20,7 @@
 // with --music-root /home/ana/Music.
 #include "conversion_run.h"
 #include "media_paths.h"
+#include "wpl_references.h"
 #include "playlist_text.h"
 
 #include <optional>

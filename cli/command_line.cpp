@@ -126,7 +126,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
         const QString outputPath = folder + outputFileName(info.fileName());
         PlaylistOutcome outcome;
-        outcome.failure = claims.check(playlist, outputPath);
+        outcome.failure = outputTaken(claims, playlist, outputPath);
         if (!outcome.failure) {
             options.card = cards.forOutput(outputPath);
             outcome = convertPlaylist(playlist, outputPath, options);

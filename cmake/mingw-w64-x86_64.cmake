@@ -12,7 +12,10 @@ if(NOT DEFINED VELANDRY_QT_WINDOWS)
     set(VELANDRY_QT_WINDOWS "$ENV{VELANDRY_QT_WINDOWS}")
 endif()
 if(NOT VELANDRY_QT_WINDOWS)
-    set(VELANDRY_QT_WINDOWS /var/cache/velandry/qt-6.4.2-mingw-w64)
+    # Where scripts/build-qt-windows puts it: named by the host's Qt source version.
+    execute_process(COMMAND dpkg-query -W -f=\${source:Version} qt6-base-dev
+                    OUTPUT_VARIABLE velandry_qt_source_version COMMAND_ERROR_IS_FATAL ANY)
+    set(VELANDRY_QT_WINDOWS /var/cache/velandry/qt-${velandry_qt_source_version}-mingw-w64)
 endif()
 set(CMAKE_FIND_ROOT_PATH ${VELANDRY_QT_WINDOWS} /usr/${VELANDRY_MINGW})
 set(CMAKE_PREFIX_PATH ${VELANDRY_QT_WINDOWS})

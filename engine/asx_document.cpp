@@ -2,8 +2,8 @@
 
 #include "utf8_text.h"
 
-#include <QBuffer>
-
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace velandry {
@@ -22,9 +22,87 @@ constexpr char kFooter[] = "</ASX>\r\n";
 // encoded at most this much at a time.
 constexpr qsizetype kPiece = qsizetype(1) << 20;
 
-bool isSpecial(std::uint8_t byte)
+// The longest reference the device opens, in bytes of a code page of single
+// bytes (characters); see WrittenEntry::plain.
+constexpr qsizetype kLongestPlain = 259;
+
+// What the writer does with each byte of a path's UTF-8 text, in one walk
+// that also tells whether the device reads the reference back plainly. The
+// first three stand for themselves.
+enum ByteClass : std::uint8_t {
+    Copy,        // printable ASCII that a FAT name holds
+    SpaceOrDot,  // stands for itself; a name must not end in it
+    NotInName,   // '*', ':', '?', '|': stands for itself, but no FAT name holds it
+    Slash,       // "/": a plain path's separator, written "\"
+    Backslash,   // "\": the device's separator
+    Ampersand,   // starts an entity, or stands for itself
+    Markup,      // '"', '<', '>': written as entities
+    Control,     // below 0x20: the code page's (a '?' for most)
+    High,        // 0x80 and more: a character the code page encodes
+};
+
+constexpr std::array<ByteClass, 256> kByteClasses = [] {
+    std::array<ByteClass, 256> classes{};
+    for (int byte = 0; byte < 256; ++byte) {
+        ByteClass c = Copy;
+        if (byte < 0x20)
+            c = Control;
+        else if (byte >= 0x80)
+            c = High;
+        else if (byte == ' ' || byte == '.')
+            c = SpaceOrDot;
+        else if (byte == '*' || byte == ':' || byte == '?' || byte == '|')
+            c = NotInName;
+        else if (byte == '/')
+            c = Slash;
+        else if (byte == '\\')
+            c = Backslash;
+        else if (byte == '&')
+            c = Ampersand;
+        else if (byte == '"' || byte == '<' || byte == '>')
+            c = Markup;
+        classes[byte] = c;
+    }
+    return classes;
+}();
+
+bool isDoubleByte(int codePage)
 {
-    return byte == '&' || byte == '"' || byte == '<' || byte == '>';
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
+}
+
+// Whether bytes already in the code page (the media folder, written as it
+// stands) are read back plainly; see WrittenEntry::plain.
+bool plainBytes(QByteArrayView bytes, bool doubleByte)
+{
+    char previous = '\\';
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        switch (kByteClasses[std::uint8_t(c)]) {
+        case Copy:
+        case SpaceOrDot:
+        case Slash:
+            break;
+        case High:
+            if (doubleByte)
+                return false;
+            break;
+        case Ampersand:
+            if (!bytes.sliced(i).startsWith("&amp;") && !bytes.sliced(i).startsWith("&apos;"))
+                return false;
+            break;
+        case Backslash:
+            if (previous == ' ' || previous == '.')
+                return false;
+            break;
+        case NotInName:
+        case Markup:
+        case Control:
+            return false;
+        }
+        previous = c;
+    }
+    return true;
 }
 
 // Writes the document piece by piece.
@@ -33,9 +111,11 @@ class DocumentWriter final
 public:
     DocumentWriter(QIODevice &device, QStringView mediaFolder, CodePage codePage, ProgressCheck progress,
                    ConversionProgress &state)
-        : device_(device), codePage_(codePage), progress_(std::move(progress)), state_(state)
+        : device_(device), codePage_(codePage), doubleByte_(isDoubleByte(codePage.number())),
+          progress_(std::move(progress)), state_(state)
     {
         folderLost_ = codePage_.encodeInto(mediaFolder, folder_);
+        folderPlain_ = folderLost_ == 0 && plainBytes(folder_, doubleByte_);
         out_.reserve(kPiece + 4096);
         stats_.codePage = codePage_.number();
         out_.append(kHeader);
@@ -44,8 +124,8 @@ public:
     // Told each reference as written, while set.
     EntryWritten written;
 
-    // One entry, for the path `path` of `text`.
-    WriteOutcome entry(QByteArrayView text, const Reference &path)
+    // One entry, for the path `path` of `text`, standing as `form`.
+    WriteOutcome entry(QByteArrayView text, const Reference &path, EntryText form)
     {
         out_.append(kEntryOpen);
         qsizetype referenceAt = out_.size();
@@ -53,6 +133,7 @@ public:
         out_.append(folder_);
         qsizetype lost = folderLost_;
         bool heldMarkup = false;
+        bool plain = folderPlain_;
         if (!path.isEmpty()) {
             const auto *const data = reinterpret_cast<const std::uint8_t *>(text.data());
             const auto *const textEnd = data + text.size();
@@ -67,23 +148,7 @@ public:
                 qsizetype limit = qMin(to, from + kPiece);
                 while (limit < to && limit > from + 1 && (data[limit] & 0xC0) == 0x80)
                     --limit; // never inside a character
-                qsizetype at = from;
-                while (at < limit && !isSpecial(data[at]))
-                    ++at;
-                lost += codePage_.encodeUtf8Into(text.sliced(from, at - from), out_);
-                from = at;
-                if (at < limit) {
-                    const char special = char(data[at]);
-                    if (special == '&') {
-                        const bool apostrophe = to - at >= 6 && std::memcmp(data + at, "&apos;", 6) == 0;
-                        out_.append(apostrophe ? '\'' : '&');
-                        from += apostrophe ? 6 : 1;
-                    } else {
-                        out_.append(special == '"' ? "&quot;" : special == '<' ? "&lt;" : "&gt;");
-                        heldMarkup = true;
-                        ++from;
-                    }
-                }
+                from = writePiece(text, from, limit, form, lost, heldMarkup, plain);
                 // Only a path of a megabyte or more goes out in pieces.
                 if (out_.size() - referenceAt >= kPiece) {
                     if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
@@ -99,7 +164,10 @@ public:
         if (written) {
             // A reference that went out in pieces is past any path a device opens.
             const bool whole = state_.bytesWritten == flushedBefore;
-            written(whole ? QByteArrayView(out_).sliced(referenceAt) : QByteArrayView(), !whole);
+            const QByteArrayView reference = whole ? QByteArrayView(out_).sliced(referenceAt) : QByteArrayView();
+            plain = plain && whole && lost == 0 && reference.size() <= kLongestPlain
+                    && (reference.isEmpty() || (reference.back() != ' ' && reference.back() != '.'));
+            written({reference, !whole, plain});
         }
         out_.append(kEntryClose);
         ++stats_.entries;
@@ -126,6 +194,80 @@ public:
     }
 
 private:
+    // Writes the bytes [from, limit) of a path in one walk: runs of bytes that
+    // stand for themselves in one step, each other byte as its class says.
+    // Returns where it stopped (`limit`).
+    qsizetype writePiece(QByteArrayView text, qsizetype from, qsizetype limit, EntryText form, qsizetype &lost,
+                         bool &heldMarkup, bool &plain)
+    {
+        const auto *const data = reinterpret_cast<const std::uint8_t *>(text.data());
+        const bool asMarkup = form == EntryText::AsMarkup;
+        qsizetype at = from;
+        while (at < limit) {
+            qsizetype run = at;
+            int seen = 0;
+            while (run < limit && kByteClasses[data[run]] <= NotInName)
+                seen |= 1 << kByteClasses[data[run++]];
+            if (run > at) {
+                out_.append(text.data() + at, run - at);
+                plain = plain && !(seen & (1 << NotInName));
+                at = run;
+                if (at == limit)
+                    break;
+            }
+            switch (kByteClasses[data[at]]) {
+            case Slash:
+                if (asMarkup) {
+                    out_.append('/');
+                    break;
+                }
+                [[fallthrough]];
+            case Backslash:
+                if (!out_.isEmpty() && (out_.back() == ' ' || out_.back() == '.'))
+                    plain = false; // a name that ends in a space or a full stop
+                out_.append('\\');
+                break;
+            case Ampersand:
+                if (!asMarkup) {
+                    out_.append("&amp;");
+                } else if (limit - at >= 6 && std::memcmp(data + at, "&apos;", 6) == 0) {
+                    out_.append('\'');
+                    at += 5;
+                } else {
+                    out_.append('&');
+                    plain = plain && limit - at >= 5 && std::memcmp(data + at, "&amp;", 5) == 0;
+                }
+                break;
+            case Markup: {
+                const std::uint8_t c = data[at];
+                out_.append(c == '"' ? "&quot;" : c == '<' ? "&lt;" : "&gt;");
+                heldMarkup = heldMarkup || asMarkup;
+                plain = false;
+                break;
+            }
+            case Control:
+                lost += codePage_.encodeUtf8Into(text.sliced(at, 1), out_);
+                plain = false;
+                break;
+            case High: {
+                qsizetype end = at + 1;
+                while (end < limit && data[end] >= 0x80)
+                    ++end;
+                lost += codePage_.encodeUtf8Into(text.sliced(at, end - at), out_);
+                plain = plain && !doubleByte_;
+                at = end;
+                continue;
+            }
+            case Copy:
+            case SpaceOrDot:
+            case NotInName:
+                break;
+            }
+            ++at;
+        }
+        return limit;
+    }
+
     WriteOutcome flush()
     {
         if (device_.write(out_) != out_.size())
@@ -139,10 +281,12 @@ private:
 
     QIODevice &device_;
     CodePage codePage_;
+    bool doubleByte_;
     ProgressCheck progress_;
     ConversionProgress &state_;
     QByteArray folder_;
     qsizetype folderLost_ = 0;
+    bool folderPlain_ = false;
     QByteArray out_;
     AsxStats stats_;
 };
@@ -196,7 +340,7 @@ WriteOutcome finishDocument(DocumentWriter &writer, WriteOutcome outcome, qsizet
 {
     writer.written = nullptr;
     if (outcome == WriteOutcome::Written && references == 0)
-        outcome = writer.entry({}, Reference{});
+        outcome = writer.entry({}, Reference{}, EntryText::Plain);
     if (outcome == WriteOutcome::Written)
         outcome = writer.finish();
     if (outcome == WriteOutcome::Written && stats)
@@ -206,27 +350,6 @@ WriteOutcome finishDocument(DocumentWriter &writer, WriteOutcome outcome, qsizet
 
 } // namespace
 
-EntrySource::Step WplReferences::next(QByteArrayView &text, Reference &path, qsizetype budget)
-{
-    text = utf8_;
-    switch (scanner_->next(path, budget)) {
-    case ReferenceScanner::Step::Found:
-        return Step::Found;
-    case ReferenceScanner::Step::Paused:
-        return Step::Paused;
-    case ReferenceScanner::Step::Ended:
-        break;
-    }
-    return Step::Ended;
-}
-
-WriteOutcome writeAsxDocument(QIODevice &device, QByteArrayView utf8, QStringView mediaType, QStringView mediaFolder,
-                              CodePage codePage, AsxStats *stats, const ProgressCheck &progress)
-{
-    WplReferences references(utf8, mediaType);
-    return writeAsxDocument(device, references, utf8.size(), mediaFolder, codePage, stats, progress);
-}
-
 WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 textSize, QStringView mediaFolder,
                               CodePage codePage, AsxStats *stats, const ProgressCheck &progress,
                               const EntryWritten &written)
@@ -234,6 +357,7 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
     ConversionProgress state;
     state.bytesToRead = textSize;
     DocumentWriter writer(device, mediaFolder, codePage, progress, state);
+    const EntryText form = entries.entryText();
 
     qsizetype references = 0;
     qint64 pathBytes = 0;
@@ -250,7 +374,7 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
         WriteOutcome outcome =
             forEachEntry(entries, progress, state, Walk::WriteAsRead, [&](QByteArrayView text, const Reference &reference) {
                 const WriteOutcome measured = measure(reference);
-                return measured == WriteOutcome::Written ? writer.entry(text, reference) : measured;
+                return measured == WriteOutcome::Written ? writer.entry(text, reference, form) : measured;
             });
         return finishDocument(writer, outcome, references, stats);
     }
@@ -267,25 +391,8 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
 
     // Then the writing, which also asks at every megabyte it hands on.
     outcome = forEachEntry(entries, progress, state, Walk::Write,
-                           [&](QByteArrayView text, const Reference &reference) { return writer.entry(text, reference); });
+                           [&](QByteArrayView text, const Reference &reference) { return writer.entry(text, reference, form); });
     return finishDocument(writer, outcome, references, stats);
-}
-
-QByteArray asxDocument(const MediaPaths &paths, QStringView mediaFolder, CodePage codePage, AsxStats *stats)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ConversionProgress state;
-    DocumentWriter writer(buffer, mediaFolder, codePage, {}, state);
-    for (qsizetype i = 1; i <= paths.highestIndex(); ++i) {
-        const QByteArray path = detail::toWtf8(paths.slot(i));
-        writer.entry(path, Reference{{0, false}, {path.size(), false}});
-    }
-    writer.finish();
-    if (stats)
-        *stats = writer.stats();
-    return bytes;
 }
 
 } // namespace velandry

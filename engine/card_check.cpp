@@ -1,5 +1,7 @@
 #include "card_check.h"
 
+#include "xml_text.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -22,21 +24,6 @@ bool fatCannotHold(QStringView name)
     if (name.endsWith(u' ') || name.endsWith(u'.'))
         return true;
     return std::any_of(name.begin(), name.end(), [](QChar c) { return notInFatName(c.unicode()); });
-}
-
-// The five entities the document writes, and numeric ones, read as an XML
-// reader reads them.
-QString unescaped(const QString &text)
-{
-    if (!text.contains(u'&'))
-        return text;
-    QString plain = text;
-    plain.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-        .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
-        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    return plain;
 }
 
 // Named as a line of text can show it: a control character as "?", a name
@@ -98,69 +85,30 @@ CardFolders::Found CardFolders::find(const QStringList &components, qsizetype fr
 }
 
 CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage)
-    : card_(std::move(card)), codePage_(codePage),
-      doubleByte_(codePage.number() == 932 || codePage.number() == 936 || codePage.number() == 949
-                  || codePage.number() == 950)
+    : card_(std::move(card)), codePage_(codePage)
 {
     if (card_)
         report_.card = card_->root();
 }
 
-// Whether the reference must be read as characters to tell whether it can
-// play. Most cannot hold anything the device refuses, and are told by their
-// bytes: within the length limit, no byte the code page may use for more than
-// itself, no character a FAT name cannot hold, no entity, no name ending in a
-// space or a full stop.
-bool CardCheck::plainlyPlayable(QByteArrayView reference) const
-{
-    if (reference.size() > kDevicePathLimit)
-        return false;
-    // The bytes that want a closer look: all but letters, digits and the like.
-    static const auto kPlain = [] {
-        std::array<bool, 256> plain{};
-        for (int byte = 0x20; byte < 0x80; ++byte)
-            plain[byte] = !notInFatName(char16_t(byte)) && byte != '&' && byte != '\\' && byte != ' ' && byte != '.';
-        return plain;
-    }();
-    char previous = '\\';
-    for (qsizetype i = 0; i < reference.size(); ++i) {
-        const char c = reference[i];
-        const auto byte = static_cast<unsigned char>(c);
-        if (kPlain[byte] || (byte >= 0x80 && !doubleByte_)) {
-            previous = c;
-            continue;
-        }
-        if (byte >= 0x80) {
-            return false;
-        } else if (c == '&') {
-            // "&amp;" and "&apos;" stand for characters a name may hold.
-            const QByteArrayView entity = reference.sliced(i);
-            if (!entity.startsWith("&amp;") && !entity.startsWith("&apos;"))
-                return false;
-        } else if (notInFatName(byte) || (c == '\\' && (previous == ' ' || previous == '.'))) {
-            return false;
-        }
-        previous = c;
-    }
-    return previous != ' ' && previous != '.';
-}
-
-void CardCheck::entry(QByteArrayView reference, bool tooLong)
+void CardCheck::entry(const WrittenEntry &written)
 {
     ++report_.entries;
-    if (!card_ && !tooLong && plainlyPlayable(reference))
+    if (!card_ && written.plain)
         return;
+    const QByteArrayView reference = written.reference;
+    const bool tooLong = written.tooLong;
     // More bytes than two for each character the device opens: too long,
     // whatever they read as; only the start is read, to name it.
     constexpr qsizetype kLongestReference = 2 * kDevicePathLimit + 32;
     if (!tooLong && reference.size() > kLongestReference) {
-        QString start = unescaped(codePage_.decode(reference.first(kLongestReference)));
+        QString start = decodedXmlText(codePage_.decode(reference.first(kLongestReference)));
         const qsizetype card = start.indexOf(u'\\', 1);
         note(report_.neverPlay, report_.neverPlayNames,
              (card > 0 ? start.sliced(card + 1) : start).left(70) + QStringLiteral("\u2026"));
         return;
     }
-    const QString path = tooLong ? QString() : unescaped(codePage_.decode(reference));
+    const QString path = tooLong ? QString() : decodedXmlText(codePage_.decode(reference));
     // "\CF-Card\My Music\A\x.mp3": the card, then what is on it.
     const QStringList components = path.split(u'\\', Qt::SkipEmptyParts);
     QString onCard = components.size() > 1 ? components.mid(1).join(u'\\') : path;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "asx_document.h"
 #include "code_page.h"
 
 #include <QHash>
@@ -66,18 +67,14 @@ public:
     // `card` may be null: then only what can never play is told.
     CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage);
 
-    // One entry's reference as written; `tooLong` where it was too long to be
-    // kept whole (past any path the device opens).
-    void entry(QByteArrayView reference, bool tooLong);
+    // One entry as written.
+    void entry(const WrittenEntry &written);
 
     const CardReport &report() const { return report_; }
 
 private:
-    bool plainlyPlayable(QByteArrayView reference) const;
-
     std::shared_ptr<CardFolders> card_;
     CodePage codePage_;
-    bool doubleByte_; // a byte of 0x80 or more may begin a character of two
     CardReport report_;
 };
 

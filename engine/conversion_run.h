@@ -2,10 +2,10 @@
 
 #include "asx_document.h"
 #include "card_check.h"
-#include "format_entries.h"
+#include "entry_source.h"
+#include "playlist_format.h"
 #include "playlist_text.h"
-
-#include <QHash>
+#include "safe_write.h"
 
 #include <QList>
 #include <QString>
@@ -80,7 +80,8 @@ struct ConversionFailure
         ChangedWhileRead, // another program wrote, shortened or grew the playlist meanwhile
         NameNotUtf8,      // no such file, and its name holds U+FFFD: a name whose bytes are not UTF-8
         UnknownFormat,    // its extension names no format read
-        Unreadable,       // its markup cannot be read as its format: `line`, and the reader's words
+        UnknownEncoding,  // its XML declaration names `encoding`, which nothing here reads
+        Unreadable,       // its markup cannot be read as its format: `readFault`
         OutputOfAnother,  // another playlist of the run, `otherPath`, wrote its output
         System,           // the system refused: `systemError` says why
     };
@@ -89,6 +90,7 @@ struct ConversionFailure
     bool whileReading = false;
     QString systemError; // the system's own words, where it gave any
     std::optional<ReadFault> readFault; // with Kind::Unreadable
+    QString encoding;                   // with Kind::UnknownEncoding, as the declaration names it
     QString otherPath;                  // with Kind::OutputOfAnother: the playlist that wrote `outputPath`
     QString outputPath;
 };
@@ -118,25 +120,18 @@ QString withTrailingSeparator(const QString &folder);
 // extension (for ".wpl", its last four characters), followed by ".asx".
 QString outputFileName(QStringView playlistName);
 
-// The outputs of a run so far, so that a playlist whose output another one
-// wrote ("Pop.m3u" and "Pop.pls" both make "Pop.asx") fails before it is
-// converted, naming both.
-class OutputClaims final
-{
-public:
-    std::optional<ConversionFailure> check(const QString &inputPath, const QString &outputPath) const;
-    void written(const QString &inputPath, const QString &outputPath);
+// Why a playlist of a run must not write `outputPath`: another playlist of the
+// run, named in `claims`, wrote it ("Pop.m3u" and "Pop.pls" both make
+// "Pop.asx").
+std::optional<ConversionFailure> outputTaken(const OutputClaims &claims, const QString &inputPath,
+                                             const QString &outputPath);
 
-private:
-    static QString keyOf(const QString &path);
-    QHash<QString, QString> writers_; // an output's key: the playlist that wrote it
-};
-
-// Reads `inputPath` (its format told by its extension; mapped, not copied, where the system allows), finds the
-// references of `mediaType` and streams the ASX document to `outputPath`
-// atomically: a failure, or a stop asked for by `progress`, leaves an earlier
-// file of that name whole and no temporary file behind. `progress` is asked
-// from the first byte on, at least every few megabytes read or written.
+// Reads `inputPath` (its format told by its extension; mapped, not copied,
+// where the system allows), finds the entries of `mediaType` and streams the
+// ASX document to `outputPath` atomically: a failure, or a stop asked for by
+// `progress`, leaves an earlier file of that name whole and no temporary file
+// behind. `progress` is asked from the first byte on, at least every few
+// megabytes read or written.
 PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionOptions &options,
                                 const ProgressCheck &progress = {});
 

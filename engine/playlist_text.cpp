@@ -1,8 +1,11 @@
 #include "playlist_text.h"
 
+#include "system.h"
 #include "utf8_text.h"
 
 #include <QStringDecoder>
+
+#include <cstring>
 
 namespace velandry {
 
@@ -36,7 +39,71 @@ bool convertUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding, qsi
     return true;
 }
 
+// How a declared encoding is read.
+struct Reading
+{
+    enum class Kind { Detect, Utf8, CodePage, Utf16, System };
+    Kind kind = Kind::Detect;
+    std::optional<CodePage> codePage;
+    QStringConverter::Encoding utf16 = QStringConverter::Utf16;
+    QByteArray name;
+};
+
+// The names Windows' own XML readers take for the ANSI code pages are read as
+// those code pages, exactly as Windows converts them; UTF-8 as UTF-8 (its
+// bytes still decide); any other name through the system's converter.
+std::optional<Reading> readingOf(const DeclaredEncoding &declared)
+{
+    switch (declared.kind) {
+    case DeclaredEncoding::Kind::None:
+        return Reading{};
+    case DeclaredEncoding::Kind::Utf8:
+        return Reading{Reading::Kind::Utf8};
+    case DeclaredEncoding::Kind::Named:
+        break;
+    }
+    const QByteArray name = declared.name.trimmed().toLower();
+    if (name == "utf-8" || name == "utf8")
+        return Reading{};
+    if (name == "utf-16" || name == "utf-16le" || name == "utf-16be") {
+        // Without a byte-order mark (one decides before this), UTF-16 is big-endian.
+        return Reading{Reading::Kind::Utf16, {},
+                       name == "utf-16le" ? QStringConverter::Utf16LE : QStringConverter::Utf16BE};
+    }
+    static const struct
+    {
+        const char *name;
+        int codePage;
+    } kAnsiNames[] = {
+        {"iso-8859-1", 1252}, {"latin1", 1252},    {"shift_jis", 932}, {"sjis", 932},
+        {"gb2312", 936},      {"gbk", 936},        {"ks_c_5601-1987", 949}, {"euc-kr", 949},
+        {"big5", 950},        {"tis-620", 874},    {"windows-874", 874},
+    };
+    int number = 0;
+    for (const auto &known : kAnsiNames) {
+        if (name == known.name)
+            number = known.codePage;
+    }
+    for (const char *prefix : {"windows-", "cp", "x-cp"}) {
+        if (number == 0 && name.startsWith(prefix)) {
+            bool ok = false;
+            const int parsed = name.sliced(qsizetype(std::strlen(prefix))).toInt(&ok);
+            number = ok ? parsed : 0;
+        }
+    }
+    if (const std::optional<CodePage> page = CodePage::fromNumber(number); page && page->number() == number)
+        return Reading{Reading::Kind::CodePage, page};
+    if (detail::systemDecoder(declared.name))
+        return Reading{Reading::Kind::System, {}, QStringConverter::Utf16, declared.name};
+    return std::nullopt;
+}
+
 } // namespace
+
+bool canRead(const DeclaredEncoding &declared)
+{
+    return readingOf(declared).has_value();
+}
 
 QString PlaylistText::toString() const
 {
@@ -45,10 +112,13 @@ QString PlaylistText::toString() const
 
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
                                              const std::function<bool(qint64)> &keepGoing, qsizetype piece,
-                                             TextRule rule)
+                                             const DeclaredEncoding &declared)
 {
     PlaylistText text;
-    const auto bom = QStringConverter::encodingForData(bytes);
+    auto bom = QStringConverter::encodingForData(bytes);
+    Reading reading = readingOf(declared).value_or(Reading{});
+    if (reading.kind == Reading::Kind::Utf16 && !bom)
+        bom.emplace(reading.utf16);
     if (bom == QStringConverter::Utf16LE || bom == QStringConverter::Utf16BE) {
         text.converted_ = QByteArray(""); // not null, even when empty
         // Most playlists are mostly ASCII: a byte of UTF-8 a unit. The text
@@ -61,32 +131,37 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
         text.encoding_ = PlaylistEncoding::Utf16;
         return text;
     }
-    const QByteArrayView whole = bytes;
+    // A mark is never text. It says UTF-8 whatever a declaration says; where
+    // the bytes then are not UTF-8 after all, the rest is read as without it.
+    qsizetype marked = 0;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
-        if (rule == TextRule::CodePage)
-            rule = TextRule::Detect; // the mark says UTF-8, whatever the declaration says
+        marked = 3;
+        if (reading.kind != Reading::Kind::Utf8)
+            reading = Reading{};
     }
+    const auto told = [&](qint64 at) { return !keepGoing || keepGoing(marked + at); };
+    const bool declaredOther = reading.kind == Reading::Kind::CodePage || reading.kind == Reading::Kind::System;
 
     // Valid UTF-8 throughout, in pieces that never end inside a character.
     qsizetype checked = 0;
-    while (rule != TextRule::CodePage && checked < bytes.size()) {
+    while (!declaredOther && checked < bytes.size()) {
         const qsizetype end = qMin(bytes.size(), checked + qMax<qsizetype>(4, piece));
         const qsizetype valid = detail::validUtf8Prefix(bytes.sliced(checked, end - checked));
         const bool cutAtEnd = checked + valid < end && end < bytes.size() && end - (checked + valid) < 4;
         if (checked + valid < end && !cutAtEnd)
             break;
         checked += valid;
-        if (keepGoing && !keepGoing(checked))
+        if (!told(checked))
             return std::nullopt;
         if (cutAtEnd && valid == 0)
             break; // a piece shorter than one character
     }
-    if (checked == bytes.size() && rule != TextRule::CodePage) {
+    if (checked == bytes.size() && !declaredOther) {
         text.own_ = bytes;
         return text;
     }
-    if (rule == TextRule::Utf8) {
+    if (reading.kind == Reading::Kind::Utf8) {
         // Every invalid sequence as U+FFFD, the decoder keeping a character
         // that a piece's end cuts.
         text.converted_ = QByteArray("");
@@ -96,27 +171,36 @@ std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage code
             const qsizetype end = qMin(bytes.size(), at + qMax<qsizetype>(4, piece));
             text.converted_.append(detail::toWtf8(QString(stateful.decode(bytes.sliced(at, end - at)))));
             at = end;
-            if (keepGoing && !keepGoing(at))
+            if (!told(at))
                 return std::nullopt;
         }
         return text;
     }
-    // Not UTF-8: the whole file in the code page, piece by piece, a lead byte
-    // at a piece's end read with its trail.
+    // Not UTF-8: the whole text in the declared encoding or the code page,
+    // piece by piece, a character that a piece's end cuts read whole with the
+    // next. As for UTF-16: about a byte for a byte, more as it comes. A text
+    // too large for memory throws std::bad_alloc, which the conversion reports.
     text.converted_ = QByteArray("");
-    // As for UTF-16: about a byte for a byte, more as it comes. A text too
-    // large for memory throws std::bad_alloc, which the conversion reports.
-    text.converted_.reserve(whole.size() + whole.size() / 8);
+    text.converted_.reserve(bytes.size() + bytes.size() / 8);
+    std::unique_ptr<detail::TextDecoder> system =
+        reading.kind == Reading::Kind::System ? detail::systemDecoder(reading.name) : nullptr;
+    const CodePage page = reading.kind == Reading::Kind::CodePage ? *reading.codePage : codePage;
     QString decoded;
-    for (qsizetype at = 0; at < whole.size();) {
-        const qsizetype end = qMin(whole.size(), at + qMax<qsizetype>(2, piece));
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype end = qMin(bytes.size(), at + qMax<qsizetype>(2, piece));
+        const bool last = end == bytes.size();
         decoded.clear();
-        at += codePage.decodeInto(whole.sliced(at, end - at), decoded, end == whole.size());
+        if (system) {
+            system->decode(bytes.sliced(at, end - at), last, decoded);
+            at = end;
+        } else {
+            at += page.decodeInto(bytes.sliced(at, end - at), decoded, last);
+        }
         text.converted_.append(detail::toWtf8(decoded));
-        if (keepGoing && !keepGoing(at))
+        if (!told(at))
             return std::nullopt;
     }
-    text.encoding_ = rule == TextRule::CodePage ? PlaylistEncoding::Declared : PlaylistEncoding::Ansi;
+    text.encoding_ = declaredOther ? PlaylistEncoding::Declared : PlaylistEncoding::Ansi;
     return text;
 }
 

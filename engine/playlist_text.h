@@ -11,15 +11,28 @@
 
 namespace velandry {
 
-// Ansi: not UTF-8, so read in the ANSI code page; Declared: in the code page
+// Ansi: not UTF-8, so read in the ANSI code page; Declared: in the encoding
 // the playlist's XML declaration names.
 enum class PlaylistEncoding { Utf8, Utf16, Ansi, Declared };
 
-// How a text without a UTF-16 byte-order mark is read: UTF-8 where its bytes
-// are, else in the code page (Detect); UTF-8 always, an invalid sequence as
-// U+FFFD (Utf8: M3U8 files are UTF-8 by their name); in the code page
-// (CodePage: an XML declaration names it).
-enum class TextRule { Detect, Utf8, CodePage };
+// What a playlist says of its own text before it is read: nothing (its bytes
+// tell: UTF-8 where they are, else the ANSI code page), UTF-8 (an M3U8, by its
+// name; an invalid sequence reads as U+FFFD), or the encoding its XML
+// declaration names ("windows-1252", "Shift_JIS", "ISO-8859-15", "KOI8-R").
+struct DeclaredEncoding
+{
+    enum class Kind { None, Utf8, Named };
+    Kind kind = Kind::None;
+    QByteArray name; // with Named, as the declaration writes it
+
+    static DeclaredEncoding named(QByteArray name) { return {Kind::Named, std::move(name)}; }
+};
+
+// Whether a declared encoding can be read here: a name that neither this
+// program (the ANSI code pages, UTF-8, UTF-16) nor the system's converter
+// knows cannot, and a playlist that declares it is refused rather than read
+// in a guessed encoding.
+bool canRead(const DeclaredEncoding &declared);
 
 // A playlist's text as UTF-8 (see utf8_text.h): the playlist's own bytes where
 // they are UTF-8, less a byte-order mark, and never copied; else the text they
@@ -34,17 +47,20 @@ public:
 
 private:
     friend std::optional<PlaylistText> readPlaylistText(QByteArrayView, CodePage, const std::function<bool(qint64)> &,
-                                                        qsizetype, TextRule);
+                                                        qsizetype, const DeclaredEncoding &);
 
     QByteArrayView own_;
     QByteArray converted_;
     PlaylistEncoding encoding_ = PlaylistEncoding::Utf8;
 };
 
-// Playlists are UTF-8. A UTF-8 byte-order mark is dropped; a file that starts
-// with a UTF-16 byte-order mark is read as UTF-16; bytes that are not valid
-// UTF-8 are read in the ANSI code page (see CodePage::decode()) rather than
-// turned into U+FFFD. `bytes` must outlive the result. The text is checked and
+// Playlists are UTF-8. A byte-order mark decides first: a UTF-8 one is
+// dropped, whatever the text then turns out to be (a mark is never text), and
+// a file that starts with a UTF-16 one is read as UTF-16. Otherwise the
+// declared encoding is read where there is one (one that canRead() refuses
+// reads as none), and bytes that are not valid UTF-8 are read in the ANSI code
+// page (see CodePage::decode()) rather than turned into U+FFFD. `bytes` must
+// outlive the result. The text is checked and
 // converted `piece` bytes at a time; between pieces `keepGoing` is told how
 // many bytes have been looked at, and when it answers false the reading stops
 // and the result is empty. Converting a text needs memory for the converted
@@ -52,6 +68,6 @@ private:
 inline constexpr qsizetype kReadPiece = qsizetype(4) << 20;
 std::optional<PlaylistText> readPlaylistText(QByteArrayView bytes, CodePage codePage,
                                              const std::function<bool(qint64 bytesRead)> &keepGoing = {},
-                                             qsizetype piece = kReadPiece, TextRule rule = TextRule::Detect);
+                                             qsizetype piece = kReadPiece, const DeclaredEncoding &declared = {});
 
 } // namespace velandry

@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 
 namespace velandry::detail {
 
@@ -96,6 +97,42 @@ char16_t unitOf(UConverter *converter, const char *bytes, int length, bool *trun
     return units[0];
 }
 
+// Reads a sequence the encoding does not hold as U+FFFD, whatever the
+// converter's own substitute would be.
+void replaceWithFffd(const void *, UConverterToUnicodeArgs *arguments, const char *, int32_t,
+                     UConverterCallbackReason reason, UErrorCode *error)
+{
+    if (reason > UCNV_IRREGULAR)
+        return; // resetting, closing or cloning: nothing to replace
+    *error = U_ZERO_ERROR;
+    const UChar replacement = 0xFFFD;
+    ucnv_cbToUWriteUChars(arguments, &replacement, 1, 0, error);
+}
+
+class IcuDecoder final : public TextDecoder
+{
+public:
+    explicit IcuDecoder(Converter converter) : converter_(std::move(converter)) { }
+
+    void decode(QByteArrayView piece, bool last, QString &out) override
+    {
+        const char *source = piece.data();
+        const char *const end = source + piece.size();
+        for (;;) {
+            UChar units[4096];
+            UChar *target = units;
+            UErrorCode error = U_ZERO_ERROR;
+            ucnv_toUnicode(converter_.get(), &target, units + std::size(units), &source, end, nullptr, last, &error);
+            out.append(QStringView(units, target - units));
+            if (error != U_BUFFER_OVERFLOW_ERROR)
+                return;
+        }
+    }
+
+private:
+    Converter converter_;
+};
+
 bool loadIcuTables(int codePage, CodePageTables &tables)
 {
     const Converter converter = openConverter(codePage);
@@ -142,6 +179,21 @@ bool loadSystemTables(int codePage, CodePageTables &tables)
             tables.setPair(std::uint16_t(correction.from), char16_t(correction.to));
     }
     return true;
+}
+
+std::unique_ptr<TextDecoder> systemDecoder(QByteArrayView name)
+{
+    const QByteArray terminated = name.trimmed().toByteArray();
+    if (terminated.isEmpty())
+        return nullptr; // ICU's name for the default converter
+    UErrorCode error = U_ZERO_ERROR;
+    Converter converter(ucnv_open(terminated.constData(), &error));
+    if (U_FAILURE(error) || !converter)
+        return nullptr;
+    ucnv_setToUCallBack(converter.get(), replaceWithFffd, nullptr, nullptr, nullptr, &error);
+    if (U_FAILURE(error))
+        return nullptr;
+    return std::make_unique<IcuDecoder>(std::move(converter));
 }
 
 int systemAnsiCodePage()

@@ -52,6 +52,73 @@ bool loadUncorrectedSystemTables(int codePage, CodePageTables &tables)
     return loadSystemTables(codePage, tables);
 }
 
+namespace {
+
+// The code page Windows' MIME database has for a charset name ("iso-8859-15"
+// is 28605), following its aliases; 0 for none. Key names ignore letter case.
+UINT codePageForCharset(QString name)
+{
+    for (int alias = 0; alias < 4 && !name.isEmpty(); ++alias) {
+        const QString path = QStringLiteral("MIME\\Database\\Charset\\") + name;
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CLASSES_ROOT, reinterpret_cast<const wchar_t *>(path.utf16()), 0, KEY_READ, &key)
+            != ERROR_SUCCESS)
+            return 0;
+        DWORD type = 0;
+        DWORD codePage = 0;
+        DWORD size = sizeof codePage;
+        if (RegQueryValueExW(key, L"InternetEncoding", nullptr, &type, reinterpret_cast<BYTE *>(&codePage), &size)
+                == ERROR_SUCCESS
+            && type == REG_DWORD) {
+            RegCloseKey(key);
+            return codePage;
+        }
+        wchar_t target[128] = {};
+        size = sizeof target - sizeof(wchar_t);
+        const LONG read = RegQueryValueExW(key, L"AliasForCharset", nullptr, &type, reinterpret_cast<BYTE *>(target), &size);
+        RegCloseKey(key);
+        if (read != ERROR_SUCCESS || type != REG_SZ)
+            return 0;
+        name = QString::fromWCharArray(target);
+    }
+    return 0;
+}
+
+// The system converts the whole text at once: a character that a piece's end
+// would cut cannot be told apart in every encoding it knows.
+class WindowsDecoder final : public TextDecoder
+{
+public:
+    explicit WindowsDecoder(UINT codePage) : codePage_(codePage) { }
+
+    void decode(QByteArrayView piece, bool last, QString &out) override
+    {
+        pending_.append(piece.data(), piece.size());
+        if (!last || pending_.isEmpty())
+            return;
+        const int length = MultiByteToWideChar(codePage_, 0, pending_.constData(), int(pending_.size()), nullptr, 0);
+        const qsizetype start = out.size();
+        out.resize(start + length);
+        MultiByteToWideChar(codePage_, 0, pending_.constData(), int(pending_.size()),
+                            reinterpret_cast<wchar_t *>(out.data() + start), length);
+        pending_.clear();
+    }
+
+private:
+    UINT codePage_;
+    QByteArray pending_;
+};
+
+} // namespace
+
+std::unique_ptr<TextDecoder> systemDecoder(QByteArrayView name)
+{
+    const UINT codePage = codePageForCharset(QString::fromLatin1(name.trimmed()));
+    if (codePage == 0 || !IsValidCodePage(codePage))
+        return nullptr;
+    return std::make_unique<WindowsDecoder>(codePage);
+}
+
 int systemAnsiCodePage()
 {
     return int(GetACP());

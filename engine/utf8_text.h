@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QChar>
 #include <QStringView>
 
 #include <cstdint>
@@ -68,3 +69,16 @@ QByteArray toWtf8(QStringView text);
 QString fromWtf8(QByteArrayView bytes);
 
 } // namespace velandry::detail
+
+namespace velandry {
+
+// Lower-casing used wherever letter case is ignored in a playlist's text: one
+// UTF-16 unit at a time, so the length of the text never changes.
+inline char16_t lowerUnit(char16_t unit)
+{
+    if (unit < 0x80)
+        return (unit >= u'A' && unit <= u'Z') ? char16_t(unit + 0x20) : unit;
+    return QChar::isSurrogate(unit) ? unit : QChar::toLower(unit);
+}
+
+} // namespace velandry

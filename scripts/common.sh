@@ -32,7 +32,10 @@ missing_packages() {
 ensure_packages() {
   local missing
   missing=$(missing_packages "$@" | tr '\n' ' ')
-  [ -z "${missing// /}" ] && return 0
+  if [ -z "${missing// /}" ]; then
+    prove_installable "$@"
+    return
+  fi
   if [ "$(id -u)" -ne 0 ]; then
     echo "These Debian packages are missing. Install them, then run this again:" >&2
     echo "  sudo apt-get update && sudo apt-get install -y $missing" >&2
@@ -43,6 +46,30 @@ ensure_packages() {
   apt-get update -qq
   # shellcheck disable=SC2086
   apt-get install -y -qq --no-install-recommends $missing
+}
+
+# A warm machine has every package already, so installing proves nothing: ask
+# apt whether a fresh one could install the whole list, as it stands today.
+prove_installable() {
+  local simulate=(apt-get install --simulate --reinstall -qq --no-install-recommends "$@")
+  # Package lists that were cleaned or have aged are fetched again first.
+  if ! "${simulate[@]}" >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    quietly apt-get update -qq
+  fi
+  if ! quietly "${simulate[@]}"; then
+    echo "${0##*/}: a fresh machine could not install these packages (apt's answer is above): $*" >&2
+    return 1
+  fi
+}
+
+# Qt for Windows is built from exactly the source of the host's Qt, whose moc,
+# rcc and uic the cross-build runs; its cache is named by that version, so an
+# upgraded qt6-base-dev gets a matching build instead of an old one.
+qt_source_version() {
+  dpkg-query -W -f='${source:Version}' qt6-base-dev
+}
+qt_windows_prefix() {
+  echo "${VELANDRY_QT_WINDOWS:-/var/cache/velandry/qt-$(qt_source_version)-mingw-w64}"
 }
 
 build_preset() {

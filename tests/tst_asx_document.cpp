@@ -1,5 +1,6 @@
 #include "code_page.h"
 #include "asx_document.h"
+#include "media_paths.h"
 #include "playlist_text.h"
 
 #include <QTest>

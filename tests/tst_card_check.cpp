@@ -113,10 +113,10 @@ void CardCheckTest::cardGoneDuringCheck()
     // The card pulled half way: told once, its entries not counted missing.
     auto folders = std::make_shared<CardFolders>(card_);
     CardCheck check(folders, *CodePage::fromNumber(1252));
-    check.entry("\\CF-Card\\My Music\\Rock\\Abba\\One.mp3", false);
+    check.entry({"\\CF-Card\\My Music\\Rock\\Abba\\One.mp3", false, false});
     QVERIFY(QDir(card_).removeRecursively());
-    check.entry("\\CF-Card\\My Music\\Other\\x.mp3", false);
-    check.entry("\\CF-Card\\My Music\\Other\\y.mp3", false);
+    check.entry({"\\CF-Card\\My Music\\Other\\x.mp3", false, false});
+    check.entry({"\\CF-Card\\My Music\\Other\\y.mp3", false, false});
     result.card = check.report();
     QVERIFY(result.card.unreadable);
     QCOMPARE(result.card.notOnCard, 0);

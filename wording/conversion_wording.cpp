@@ -17,6 +17,38 @@ QString playlistKinds()
     return kinds.join(QStringLiteral(", "));
 }
 
+// What is wrong with an XML playlist's markup, as XML readers word it.
+QString markupFault(ReadFault::What what)
+{
+    using What = ReadFault::What;
+    switch (what) {
+    case What::EndedEarly:
+        return QStringLiteral("the text ends before its markup does");
+    case What::CommentNotClosed:
+        return QStringLiteral("a comment is never closed");
+    case What::CdataNotClosed:
+        return QStringLiteral("a CDATA section is never closed");
+    case What::InstructionNotClosed:
+        return QStringLiteral("a processing instruction is never closed");
+    case What::DeclarationNotClosed:
+        return QStringLiteral("a declaration is never closed");
+    case What::NameExpected:
+        return QStringLiteral("a name was expected after \"<\"");
+    case What::GreaterThanExpected:
+        return QStringLiteral("\">\" was expected after an end tag's name");
+    case What::EqualsExpected:
+        return QStringLiteral("an attribute has no \"=\" and value");
+    case What::QuotedValueExpected:
+        return QStringLiteral("an attribute's value is not in quotes");
+    case What::TagMismatch:
+        return QStringLiteral("an end tag does not match the element it ends");
+    case What::TagNotClosed:
+    case What::NoAsxElement:
+        break;
+    }
+    return {};
+}
+
 QString unreadableReason(const ConversionFailure &failure)
 {
     const QString kind = playlistExtension(failure.path).sliced(1).toString().toUpper();
@@ -27,13 +59,11 @@ QString unreadableReason(const ConversionFailure &failure)
             .arg(kind, QString::number(fault.line));
     case ReadFault::What::NoAsxElement:
         return QStringLiteral("Its %1 markup holds no <ASX> element").arg(kind);
-    case ReadFault::What::NotXml:
+    default:
         break;
     }
-    QString reason = fault.reason;
-    if (reason.endsWith(u'.'))
-        reason.chop(1);
-    return QStringLiteral("Its %1 markup cannot be read: line %2: %3").arg(kind, QString::number(fault.line), reason);
+    return QStringLiteral("Its %1 markup cannot be read: line %2: %3")
+        .arg(kind, QString::number(fault.line), markupFault(fault.what));
 }
 
 // "2 web addresses", "1 web address".
@@ -71,6 +101,9 @@ QString failureReason(const ConversionFailure &failure)
                               "\"convmv -f latin1 -t utf8 --notest\"");
     case Kind::UnknownFormat:
         return QStringLiteral("It is not a playlist of a kind read here (%1)").arg(playlistKinds());
+    case Kind::UnknownEncoding:
+        return QStringLiteral("Its XML declaration names the encoding \"%1\", which cannot be read here")
+            .arg(failure.encoding);
     case Kind::Unreadable:
         return unreadableReason(failure);
     case Kind::OutputOfAnother:

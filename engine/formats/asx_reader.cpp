@@ -38,7 +38,7 @@ public:
     {
     }
 
-    Step next(QByteArray &entry, qsizetype budget) override
+    Step next(QByteArrayView &entry, qsizetype budget) override
     {
         const qsizetype stop = at_ + budget;
         while (at_ < text_.size()) {
@@ -50,28 +50,26 @@ public:
             const qsizetype tagAt = open - text_.data();
             const Tag tag = readTag(tagAt);
             if (tag.end < 0) {
-                fault_ = {ReadFault::What::TagNotClosed, lineAt(text_, tagAt), QString()};
+                fault_ = {ReadFault::What::TagNotClosed, lineAt(text_, tagAt)};
                 return Step::Failed;
             }
             at_ = tag.end;
-            if (takeTag(tag) && !chosen_.isNull()) {
-                entry = std::exchange(chosen_, QByteArray());
-                return Step::Found;
-            }
+            if (takeTag(tag) && !chosen_.isNull())
+                return hand(chosen_, entry);
             if (at_ >= stop)
                 return Step::Paused;
         }
         if (!seenAsx_ && !seenEntry_) {
-            fault_ = {ReadFault::What::NoAsxElement, 1, QString()};
+            fault_ = {ReadFault::What::NoAsxElement, 1};
             return Step::Failed;
         }
         // An ENTRY left open at the end still counts.
         if (inEntry_) {
             inEntry_ = false;
-            if (!chosen_.isNull() || !first_.isNull()) {
-                entry = !chosen_.isNull() ? std::exchange(chosen_, QByteArray()) : std::exchange(first_, QByteArray());
-                return Step::Found;
-            }
+            if (!chosen_.isNull())
+                return hand(chosen_, entry);
+            if (!first_.isNull())
+                return hand(first_, entry);
         }
         return Step::Ended;
     }
@@ -80,6 +78,15 @@ public:
     ReadFault fault() const override { return fault_; }
 
 private:
+    // Hands out `taken` as the entry found, leaving it null for the next.
+    Step hand(QByteArray &taken, QByteArrayView &entry)
+    {
+        std::swap(handed_, taken);
+        taken = QByteArray();
+        entry = handed_;
+        return Step::Found;
+    }
+
     struct Tag
     {
         qsizetype end = -1; // just after the '>'; -1: it never ends
@@ -205,6 +212,7 @@ private:
     bool inEntry_ = false;
     QByteArray chosen_; // the REF taken for the open ENTRY, null while none
     QByteArray first_;  // its first REF, where none is preferred
+    QByteArray handed_; // the entry last found
     ReadFault fault_;
 };
 

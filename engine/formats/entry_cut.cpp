@@ -1,6 +1,5 @@
 #include "entry_cut.h"
 
-#include "media_paths.h"
 #include "utf8_text.h"
 
 #include <QDir>
@@ -23,6 +22,11 @@ bool startsWithFileScheme(QByteArrayView text)
            && char(text[2] | 0x20) == 'l' && char(text[3] | 0x20) == 'e' && text[4] == ':';
 }
 
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
 // Where the last "..\" (or "../") of an entry as written starts; -1 for none.
 qsizetype lastParentMarker(QByteArrayView entry)
 {
@@ -33,11 +37,6 @@ qsizetype lastParentMarker(QByteArrayView entry)
     return -1;
 }
 
-bool isAbsolute(QByteArrayView path)
-{
-    return (!path.isEmpty() && (path[0] == '\\' || path[0] == '/'))
-           || (path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':');
-}
 
 // How many bytes of `text` match `prefix`, letter case ignored a UTF-16 unit
 // at a time as the scan of WPL texts ignores it; -1 where it does not.
@@ -51,7 +50,8 @@ qsizetype matchPrefixIgnoringCase(QByteArrayView text, QByteArrayView prefix)
         if (ti >= text.size())
             return -1;
         if (t[ti] < 0x80 && p[pi] < 0x80) {
-            if (lowerUnit(t[ti]) != lowerUnit(p[pi]))
+            // "/" in the text stands for the "\" of the prefix's form.
+            if (lowerUnit(t[ti] == '/' ? '\\' : t[ti]) != lowerUnit(p[pi]))
                 return -1;
             ++ti;
             ++pi;
@@ -70,6 +70,21 @@ qsizetype matchPrefixIgnoringCase(QByteArrayView text, QByteArrayView prefix)
     return ti;
 }
 
+// How long the root of an absolute path is: "\\server\", "C:\", "C:" or "\"
+// (either separator); 0 for a relative path.
+qsizetype rootLength(QByteArrayView path)
+{
+    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
+        qsizetype end = 2;
+        while (end < path.size() && !isSeparator(path[end]))
+            ++end;
+        return qMin(path.size(), end + 1);
+    }
+    if (path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':')
+        return path.size() > 2 && isSeparator(path[2]) ? 3 : 2;
+    return !path.isEmpty() && isSeparator(path[0]) ? 1 : 0;
+}
+
 // A folder of this system in the form entries are compared in: absolute,
 // "\" between folders, folded, ending in "\".
 QByteArray folderForm(const QString &folder)
@@ -77,7 +92,7 @@ QByteArray folderForm(const QString &folder)
     if (folder.isEmpty())
         return {};
     QByteArray utf8 = folder.toUtf8();
-    if (!isAbsolute(utf8))
+    if (rootLength(utf8) == 0)
         utf8 = QDir(folder).absolutePath().toUtf8();
     QByteArray form;
     entry_paths::resolve(utf8, {}, form);
@@ -86,20 +101,35 @@ QByteArray folderForm(const QString &folder)
     return form;
 }
 
-void appendAsSaved(QByteArray &out, QByteArrayView path)
+// Whether folding would change an absolute path: an empty, "." or ".."
+// segment between separators.
+bool needsFolding(QByteArrayView path, qsizetype root)
 {
-    qsizetype from = 0;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const char c = path[i];
-        const char *entity = c == '&' ? "&amp;" : c == '\'' ? "&apos;" : c == '"' ? "&quot;" : c == '<' ? "&lt;"
-                                                                                 : c == '>' ? "&gt;" : nullptr;
-        if (!entity)
-            continue;
-        out.append(path.data() + from, i - from);
-        out.append(entity);
-        from = i + 1;
+    const char *const data = path.data();
+    const qsizetype size = path.size();
+    for (qsizetype at = root; at < size; ++at) {
+        // Each segment's first byte: at the root's end, or after a separator.
+        if (at == root || isSeparator(data[at - 1])) {
+            if (isSeparator(data[at]))
+                return true;
+            if (data[at] == '.') {
+                const qsizetype after = at + 1 < size && data[at + 1] == '.' ? at + 2 : at + 1;
+                if (after >= size || isSeparator(data[after]))
+                    return true;
+            }
+        }
     }
-    out.append(path.data() + from, path.size() - from);
+    return false;
+}
+
+// Where the last "My Music" followed by a separator ends; -1 for none.
+qsizetype afterLastMyMusic(QByteArrayView path)
+{
+    for (qsizetype at = path.lastIndexOf("My Music"); at >= 0; at = at > 0 ? path.lastIndexOf("My Music", at - 1) : -1) {
+        if (at + 8 < path.size() && isSeparator(path[at + 8]))
+            return at + 9;
+    }
+    return -1;
 }
 
 } // namespace
@@ -131,6 +161,14 @@ QByteArray pathOfFileUrl(QByteArrayView url)
             path = "//" + host.toByteArray();
     }
     path += QByteArray::fromPercentEncoding(rest.toByteArray());
+    // "file:////server/share" and "file://///server/share": the slashes of a
+    // network path, beyond the authority's; they name that server's share.
+    if (path.startsWith("//")) {
+        qsizetype slashes = 2;
+        while (slashes < path.size() && path[slashes] == '/')
+            ++slashes;
+        path.remove(0, slashes - 2);
+    }
     // file:///C:/Music names C:/Music.
     if (path.size() >= 3 && path[0] == '/' && isAsciiLetter(path[1]) && path[2] == ':')
         path.remove(0, 1);
@@ -140,7 +178,7 @@ QByteArray pathOfFileUrl(QByteArrayView url)
 void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
 {
     out.resize(0);
-    if (!isAbsolute(path))
+    if (rootLength(path) == 0)
         out.append(folder.data(), folder.size());
     const qsizetype joined = out.size();
     out.append(path.data(), path.size());
@@ -208,42 +246,41 @@ bool EntryCutter::isFileOfType(QByteArrayView entry) const
     return !entry_paths::isWebAddress(entry) && hasType(entry);
 }
 
-EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArray &path)
+EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArrayView &below)
 {
+    resolved_ = {};
     entry = entry.trimmed();
-    QByteArray fromUrl;
     if (startsWithFileScheme(entry)) {
-        fromUrl = entry_paths::pathOfFileUrl(entry);
-        entry = fromUrl;
+        fromUrl_ = entry_paths::pathOfFileUrl(entry);
+        entry = fromUrl_;
     } else if (entry_paths::isWebAddress(entry)) {
         return Outcome::WebAddress;
     }
     if (!hasType(entry))
         return Outcome::OtherType;
-    entry_paths::resolve(entry, playlistFolder_, resolved_);
-
-    QByteArrayView kept;
-    qsizetype at = -1;
-    if (!musicRoot_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicRoot_)) >= 0)
-        kept = QByteArrayView(resolved_).sliced(at);
-    else if ((at = resolved_.lastIndexOf("My Music\\")) >= 0)
-        kept = QByteArrayView(resolved_).sliced(at + 9);
-    else if (!musicFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicFolder_)) >= 0)
-        kept = QByteArrayView(resolved_).sliced(at);
-    else if (!playlistFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, playlistFolder_)) >= 0)
-        kept = QByteArrayView(resolved_).sliced(at);
-    else if ((at = lastParentMarker(entry)) >= 0) {
-        // As written, "/" made "\\".
-        path.resize(0);
-        appendAsSaved(path, entry.sliced(at + 3));
-        std::replace(path.begin(), path.end(), '/', '\\');
-        return Outcome::Kept;
+    // Most entries are absolute paths with nothing to fold: they are read
+    // where they stand, "/" and "\" alike.
+    const qsizetype root = rootLength(entry);
+    if (root > 0 && !needsFolding(entry, root)) {
+        resolved_ = entry;
     } else {
-        return Outcome::OutsideMusicFolder;
+        entry_paths::resolve(entry, playlistFolder_, resolving_);
+        resolved_ = resolving_;
     }
-    path.resize(0);
-    appendAsSaved(path, kept);
-    return Outcome::Kept;
+
+    qsizetype at = -1;
+    if ((!musicRoot_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicRoot_)) >= 0)
+        || (at = afterLastMyMusic(resolved_)) >= 0
+        || (!musicFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicFolder_)) >= 0)
+        || (!playlistFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, playlistFolder_)) >= 0)) {
+        below = resolved_.sliced(at);
+        return Outcome::Kept;
+    }
+    if ((at = lastParentMarker(entry)) >= 0) {
+        below = entry.sliced(at + 3);
+        return Outcome::Kept;
+    }
+    return Outcome::OutsideMusicFolder;
 }
 
 } // namespace velandry

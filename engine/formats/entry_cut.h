@@ -16,14 +16,14 @@ struct EntryRules
 };
 
 // Cuts each entry down to its place below the music folder, as the card
-// mirrors the desktop's music tree. Works on the entry's UTF-8 bytes, with
-// buffers kept from one entry to the next.
+// mirrors the desktop's music tree. Works on the entry's UTF-8 bytes in one
+// walk where it can: an absolute path with nothing to fold is compared and
+// cut where it stands, and only other entries are copied to be resolved.
 //
-// "/" and "\" both separate folders, and "\" is written. An entry is absolute
-// when it starts with a drive ("C:\"), a UNC name ("\\server\") or a
-// separator, on every system; a relative one is resolved by joining it to the
-// playlist's folder; then "." and ".." are folded away. The first rule that
-// applies cuts it:
+// "/" and "\" both separate folders. An entry is absolute when it starts with
+// a drive ("C:\"), a UNC name ("\\server\") or a separator, on every system;
+// a relative one is resolved by joining it to the playlist's folder; then "."
+// and ".." are folded away. The first rule that applies cuts it:
 //  1. under the music root (letter case ignored): the part below it;
 //  2. holding "My Music\" (this case exactly): the part after its last one;
 //  3. under the user's music folder: the part below it;
@@ -39,9 +39,14 @@ public:
 
     enum class Outcome { Kept, OtherType, WebAddress, OutsideMusicFolder };
 
-    // On Kept, `path` holds the cut path as a playlist that Windows Media
-    // Player saved would hold it ("&" as "&amp;", "'" as "&apos;", and so on).
-    Outcome cut(QByteArrayView entry, QByteArray &path);
+    // On Kept, `below` is the part of the entry below the music folder, as
+    // plain text with "/" or "\" between folders; it stays valid until the
+    // next call.
+    Outcome cut(QByteArrayView entry, QByteArrayView &below);
+
+    // The entry last cut, where it named a file of the type, as a path on this
+    // computer: absolute, folded, "/" or "\" between folders.
+    QByteArrayView localPath() const { return resolved_; }
 
     // Whether `entry` names a file (no web address) of the media type.
     bool isFileOfType(QByteArrayView entry) const;
@@ -51,10 +56,12 @@ private:
 
     QByteArray key_; // "." and the media type
     bool everyType_ = false;
-    QByteArray musicRoot_;      // each normalised, folded and ending in "\"
+    QByteArray musicRoot_; // each resolved, folded and ending in "\"
     QByteArray musicFolder_;
     QByteArray playlistFolder_;
-    QByteArray resolved_; // absolute and folded
+    QByteArray fromUrl_;     // the path a file: URL names
+    QByteArray resolving_;   // an entry joined and folded
+    QByteArrayView resolved_;
 };
 
 // Helpers of the rules, for the readers and the tests.
@@ -64,6 +71,8 @@ namespace entry_paths {
 bool isWebAddress(QByteArrayView entry);
 
 // The path a "file:" URL names, percent-decoded; `url` must start with "file:".
+// A host names a share ("file://server/share/x" is "//server/share/x"), as do
+// the extra slashes of "file://///server/share/x".
 QByteArray pathOfFileUrl(QByteArrayView url);
 
 // `path` with "/" as "\", joined to `folder` (already in that form, ending in

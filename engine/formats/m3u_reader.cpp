@@ -10,14 +10,14 @@ class M3uReader final : public EntryReader
 public:
     explicit M3uReader(QByteArrayView utf8) : lines_(utf8) { }
 
-    Step next(QByteArray &entry, qsizetype budget) override
+    Step next(QByteArrayView &entry, qsizetype budget) override
     {
         const qsizetype stop = lines_.position() + budget;
         QByteArrayView line;
         while (lines_.next(line)) {
             line = line.trimmed();
             if (!line.isEmpty() && line.front() != '#') {
-                setBytes(entry, line);
+                entry = line;
                 return Step::Found;
             }
             if (lines_.position() >= stop)

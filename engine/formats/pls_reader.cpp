@@ -42,7 +42,7 @@ class PlsReader final : public EntryReader
 public:
     explicit PlsReader(QByteArrayView utf8) : text_(utf8), lines_(utf8) { }
 
-    Step next(QByteArray &entry, qsizetype budget) override
+    Step next(QByteArrayView &entry, qsizetype budget) override
     {
         if (!indexed_) {
             const qsizetype stop = lines_.position() + budget;
@@ -66,7 +66,7 @@ public:
             const Value &value = values_[handedOut_++];
             if (value.length == 0)
                 continue;
-            setBytes(entry, text_.sliced(value.offset, value.length));
+            entry = text_.sliced(value.offset, value.length);
             return Step::Found;
         }
         return Step::Ended;

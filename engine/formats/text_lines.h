@@ -38,17 +38,17 @@ private:
     qsizetype lf_ = -1;
 };
 
-// The line that `offset` lies on, from 1.
+// The line that `offset` lies on, from 1, whatever ends the lines: CR LF, LF
+// or CR alone (an old Mac's).
 inline qint64 lineAt(QByteArrayView text, qsizetype offset)
 {
-    return text.first(qMin(offset, text.size())).count('\n') + 1;
-}
-
-// Puts `bytes` in `into`, keeping what `into` has reserved.
-inline void setBytes(QByteArray &into, QByteArrayView bytes)
-{
-    into.resize(0);
-    into.append(bytes.data(), bytes.size());
+    const qsizetype end = qMin(offset, text.size());
+    qint64 line = 1;
+    for (qsizetype at = 0; at < end; ++at) {
+        if (text[at] == '\n' || (text[at] == '\r' && (at + 1 >= text.size() || text[at + 1] != '\n')))
+            ++line;
+    }
+    return line;
 }
 
 } // namespace velandry

@@ -1,7 +1,13 @@
 #pragma once
 
+// Character data of XML markup, read once: the XML playlists' readers decode
+// their entries with it, and the card check reads a written entry back with
+// it as the device does.
+
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <QStringView>
 
 namespace velandry {
 
@@ -18,5 +24,13 @@ enum class XmlText { AsWritten, Content, AttributeValue };
 // Appends `data` with the five entities and numeric character references
 // decoded; any other "&" stands for itself, as loose playlists mean it.
 void appendXmlText(QByteArray &out, QByteArrayView data, XmlText kind);
+
+// The same for text already decoded from its bytes (a written entry read back).
+QString decodedXmlText(const QString &text);
+
+// The encoding that an XML declaration at the start of `text` names
+// ("windows-1252", "ISO-8859-15", "Shift_JIS"), as written; empty where
+// there is no declaration or it names none.
+QByteArray xmlDeclaredEncoding(QByteArrayView text);
 
 } // namespace velandry

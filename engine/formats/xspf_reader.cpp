@@ -39,10 +39,15 @@ bool hasScheme(QStringView text)
 class XspfReader final : public EntryReader
 {
 public:
-    explicit XspfReader(QByteArrayView utf8) : text_(utf8) { }
-
-    Step next(QByteArray &entry, qsizetype budget) override
+    XspfReader(QByteArrayView utf8, const QString &documentFolder)
+        : text_(utf8), document_(QUrl::fromLocalFile(documentFolder.endsWith(u'/') ? documentFolder
+                                                                                    : documentFolder + u'/'))
     {
+    }
+
+    Step next(QByteArrayView &found, qsizetype budget) override
+    {
+        QByteArray &entry = entry_;
         const qsizetype stop = at_ + budget;
         while (at_ < text_.size()) {
             const auto *open = static_cast<const char *>(std::memchr(text_.data() + at_, '<', size_t(text_.size() - at_)));
@@ -56,13 +61,15 @@ public:
             at_ = tagAt;
             if (!markup(entry))
                 return Step::Failed;
-            if (!entry.isNull())
+            if (!entry.isNull()) {
+                found = entry;
                 return Step::Found;
+            }
             if (at_ >= stop && at_ < text_.size())
                 return Step::Paused;
         }
         if (!elements_.isEmpty() || !seenRoot_) {
-            fault_ = {ReadFault::What::NotXml, lineAt(text_, text_.size()), QStringLiteral("Premature end of document")};
+            fault_ = {ReadFault::What::EndedEarly, lineAt(text_, text_.size())};
             return Step::Failed;
         }
         return Step::Ended;
@@ -78,9 +85,9 @@ private:
         QUrl base;
     };
 
-    bool fail(qsizetype at, const char *reason)
+    bool fail(qsizetype at, ReadFault::What what)
     {
-        fault_ = {ReadFault::What::NotXml, lineAt(text_, at), QString::fromLatin1(reason)};
+        fault_ = {what, lineAt(text_, at)};
         return false;
     }
 
@@ -104,20 +111,20 @@ private:
         if (second != '!' && second != '?')
             return tag(entry);
         if (rest.startsWith("<!--"))
-            return skipPast(at_ + 4, "-->") || fail(tagAt, "Unterminated comment");
+            return skipPast(at_ + 4, "-->") || fail(tagAt, ReadFault::What::CommentNotClosed);
         if (rest.startsWith("<![CDATA[")) {
             const qsizetype end = text_.indexOf("]]>", at_ + 9);
             if (end < 0)
-                return fail(tagAt, "Unterminated CDATA section");
+                return fail(tagAt, ReadFault::What::CdataNotClosed);
             if (inLocation_)
                 location_.append(text_.sliced(at_ + 9, end - at_ - 9).data(), end - at_ - 9);
             at_ = end + 3;
             return true;
         }
         if (rest.startsWith("<?"))
-            return skipPast(at_ + 2, "?>") || fail(tagAt, "Unterminated processing instruction");
+            return skipPast(at_ + 2, "?>") || fail(tagAt, ReadFault::What::InstructionNotClosed);
         if (rest.startsWith("<!"))
-            return skipPast(at_ + 2, ">") || fail(tagAt, "Unterminated declaration");
+            return skipPast(at_ + 2, ">") || fail(tagAt, ReadFault::What::DeclarationNotClosed);
         return true;
     }
 
@@ -132,14 +139,14 @@ private:
             ++i;
         const QByteArrayView name = text_.sliced(nameAt, i - nameAt);
         if (name.isEmpty())
-            return fail(tagAt, "Expected a name");
+            return fail(tagAt, ReadFault::What::NameExpected);
         QByteArray base;
         bool empty = false;
         for (;;) {
             while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (i >= text_.size())
-                return fail(tagAt, "Premature end of document");
+                return fail(tagAt, ReadFault::What::EndedEarly);
             if (text_[i] == '>') {
                 ++i;
                 break;
@@ -150,7 +157,7 @@ private:
                 break;
             }
             if (closing)
-                return fail(tagAt, "Expected '>'");
+                return fail(tagAt, ReadFault::What::GreaterThanExpected);
             const qsizetype attributeAt = i;
             while (i < text_.size() && !isXmlSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/')
                 ++i;
@@ -158,15 +165,15 @@ private:
             while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (attribute.isEmpty() || i >= text_.size() || text_[i] != '=')
-                return fail(tagAt, "Expected '='");
+                return fail(tagAt, ReadFault::What::EqualsExpected);
             ++i;
             while (i < text_.size() && isXmlSpace(text_[i]))
                 ++i;
             if (i >= text_.size() || (text_[i] != '"' && text_[i] != '\''))
-                return fail(tagAt, "Expected a quoted value");
+                return fail(tagAt, ReadFault::What::QuotedValueExpected);
             const qsizetype close = text_.indexOf(text_[i], i + 1);
             if (close < 0)
-                return fail(tagAt, "Premature end of document");
+                return fail(tagAt, ReadFault::What::EndedEarly);
             if (attribute == "xml:base") {
                 base.clear();
                 appendXmlText(base, text_.sliced(i + 1, close - i - 1), XmlText::AttributeValue);
@@ -176,7 +183,7 @@ private:
         at_ = i;
         if (closing) {
             if (elements_.isEmpty() || elements_.constLast().name != name)
-                return fail(tagAt, "Opening and ending tag mismatch");
+                return fail(tagAt, ReadFault::What::TagMismatch);
             ended(entry);
             return true;
         }
@@ -196,10 +203,11 @@ private:
     // `base`: its xml:base, empty for none.
     void started(QByteArrayView name, const QString &base)
     {
-        // Each element's base: its parent's, or its own resolved against it.
+        // Each element's base: its parent's, or its own resolved against it;
+        // the first is resolved against the document's own place.
         QUrl here = elements_.isEmpty() ? QUrl() : elements_.constLast().base;
         if (!base.isEmpty())
-            here = here.isEmpty() ? QUrl(base) : here.resolved(QUrl(base));
+            here = (here.isEmpty() ? document_ : here).resolved(QUrl(base));
         elements_.append({name, here});
         const qsizetype depth = elements_.size();
         const QByteArrayView local = localName(name);
@@ -237,8 +245,10 @@ private:
             return;
         const bool drive = location.size() > 2 && isAsciiLetter(location[0]) && location[1] == u':'
                            && (location[2] == u'/' || location[2] == u'\\');
+        // A Windows network path names a server's share, whatever the base.
+        const bool unc = location.startsWith(QStringLiteral("\\\\"));
         QString resolved = location;
-        if (!base.isEmpty() && !drive)
+        if (!base.isEmpty() && !drive && !unc)
             resolved = base.resolved(QUrl(location)).toString(QUrl::FullyEncoded);
         // A location that is still relative names a file beside the playlist.
         if (drive || hasScheme(resolved))
@@ -255,14 +265,16 @@ private:
     bool locationTaken_ = false;
     bool inLocation_ = false;
     QByteArray location_;
+    QByteArray entry_;
+    QUrl document_; // the folder the playlist is in, as a URL ending in "/"
     ReadFault fault_;
 };
 
 } // namespace
 
-std::unique_ptr<EntryReader> readXspf(QByteArrayView utf8)
+std::unique_ptr<EntryReader> readXspf(QByteArrayView utf8, const QString &documentFolder)
 {
-    return std::make_unique<XspfReader>(utf8);
+    return std::make_unique<XspfReader>(utf8, documentFolder);
 }
 
 } // namespace velandry

@@ -1,4 +1,4 @@
-#include "media_paths.h"
+#include "wpl_references.h"
 
 #include "utf8_text.h"
 
@@ -31,27 +31,6 @@ TextPosition thirdUnitOf(QByteArrayView text)
         at += character.length;
     }
     return {at, false};
-}
-
-// The path of `reference` as UTF-16 text.
-QString pathOf(QByteArrayView text, const Reference &reference)
-{
-    if (reference.isEmpty())
-        return {};
-    const std::uint8_t *const data = bytesOf(text);
-    const std::uint8_t *const end = data + text.size();
-    QString path;
-    qsizetype from = reference.begin.byte;
-    if (reference.begin.afterHighHalf) {
-        const detail::Utf8Character pair = detail::decodeUtf8(data + from, end);
-        path.append(QChar(QChar::lowSurrogate(pair.codePoint)));
-        from += pair.length;
-    }
-    if (from < reference.end.byte)
-        path.append(detail::fromWtf8(text.sliced(from, reference.end.byte - from)));
-    if (reference.end.afterHighHalf)
-        path.append(QChar(QChar::highSurrogate(detail::decodeUtf8(data + reference.end.byte, end).codePoint)));
-    return path;
 }
 
 } // namespace
@@ -152,25 +131,18 @@ ReferenceScanner::Step ReferenceScanner::next(Reference &reference, qsizetype bu
     return dot_ >= text_.size() ? Step::Ended : Step::Paused;
 }
 
-QStringList MediaPaths::toStringList() const
+EntrySource::Step WplReferences::next(QByteArrayView &text, Reference &path, qsizetype budget)
 {
-    return slots_.isEmpty() ? QStringList{QString()} : slots_;
-}
-
-MediaPaths extractMediaPaths(const QString &playlistText, QStringView mediaType)
-{
-    MediaPaths paths;
-    const QByteArray text = detail::toWtf8(playlistText);
-    ReferenceScanner scanner(text, mediaType);
-    Reference reference;
-    for (;;) {
-        const ReferenceScanner::Step step = scanner.next(reference);
-        if (step == ReferenceScanner::Step::Ended)
-            break;
-        if (step == ReferenceScanner::Step::Found)
-            paths.slots_.append(pathOf(text, reference));
+    text = utf8_;
+    switch (scanner_->next(path, budget)) {
+    case ReferenceScanner::Step::Found:
+        return Step::Found;
+    case ReferenceScanner::Step::Paused:
+        return Step::Paused;
+    case ReferenceScanner::Step::Ended:
+        break;
     }
-    return paths;
+    return Step::Ended;
 }
 
 } // namespace velandry

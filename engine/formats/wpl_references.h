@@ -1,0 +1,74 @@
+#pragma once
+
+#include "entry_source.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace velandry {
+
+// Finds the references of one media type in a WPL's text, first to last, a
+// bounded stretch of text per call: memory does not grow with the text, and
+// the caller can stop between any two calls. Linear in the length of the
+// text. The text is not read as XML: a reference is any place that holds "."
+// and the media type.
+//
+// A reference's path runs from just after the nearest preceding "My Music\"
+// (exact case) or, failing that, "..\" through the end of the match. The
+// match ignores case, one UTF-16 unit at a time (lowerUnit()); the markers
+// must match exactly. A reference needs a marker that lies wholly before it;
+// without one the path starts at the text's third UTF-16 unit.
+class ReferenceScanner final
+{
+public:
+    // `utf8` must outlive the scanner.
+    ReferenceScanner(QByteArrayView utf8, QStringView mediaType);
+
+    enum class Step { Found, Paused, Ended };
+
+    // Looks for the next reference within about `budget` more bytes of text:
+    // Found (in `reference`), Paused (none in this stretch; call again) or
+    // Ended (no more in the text).
+    Step next(Reference &reference, qsizetype budget = qsizetype(1) << 20);
+
+    // How far the scan has come, in bytes of the text.
+    qsizetype bytesScanned() const { return dot_; }
+    qsizetype referencesFound() const { return found_; }
+
+private:
+    bool keyMatchesAt(qsizetype at, TextPosition &end) const;
+    void takeMarkersBefore(qsizetype limit);
+
+    QByteArrayView text_;
+    QString lowerKey_;
+    TextPosition thirdUnit_;  // where a path without a marker starts
+    qsizetype dot_ = 0;       // where the search for the next "." goes on
+    qsizetype backslash_ = 0; // where the search for the next "\" goes on
+    qsizetype myMusicEnd_ = -1;
+    qsizetype parentEnd_ = -1;
+    qsizetype found_ = 0;
+};
+
+// The references of a WPL (or ZPL) as a document's entries. Each stands as
+// the playlist's markup holds it; they may overlap, so the document is
+// measured before it is written.
+class WplReferences final : public EntrySource
+{
+public:
+    WplReferences(QByteArrayView utf8, QStringView mediaType) : utf8_(utf8), mediaType_(mediaType.toString()) { rewind(); }
+
+    Step next(QByteArrayView &text, Reference &path, qsizetype budget) override;
+    qsizetype bytesScanned() const override { return scanner_->bytesScanned(); }
+    void rewind() override { scanner_.emplace(utf8_, mediaType_); }
+    EntryText entryText() const override { return EntryText::AsMarkup; }
+    bool measuredFirst() const override { return true; }
+
+private:
+    QByteArrayView utf8_;
+    QString mediaType_;
+    std::optional<ReferenceScanner> scanner_;
+};
+
+} // namespace velandry

@@ -1,0 +1,85 @@
+#pragma once
+
+// Writing a file so that nothing is ever half written: the run's outputs
+// (and the claims that keep two playlists of one run from writing one file).
+
+#include <QFileDevice>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QFile;
+class QSaveFile;
+
+namespace velandry {
+
+// Why a file cannot be written at `path` at all, found before anything is
+// written.
+enum class WriteRefusal {
+    None,
+    FolderInTheWay, // a folder has the file's name
+    WriteProtected, // the file exists and is write-protected: it stays as it is
+};
+WriteRefusal refusalToWrite(const QString &path);
+
+// A file written whole or not at all: into a temporary file beside it, then
+// flushed to the disk and put in its place in one step, so that a failure, a
+// stop or a pulled card leaves the file it replaces whole and no temporary
+// file behind. QSaveFile does it where it can. A name within seven bytes of
+// the file system's limit leaves QSaveFile no room for its temporary name, and
+// it takes no name whose bytes are not UTF-8: those go through a short
+// temporary name of their own with the same promises (a link's target is what
+// gets replaced; closed with its errors checked; the permissions the file had,
+// a new file those the umask leaves).
+class AtomicFile final
+{
+public:
+    explicit AtomicFile(QString path);
+    ~AtomicFile(); // what was not committed is thrown away
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    // Opens the temporary file to write.
+    bool open();
+    QFileDevice &device();
+    // Puts what was written in the file's place; where it cannot, nothing is
+    // replaced.
+    bool commit();
+    // Throws away what was written; the file stays as it was.
+    void cancel();
+    // Why open() or commit() failed, in the system's own words where it gave
+    // any.
+    const QString &systemError() const { return systemError_; }
+
+private:
+    QString path_;
+    std::unique_ptr<QSaveFile> saveFile_;
+    std::unique_ptr<QFile> temporary_; // the short temporary
+    QString temporaryPath_;
+    QString target_; // what the short temporary replaces: the file, or the file a link points to
+    QString systemError_;
+};
+
+// What the system said of a failed file operation, where it said anything.
+QString systemErrorOf(const QFileDevice &file);
+
+// The outputs of a run so far, so that a playlist whose output another one
+// wrote ("Pop.m3u" and "Pop.pls" both make "Pop.asx") fails before it is
+// converted. Letter case is ignored: on Windows and on a storage card's FAT,
+// "Pop.asx" and "pop.asx" are one file.
+class OutputClaims final
+{
+public:
+    // The playlist that wrote `outputPath` in this run, where another than
+    // `inputPath` did (the same playlist queued twice replaces its own).
+    std::optional<QString> claimant(const QString &inputPath, const QString &outputPath) const;
+    void written(const QString &inputPath, const QString &outputPath);
+
+private:
+    static QString keyOf(const QString &path);
+    QHash<QString, QString> writers_; // an output's key: the playlist that wrote it
+};
+
+} // namespace velandry
