@@ -127,10 +127,10 @@ public:
     // One entry, for the path `path` of `text`, standing as `form`.
     WriteOutcome entry(QByteArrayView text, const Reference &path, EntryText form)
     {
-        out_.append(kEntryOpen);
+        append(QByteArrayView(kEntryOpen, sizeof kEntryOpen - 1));
         qsizetype referenceAt = out_.size();
         const qint64 flushedBefore = state_.bytesWritten;
-        out_.append(folder_);
+        append(folder_);
         qsizetype lost = folderLost_;
         bool heldMarkup = false;
         bool plain = folderPlain_;
@@ -148,7 +148,8 @@ public:
                 qsizetype limit = qMin(to, from + kPiece);
                 while (limit < to && limit > from + 1 && (data[limit] & 0xC0) == 0x80)
                     --limit; // never inside a character
-                from = writePiece(text, from, limit, form, lost, heldMarkup, plain);
+                writePiece(text, from, limit, form, lost, heldMarkup, plain);
+                from = limit;
                 // Only a path of a megabyte or more goes out in pieces.
                 if (out_.size() - referenceAt >= kPiece) {
                     if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
@@ -169,7 +170,7 @@ public:
                     && (reference.isEmpty() || (reference.back() != ' ' && reference.back() != '.'));
             written({reference, !whole, plain});
         }
-        out_.append(kEntryClose);
+        append(QByteArrayView(kEntryClose, sizeof kEntryClose - 1));
         ++stats_.entries;
         stats_.lostCharacters += lost;
         stats_.entriesWithLostCharacters += lost > 0 ? 1 : 0;
@@ -194,14 +195,33 @@ public:
     }
 
 private:
+    // Room for `bytes` more bytes at the end of the output, which is cut back
+    // to what was written by done().
+    char *grow(qsizetype bytes)
+    {
+        const qsizetype at = out_.size();
+        out_.resize(at + bytes);
+        return out_.data() + at;
+    }
+    void done(const char *end) { out_.resize(end - out_.constData()); }
+
+    void append(QByteArrayView bytes)
+    {
+        char *const at = grow(bytes.size());
+        std::memcpy(at, bytes.data(), size_t(bytes.size()));
+    }
+
     // Writes the bytes [from, limit) of a path in one walk: runs of bytes that
     // stand for themselves in one step, each other byte as its class says.
-    // Returns where it stopped (`limit`).
-    qsizetype writePiece(QByteArrayView text, qsizetype from, qsizetype limit, EntryText form, qsizetype &lost,
-                         bool &heldMarkup, bool &plain)
+    void writePiece(QByteArrayView text, qsizetype from, qsizetype limit, EntryText form, qsizetype &lost,
+                    bool &heldMarkup, bool &plain)
     {
         const auto *const data = reinterpret_cast<const std::uint8_t *>(text.data());
         const bool asMarkup = form == EntryText::AsMarkup;
+        // An entity takes at most six bytes for one.
+        char *out = grow(6 * (limit - from));
+        const char *const start = out_.constData();
+        const auto endsName = [&] { return out > start && (out[-1] == ' ' || out[-1] == '.'); };
         qsizetype at = from;
         while (at < limit) {
             qsizetype run = at;
@@ -209,7 +229,8 @@ private:
             while (run < limit && kByteClasses[data[run]] <= NotInName)
                 seen |= 1 << kByteClasses[data[run++]];
             if (run > at) {
-                out_.append(text.data() + at, run - at);
+                std::memcpy(out, data + at, size_t(run - at));
+                out += run - at;
                 plain = plain && !(seen & (1 << NotInName));
                 at = run;
                 if (at == limit)
@@ -218,42 +239,42 @@ private:
             switch (kByteClasses[data[at]]) {
             case Slash:
                 if (asMarkup) {
-                    out_.append('/');
+                    *out++ = '/';
                     break;
                 }
                 [[fallthrough]];
             case Backslash:
-                if (!out_.isEmpty() && (out_.back() == ' ' || out_.back() == '.'))
-                    plain = false; // a name that ends in a space or a full stop
-                out_.append('\\');
+                if (endsName())
+                    plain = false;
+                *out++ = '\\';
                 break;
             case Ampersand:
                 if (!asMarkup) {
-                    out_.append("&amp;");
+                    out = put(out, "&amp;");
                 } else if (limit - at >= 6 && std::memcmp(data + at, "&apos;", 6) == 0) {
-                    out_.append('\'');
+                    *out++ = '\'';
                     at += 5;
                 } else {
-                    out_.append('&');
+                    *out++ = '&';
                     plain = plain && limit - at >= 5 && std::memcmp(data + at, "&amp;", 5) == 0;
                 }
                 break;
             case Markup: {
                 const std::uint8_t c = data[at];
-                out_.append(c == '"' ? "&quot;" : c == '<' ? "&lt;" : "&gt;");
+                out = put(out, c == '"' ? "&quot;" : c == '<' ? "&lt;" : "&gt;");
                 heldMarkup = heldMarkup || asMarkup;
                 plain = false;
                 break;
             }
             case Control:
-                lost += codePage_.encodeUtf8Into(text.sliced(at, 1), out_);
+                out = codePage_.encodeUtf8To(text.sliced(at, 1), out, lost);
                 plain = false;
                 break;
             case High: {
                 qsizetype end = at + 1;
                 while (end < limit && data[end] >= 0x80)
                     ++end;
-                lost += codePage_.encodeUtf8Into(text.sliced(at, end - at), out_);
+                out = codePage_.encodeUtf8To(text.sliced(at, end - at), out, lost);
                 plain = plain && !doubleByte_;
                 at = end;
                 continue;
@@ -265,7 +286,14 @@ private:
             }
             ++at;
         }
-        return limit;
+        done(out);
+    }
+
+    static char *put(char *out, const char *text)
+    {
+        const size_t length = std::strlen(text);
+        std::memcpy(out, text, length);
+        return out + length;
     }
 
     WriteOutcome flush()

@@ -164,11 +164,17 @@ qsizetype CodePage::encodeInto(QStringView text, QByteArray &out) const
 
 qsizetype CodePage::encodeUtf8Into(QByteArrayView text, QByteArray &out) const
 {
-    const auto &toBytes = tables_->toBytes;
     qsizetype lost = 0;
     const qsizetype start = out.size();
     out.resize(start + 2 * text.size());
-    char *dst = out.data() + start;
+    char *const end = encodeUtf8To(text, out.data() + start, lost);
+    out.resize(end - out.constData());
+    return lost;
+}
+
+char *CodePage::encodeUtf8To(QByteArrayView text, char *dst, qsizetype &lost) const
+{
+    const auto &toBytes = tables_->toBytes;
     const auto *src = reinterpret_cast<const std::uint8_t *>(text.data());
     const auto *const end = src + text.size();
     while (src != end) {
@@ -183,8 +189,7 @@ qsizetype CodePage::encodeUtf8Into(QByteArrayView text, QByteArray &out) const
         // No code page holds a character beyond the BMP; a surrogate has no bytes.
         dst = put(dst, codePoint < 0x10000 ? toBytes[codePoint] : 0, lost);
     }
-    out.resize(dst - out.constData());
-    return lost;
+    return dst;
 }
 
 QString CodePage::decode(QByteArrayView bytes, qsizetype *invalid) const

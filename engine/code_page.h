@@ -44,6 +44,10 @@ public:
     // The same for UTF-8 text (lone surrogates as three bytes each, see
     // utf8_text.h).
     qsizetype encodeUtf8Into(QByteArrayView text, QByteArray &out) const;
+    // The same written at `out`, which has room for two bytes for each byte of
+    // `text`; returns the end of what was written, and adds the characters
+    // that became '?' to `lost`.
+    char *encodeUtf8To(QByteArrayView text, char *out, qsizetype &lost) const;
 
     // Reads `bytes` in the code page. A byte or a pair of bytes that Windows
     // rejects as invalid becomes one U+FFFD, counted in `invalid`; a lead byte

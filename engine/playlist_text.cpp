@@ -44,9 +44,9 @@ struct Reading
 {
     enum class Kind { Detect, Utf8, CodePage, Utf16, System };
     Kind kind = Kind::Detect;
-    std::optional<CodePage> codePage;
+    std::optional<CodePage> codePage = {};
     QStringConverter::Encoding utf16 = QStringConverter::Utf16;
-    QByteArray name;
+    QByteArray name = {};
 };
 
 // The names Windows' own XML readers take for the ANSI code pages are read as

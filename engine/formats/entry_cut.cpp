@@ -148,30 +148,61 @@ bool isWebAddress(QByteArrayView entry)
     return at >= 2 && at < entry.size() && entry[at] == ':';
 }
 
-QByteArray pathOfFileUrl(QByteArrayView url)
+void appendPercentDecoded(QByteArrayView text, QByteArray &out)
 {
+    // A byte that is no hex digit counts as its own value, as Qt counts it.
+    const auto digit = [](int c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c;
+    };
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *to = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '%' && i + 2 < text.size()) {
+            const int high = digit(text[i + 1]);
+            const int low = digit(text[i + 2]);
+            *to++ = char((high << 4) | low);
+            i += 2;
+        } else {
+            *to++ = c;
+        }
+    }
+    out.resize(to - out.constData());
+}
+
+void pathOfFileUrl(QByteArrayView url, QByteArray &out)
+{
+    out.resize(0);
     QByteArrayView rest = url.sliced(5);
-    QByteArray path;
     if (rest.startsWith("//")) {
         const qsizetype slash = rest.indexOf('/', 2);
         const QByteArrayView host = rest.sliced(2, (slash < 0 ? rest.size() : slash) - 2);
         rest = slash < 0 ? QByteArrayView() : rest.sliced(slash);
         // file://server/share/x.mp3 is \\server\share\x.mp3.
-        if (!host.isEmpty() && host.compare("localhost", Qt::CaseInsensitive) != 0)
-            path = "//" + host.toByteArray();
+        if (!host.isEmpty() && host.compare("localhost", Qt::CaseInsensitive) != 0) {
+            out.append("//");
+            out.append(host.data(), host.size());
+        }
     }
-    path += QByteArray::fromPercentEncoding(rest.toByteArray());
+    appendPercentDecoded(rest, out);
     // "file:////server/share" and "file://///server/share": the slashes of a
     // network path, beyond the authority's; they name that server's share.
-    if (path.startsWith("//")) {
+    if (out.startsWith("//")) {
         qsizetype slashes = 2;
-        while (slashes < path.size() && path[slashes] == '/')
+        while (slashes < out.size() && out[slashes] == '/')
             ++slashes;
-        path.remove(0, slashes - 2);
+        out.remove(0, slashes - 2);
     }
     // file:///C:/Music names C:/Music.
-    if (path.size() >= 3 && path[0] == '/' && isAsciiLetter(path[1]) && path[2] == ':')
-        path.remove(0, 1);
+    if (out.size() >= 3 && out[0] == '/' && isAsciiLetter(out[1]) && out[2] == ':')
+        out.remove(0, 1);
+}
+
+QByteArray pathOfFileUrl(QByteArrayView url)
+{
+    QByteArray path;
+    pathOfFileUrl(url, path);
     return path;
 }
 
@@ -221,9 +252,24 @@ void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
 
 } // namespace entry_paths
 
+EntryCutter::Folder::Folder(const QString &folder) : form(folderForm(folder)), withSlashes(form)
+{
+    std::replace(withSlashes.begin(), withSlashes.end(), '\\', '/');
+}
+
+qsizetype EntryCutter::Folder::matchIn(QByteArrayView path) const
+{
+    if (form.isEmpty())
+        return -1;
+    // Most entries stand in the folder's own letter case.
+    if (path.startsWith(form) || path.startsWith(withSlashes))
+        return form.size();
+    return matchPrefixIgnoringCase(path, form);
+}
+
 EntryCutter::EntryCutter(const EntryRules &rules)
-    : everyType_(rules.mediaType.isEmpty()), musicRoot_(folderForm(rules.musicRoot)),
-      musicFolder_(folderForm(rules.musicFolder)), playlistFolder_(folderForm(rules.playlistFolder))
+    : everyType_(rules.mediaType.isEmpty()), musicRoot_(rules.musicRoot), musicFolder_(rules.musicFolder),
+      playlistFolder_(rules.playlistFolder)
 {
     key_ = "." + rules.mediaType.toUtf8();
 }
@@ -251,7 +297,7 @@ EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArrayView &belo
     resolved_ = {};
     entry = entry.trimmed();
     if (startsWithFileScheme(entry)) {
-        fromUrl_ = entry_paths::pathOfFileUrl(entry);
+        entry_paths::pathOfFileUrl(entry, fromUrl_);
         entry = fromUrl_;
     } else if (entry_paths::isWebAddress(entry)) {
         return Outcome::WebAddress;
@@ -264,15 +310,13 @@ EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArrayView &belo
     if (root > 0 && !needsFolding(entry, root)) {
         resolved_ = entry;
     } else {
-        entry_paths::resolve(entry, playlistFolder_, resolving_);
+        entry_paths::resolve(entry, playlistFolder_.form, resolving_);
         resolved_ = resolving_;
     }
 
     qsizetype at = -1;
-    if ((!musicRoot_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicRoot_)) >= 0)
-        || (at = afterLastMyMusic(resolved_)) >= 0
-        || (!musicFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, musicFolder_)) >= 0)
-        || (!playlistFolder_.isEmpty() && (at = matchPrefixIgnoringCase(resolved_, playlistFolder_)) >= 0)) {
+    if ((at = musicRoot_.matchIn(resolved_)) >= 0 || (at = afterLastMyMusic(resolved_)) >= 0
+        || (at = musicFolder_.matchIn(resolved_)) >= 0 || (at = playlistFolder_.matchIn(resolved_)) >= 0) {
         below = resolved_.sliced(at);
         return Outcome::Kept;
     }

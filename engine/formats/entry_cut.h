@@ -52,13 +52,26 @@ public:
     bool isFileOfType(QByteArrayView entry) const;
 
 private:
+    // A folder that entries are cut below, in the form they are compared in:
+    // resolved, folded and ending in "\"; and with "/" for "\", as most
+    // entries written on this system stand.
+    struct Folder
+    {
+        QByteArray form;
+        QByteArray withSlashes;
+        explicit Folder(const QString &folder);
+        // How many bytes of `path` the folder takes, letter case ignored; -1
+        // where the path is not below it.
+        qsizetype matchIn(QByteArrayView path) const;
+    };
+
     bool hasType(QByteArrayView path) const;
 
     QByteArray key_; // "." and the media type
     bool everyType_ = false;
-    QByteArray musicRoot_; // each resolved, folded and ending in "\"
-    QByteArray musicFolder_;
-    QByteArray playlistFolder_;
+    Folder musicRoot_;
+    Folder musicFolder_;
+    Folder playlistFolder_;
     QByteArray fromUrl_;     // the path a file: URL names
     QByteArray resolving_;   // an entry joined and folded
     QByteArrayView resolved_;
@@ -70,10 +83,15 @@ namespace entry_paths {
 // "http:", "mms:", ...: a scheme of two letters or more.
 bool isWebAddress(QByteArrayView entry);
 
-// The path a "file:" URL names, percent-decoded; `url` must start with "file:".
-// A host names a share ("file://server/share/x" is "//server/share/x"), as do
-// the extra slashes of "file://///server/share/x".
+// The path a "file:" URL names, percent-decoded, in `out`; `url` must start
+// with "file:". A host names a share ("file://server/share/x" is
+// "//server/share/x"), as do the extra slashes of "file://///server/share/x".
+void pathOfFileUrl(QByteArrayView url, QByteArray &out);
 QByteArray pathOfFileUrl(QByteArrayView url);
+
+// Appends `text` percent-decoded to `out`, byte for byte as
+// QByteArray::fromPercentEncoding() decodes it.
+void appendPercentDecoded(QByteArrayView text, QByteArray &out);
 
 // `path` with "/" as "\", joined to `folder` (already in that form, ending in
 // "\") where it is relative, with "." and ".." folded away.

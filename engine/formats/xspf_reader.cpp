@@ -1,3 +1,4 @@
+#include "entry_cut.h"
 #include "entry_reader.h"
 #include "text_lines.h"
 #include "xml_text.h"
@@ -47,7 +48,6 @@ public:
 
     Step next(QByteArrayView &found, qsizetype budget) override
     {
-        QByteArray &entry = entry_;
         const qsizetype stop = at_ + budget;
         while (at_ < text_.size()) {
             const auto *open = static_cast<const char *>(std::memchr(text_.data() + at_, '<', size_t(text_.size() - at_)));
@@ -59,10 +59,10 @@ public:
                 break;
             }
             at_ = tagAt;
-            if (!markup(entry))
+            if (!markup())
                 return Step::Failed;
-            if (!entry.isNull()) {
-                found = entry;
+            if (!found_.isNull()) {
+                found = std::exchange(found_, QByteArrayView());
                 return Step::Found;
             }
             if (at_ >= stop && at_ < text_.size())
@@ -101,15 +101,14 @@ private:
         return true;
     }
 
-    // The markup at `at_` (a '<'). `entry` is set where it ends a location.
-    bool markup(QByteArray &entry)
+    // The markup at `at_` (a '<'). found_ is set where it ends a location.
+    bool markup()
     {
-        entry = QByteArray();
         const qsizetype tagAt = at_;
         const QByteArrayView rest = text_.sliced(at_);
         const char second = rest.size() > 1 ? rest[1] : '\0';
         if (second != '!' && second != '?')
-            return tag(entry);
+            return tag();
         if (rest.startsWith("<!--"))
             return skipPast(at_ + 4, "-->") || fail(tagAt, ReadFault::What::CommentNotClosed);
         if (rest.startsWith("<![CDATA[")) {
@@ -129,7 +128,7 @@ private:
     }
 
     // A start or end tag at `at_`.
-    bool tag(QByteArray &entry)
+    bool tag()
     {
         const qsizetype tagAt = at_;
         const bool closing = at_ + 1 < text_.size() && text_[at_ + 1] == '/';
@@ -184,13 +183,13 @@ private:
         if (closing) {
             if (elements_.isEmpty() || elements_.constLast().name != name)
                 return fail(tagAt, ReadFault::What::TagMismatch);
-            ended(entry);
+            ended();
             return true;
         }
         seenRoot_ = true;
         started(name, QString::fromUtf8(base));
         if (empty)
-            ended(entry);
+            ended();
         return true;
     }
 
@@ -220,7 +219,8 @@ private:
         }
     }
 
-    void ended(QByteArray &entry)
+    // Sets found_ where the element ends a track's first location.
+    void ended()
     {
         const qsizetype depth = elements_.size();
         const QUrl base = elements_.takeLast().base;
@@ -237,7 +237,13 @@ private:
             const QString head = QString::fromLatin1(bytes.first(qMin<qsizetype>(bytes.size(), 64)));
             const bool drive = bytes.size() > 2 && isAsciiLetter(QLatin1Char(bytes[0])) && bytes[1] == ':'
                                && (bytes[2] == '/' || bytes[2] == '\\');
-            entry = drive || hasScheme(head) ? bytes.toByteArray() : QByteArray::fromPercentEncoding(bytes.toByteArray());
+            if (drive || hasScheme(head)) {
+                found_ = bytes;
+            } else {
+                entry_.resize(0);
+                entry_paths::appendPercentDecoded(bytes, entry_);
+                found_ = entry_;
+            }
             return;
         }
         const QString location = QString::fromUtf8(location_).trimmed();
@@ -251,10 +257,10 @@ private:
         if (!base.isEmpty() && !drive && !unc)
             resolved = base.resolved(QUrl(location)).toString(QUrl::FullyEncoded);
         // A location that is still relative names a file beside the playlist.
-        if (drive || hasScheme(resolved))
-            entry = resolved.toUtf8();
-        else
-            entry = QByteArray::fromPercentEncoding(resolved.toUtf8());
+        entry_ = resolved.toUtf8();
+        if (!drive && !hasScheme(resolved))
+            entry_ = QByteArray::fromPercentEncoding(entry_);
+        found_ = entry_;
     }
 
     QByteArrayView text_;
@@ -266,6 +272,7 @@ private:
     bool inLocation_ = false;
     QByteArray location_;
     QByteArray entry_;
+    QByteArrayView found_; // the location just ended, null while none
     QUrl document_; // the folder the playlist is in, as a URL ending in "/"
     ReadFault fault_;
 };
