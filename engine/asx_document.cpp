@@ -110,13 +110,14 @@ class DocumentWriter final
 {
 public:
     DocumentWriter(QIODevice &device, QStringView mediaFolder, CodePage codePage, ProgressCheck progress,
-                   ConversionProgress &state)
+                   ConversionProgress &state, qint64 textSize)
         : device_(device), codePage_(codePage), doubleByte_(isDoubleByte(codePage.number())),
           progress_(std::move(progress)), state_(state)
     {
         folderLost_ = codePage_.encodeInto(mediaFolder, folder_);
         folderPlain_ = folderLost_ == 0 && plainBytes(folder_, doubleByte_);
-        out_.reserve(kPiece + 4096);
+        // A piece's worth, or as much as a small playlist's document takes.
+        out_.reserve(qMin<qint64>(kPiece, 2 * textSize) + 4096);
         stats_.codePage = codePage_.number();
         out_.append(kHeader);
     }
@@ -384,7 +385,7 @@ WriteOutcome writeAsxDocument(QIODevice &device, EntrySource &entries, qint64 te
 {
     ConversionProgress state;
     state.bytesToRead = textSize;
-    DocumentWriter writer(device, mediaFolder, codePage, progress, state);
+    DocumentWriter writer(device, mediaFolder, codePage, progress, state, textSize);
     const EntryText form = entries.entryText();
 
     qsizetype references = 0;

@@ -79,6 +79,9 @@ void CardCheckTest::entriesReadBack_data()
     QTest::newRow("longer than the device opens")
         << QStringList{QString(240, u'a') + QStringLiteral(".mp3")} << 1252 << QStringList{}
         << QStringList{QStringLiteral("My Music\\") + QString(51, u'a') + u'\u2026' + QString(15, u'a') + QStringLiteral(".mp3")};
+    QTest::newRow("character references, as the device reads them")
+        << QStringList{QStringLiteral("Caf&#233;\\&#199;a.mp3"), QStringLiteral("Caf&#xE9;\\&#xc7;a.mp3")} << 1252
+        << QStringList{} << QStringList{};
     QTest::newRow("a name ending in a full stop") << QStringList{QStringLiteral("Dir.\\x.mp3")} << 1252 << QStringList{}
                                                   << QStringList{QStringLiteral("My Music\\Dir.\\x.mp3")};
 }

@@ -1,4 +1,5 @@
 #include "conversion_run.h"
+#include "conversion_wording.h"
 #include "entry_cut.h"
 #include "test_files.h"
 
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void realPlaylists();
     void cutRules_data();
     void cutRules();
+    void readAsPlayersMeanIt_data();
+    void readAsPlayersMeanIt();
     void unreadable_data();
     void unreadable();
 
@@ -180,6 +183,78 @@ void PlaylistFormatsTest::cutRules()
     QTEST(cut, "cut");
 }
 
+void PlaylistFormatsTest::readAsPlayersMeanIt_data()
+{
+    QTest::addColumn<QString>("file"); // below the test's folder
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<QString>("musicRoot");
+    QTest::addColumn<QStringList>("hrefs"); // or the failure's words
+
+    const QByteArray xspf = "<?xml version=\"1.0\"?>\n<playlist><trackList>";
+    QTest::newRow("a mark before text in the code page")
+        << "Mark.m3u" << QByteArray("\xEF\xBB\xBF" "D:\\Music\\Caf\xE9\\a.mp3\r\n") << 1252 << "D:\\Music"
+        << QStringList{QStringLiteral("\\CF\\Caf\u00E9\\a.mp3")};
+    QTest::newRow("a relative xml:base, against the document's place")
+        << "Music/Playlists/road.xspf"
+        << QByteArray("<playlist xml:base=\"../\"><trackList xml:base=\"Rock/\"><track><location>a%20b.mp3</location>"
+                      "</track></trackList></playlist>")
+        << 1252 << "" << QStringList{QStringLiteral("\\CF\\Rock\\a b.mp3")};
+    QTest::newRow("ISO-8859-15 declared")
+        << "Latin9.xspf"
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?><playlist><trackList><track><location>"
+                      "D:\\Music\\\xA4 \xBD.mp3</location></track></trackList></playlist>")
+        << 1252 << "D:\\Music" << QStringList{QStringLiteral("\\CF\\\u20AC \u0153.mp3")};
+    QTest::newRow("KOI8-R declared")
+        << "Koi8.asx"
+        << QByteArray("<?xml version=\"1.0\" encoding=\"KOI8-R\"?><asx><entry><ref href=\"D:\\Music\\\xF0\xC5\xD3\xCE\xD1.mp3\"/>"
+                      "</entry></asx>")
+        << 1251 << "D:\\Music" << QStringList{QStringLiteral("\\CF\\\u041F\u0435\u0441\u043D\u044F.mp3")};
+    QTest::newRow("EUC-JP declared")
+        << "Euc.xspf"
+        << QByteArray("<?xml version='1.0' encoding='EUC-JP'?><playlist><trackList><track><location>"
+                      "D:\\Music\\\xA4\xA2\xA5\xBD.mp3</location></track></trackList></playlist>")
+        << 932 << "D:\\Music" << QStringList{QStringLiteral("\\CF\\\u3042\u30BD.mp3")};
+    QTest::newRow("an encoding nobody knows")
+        << "Odd.xspf" << QByteArray("<?xml version=\"1.0\" encoding=\"x-no-such-thing\"?><playlist/>") << 1252 << ""
+        << QStringList{QStringLiteral("Its XML declaration names the encoding \"x-no-such-thing\", which cannot be read here")};
+    QTest::newRow("a network path under xml:base")
+        << "Unc.xspf"
+        << xspf.sliced(0, xspf.size() - 11)
+               + "<trackList xml:base=\"file:///D:/Other/\"><track><location>\\\\server\\share\\Music\\x.mp3</location>"
+                 "</track></trackList></playlist>"
+        << 1252 << "\\\\server\\share\\Music" << QStringList{QStringLiteral("\\CF\\x.mp3")};
+    QTest::newRow("a network path as a file URL of five slashes")
+        << "Unc.m3u" << QByteArray("file://///server/share/Music/A/x.mp3\n") << 1252 << "\\\\server\\share\\Music"
+        << QStringList{QStringLiteral("\\CF\\A\\x.mp3")};
+}
+
+void PlaylistFormatsTest::readAsPlayersMeanIt()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(int, codePage);
+    QFETCH(QString, musicRoot);
+    QFETCH(QStringList, hrefs);
+    const QString path = dir_->filePath(file);
+    QDir().mkpath(QFileInfo(path).path());
+    writeFile(path, content);
+    const QString output = dir_->filePath(QStringLiteral("out.asx"));
+    const CodePage page = *CodePage::fromNumber(codePage);
+    const PlaylistOutcome outcome =
+        convertPlaylist(path, output, {QStringLiteral("mp3"), QStringLiteral("\\CF\\"), page, musicRoot, dir_->filePath(QStringLiteral("Music"))});
+    if (outcome.failure) {
+        QCOMPARE(QStringList{failureReason(*outcome.failure)}, hrefs);
+        return;
+    }
+    QStringList read;
+    static const QRegularExpression href(QStringLiteral("<ref href = \"(.*)\" />"));
+    for (auto match = href.globalMatch(page.decode(readFile(output))); match.hasNext();)
+        read.append(match.next().captured(1));
+    QCOMPARE(read, hrefs);
+    QCOMPARE(outcome.result.stats.lostCharacters, 0);
+}
+
 void PlaylistFormatsTest::unreadable_data()
 {
     QTest::addColumn<QString>("name");
@@ -189,6 +264,7 @@ void PlaylistFormatsTest::unreadable_data()
     QTest::newRow("XSPF cut short") << "Short.xspf" << QByteArray("<?xml version=\"1.0\"?>\n<playlist><trackList>\n<track><location>a.mp3") << 3;
     QTest::newRow("XSPF empty") << "Empty.xspf" << QByteArray() << 1;
     QTest::newRow("ASX tag never closed") << "Open.asx" << QByteArray("<asx>\n<entry><ref href=\"a.mp3\"\n") << 2;
+    QTest::newRow("ASX from an old Mac, CR alone") << "Mac.asx" << QByteArray("<asx>\r<entry>\r<ref href=\"a.mp3\"\r") << 3;
     QTest::newRow("no ASX element") << "Text.wax" << QByteArray("just text") << 1;
     // Arbitrary bytes: a message or a document, never a crash.
     for (const char *name : {"Junk.wpl", "Junk.m3u", "Junk.m3u8", "Junk.pls", "Junk.xspf", "Junk.asx"}) {

@@ -18,7 +18,9 @@ PlaylistText decodePlaylist(const QByteArray &bytes, CodePage codePage)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return {std::move(text), PlaylistEncoding::Utf8};
-    return {codePage.decode(bytes), PlaylistEncoding::Ansi};
+    // A UTF-8 byte-order mark is no text in the code page either.
+    const qsizetype mark = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return {codePage.decode(QByteArrayView(bytes).sliced(mark)), PlaylistEncoding::Ansi};
 }
 
 } // namespace velandry::oracle

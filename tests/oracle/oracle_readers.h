@@ -1,22 +1,18 @@
-// Small readers of the playlist formats, written apart from the engine's and
-// reading the whole text at once: what the fuzzer holds the streaming readers
-// against.
+// A reader of XSPF playlists written apart from the engine's, on Qt's XML
+// reader and reading the whole text at once: what the fuzzer holds the
+// streaming reader against.
 #pragma once
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace velandry::oracle {
 
-// The entries in playlist order; nullopt where the text cannot be read as the
-// format.
-QList<QByteArray> m3uEntries(const QByteArray &text);
-QList<QByteArray> plsEntries(const QByteArray &text);
-std::optional<QList<QByteArray>> xspfEntries(const QByteArray &text);
-std::optional<QList<QByteArray>> asxEntries(const QByteArray &text,
-                                            const std::function<bool(const QByteArray &)> &preferred);
+// Each track's first location, resolved against xml:base, in playlist order;
+// nullopt where Qt's XML reader cannot read the text.
+std::optional<QList<QByteArray>> xspfEntries(const QByteArray &text, const QString &documentFolder);
 
 } // namespace velandry::oracle

@@ -1,0 +1,1 @@
+[playlist]File2=b.mp3file1 = a.mp3FILE10=\\server\share\c.mp3File3=file://///server/share/d.mp3NumberOfEntries=3
