@@ -37,9 +37,24 @@ public:
     bool holdsOrdinaryFile(const QString &folder) override { return velandry::SystemShell().holdsOrdinaryFile(folder); }
 };
 
+// Boxes are closed as soon as they are shown; questions are answered from a
+// script, "no" where it has run out.
 class FakeMessages final : public velandry::MessageBoxes
 {
 public:
     QList<velandry::Message> shown;
-    void show(QWidget *, const velandry::Message &message) override { shown.append(message); }
+    QList<velandry::Question> asked;
+    QList<bool> answers;
+
+    void show(QWidget *, const velandry::Message &message, std::function<void()> closed) override
+    {
+        shown.append(message);
+        if (closed)
+            closed();
+    }
+    void ask(QWidget *, const velandry::Question &question, std::function<void(bool)> answered) override
+    {
+        asked.append(question);
+        answered(!answers.isEmpty() && answers.takeFirst());
+    }
 };

@@ -1,135 +1,188 @@
 #include "background_run.h"
 
+#include "conversion_wording.h"
 #include "message_boxes.h"
 
-#include <QEventLoop>
-#include <QFileInfo>
+#include <QApplication>
+#include <QEvent>
 #include <QLocale>
-#include <QMutex>
+#include <QMetaMethod>
+#include <QMutexLocker>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QThread>
-#include <QTimer>
+
+#include <limits>
 
 namespace velandry {
 
 namespace {
 
-// What the worker last reported, read by the window's timer.
-class SharedProgress final
-{
-public:
-    void store(const RunProgress &progress)
-    {
-        const QMutexLocker lock(&mutex_);
-        latest_ = progress;
-    }
-    RunProgress load() const
-    {
-        const QMutexLocker lock(&mutex_);
-        return latest_;
-    }
-
-private:
-    mutable QMutex mutex_;
-    RunProgress latest_;
-};
-
 constexpr int kStepsPerPlaylist = 1000;
 
-void showProgress(QProgressDialog &dialog, const RunProgress &progress)
+bool isUserInput(QEvent::Type type)
 {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+BackgroundRun::BackgroundRun(QWidget *owner) : QObject(owner), owner_(owner)
+{
+    dialogTimer_.setSingleShot(true);
+    connect(&dialogTimer_, &QTimer::timeout, this, &BackgroundRun::showDialog);
+    tick_.setInterval(100);
+    connect(&tick_, &QTimer::timeout, this, &BackgroundRun::showProgress);
+}
+
+BackgroundRun::~BackgroundRun()
+{
+    if (worker_) {
+        cancel_ = true;
+        worker_->wait();
+    }
+}
+
+void BackgroundRun::convert(const ConversionRequest &request)
+{
+    auto report = std::make_shared<ConversionReport>();
+    // Until the worker names its first playlist, the dialog names it.
+    latest_ = RunProgress{0, request.playlistNames.value(0), {}};
+    start(
+        [this, request, report] {
+            *report = runConversion(request, [this](const RunProgress &progress) {
+                {
+                    const QMutexLocker lock(&mutex_);
+                    latest_ = progress;
+                }
+                return !cancel_.load();
+            });
+        },
+        [this, report] { Q_EMIT converted(*report); }, int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
+}
+
+void BackgroundRun::start(std::function<void()> work, std::function<void()> ended, int steps)
+{
+    Q_ASSERT(!worker_);
+    cancel_ = false;
+    ended_ = std::move(ended);
+    dialog_ = new QProgressDialog(owner_);
+    dialog_->setObjectName(QStringLiteral("progress"));
+    dialog_->setWindowTitle(kApplicationTitle.toString());
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setRange(0, qMax(1, steps) * kStepsPerPlaylist);
+    dialog_->setAutoClose(false);
+    dialog_->setAutoReset(false);
+    dialog_->setMinimumWidth(360);
+    // Shown when the run has gone on for the delay, not by the dialog's own
+    // guess of how long the run takes.
+    dialog_->setMinimumDuration(std::numeric_limits<int>::max());
+    // Cancel (the dialog's own button, in Qt's words) is told to the run, and
+    // the dialog stays until the run has ended: the dialog's own answer to it,
+    // hiding itself, goes (Qt makes that connection by the slot's name).
+    const QMetaObject &dialogClass = QProgressDialog::staticMetaObject;
+    disconnect(dialog_, QMetaMethod::fromSignal(&QProgressDialog::canceled), dialog_,
+               dialogClass.method(dialogClass.indexOfSlot("cancel()")));
+    connect(dialog_, &QProgressDialog::canceled, this, &BackgroundRun::stop);
+
+    qApp->installEventFilter(this);
+    worker_.reset(QThread::create(std::move(work)));
+    connect(worker_.get(), &QThread::finished, this, &BackgroundRun::workerFinished);
+    worker_->start();
+    dialogTimer_.start(dialogDelay_);
+}
+
+void BackgroundRun::stop()
+{
+    if (!worker_ || cancel_.exchange(true))
+        return;
+    // Until the worker has stopped: the button cannot be pressed twice, and
+    // the dialog says why it stays.
+    if (dialog_) {
+        if (auto *cancel = dialog_->findChild<QPushButton *>())
+            cancel->setEnabled(false);
+        dialog_->setLabelText(QStringLiteral("Cancelling\u2026"));
+    }
+}
+
+void BackgroundRun::showDialog()
+{
+    if (!dialog_ || !worker_)
+        return;
+    if (!cancel_)
+        showProgress();
+    dialog_->show();
+    tick_.start();
+}
+
+void BackgroundRun::showProgress()
+{
+    if (!dialog_ || cancel_)
+        return;
+    RunProgress progress;
+    {
+        const QMutexLocker lock(&mutex_);
+        progress = latest_;
+    }
     const QLocale locale;
     const ConversionProgress &at = progress.playlist;
-    QString text = QStringLiteral("Converting %1").arg(progress.playlistName);
+    QString text = QStringLiteral("Converting %1").arg(shownPath(progress.playlistName));
     if (at.bytesExpected > 0)
         text += QStringLiteral("\n%1 of %2 written")
                     .arg(locale.formattedDataSize(at.bytesWritten), locale.formattedDataSize(at.bytesExpected));
     else if (at.bytesToRead > 0)
         text += QStringLiteral("\n%1 of %2 read")
                     .arg(locale.formattedDataSize(at.bytesRead), locale.formattedDataSize(at.bytesToRead));
-    dialog.setLabelText(text);
+    dialog_->setLabelText(text);
     // Reading is the first half of a playlist's share of the bar, writing the second.
     constexpr qint64 half = kStepsPerPlaylist / 2;
     qint64 within = at.bytesToRead > 0 ? qMin(half, at.bytesRead * half / at.bytesToRead) : 0;
     if (at.bytesExpected > 0)
         within = half + qMin(half, at.bytesWritten * half / at.bytesExpected);
-    dialog.setValue(int(progress.index * kStepsPerPlaylist + within));
+    dialog_->setValue(int(qMin<qint64>(dialog_->maximum(), progress.index * kStepsPerPlaylist + within)));
 }
 
-} // namespace
-
-ConversionReport runInBackground(QWidget *owner, const ConversionRequest &request,
-                                 std::chrono::milliseconds dialogDelay, std::atomic_bool &cancel)
+void BackgroundRun::workerFinished()
 {
-    SharedProgress shared;
-    ConversionReport report;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        report = runConversion(request, [&](const RunProgress &progress) {
-            shared.store(progress);
-            return !cancel.load();
-        });
-    }));
+    worker_->wait();
+    worker_.reset();
+    dialogTimer_.stop();
+    tick_.stop();
+    qApp->removeEventFilter(this);
+    delete dialog_.data();
+    // The window may start the next run from here.
+    const std::function<void()> ended = std::exchange(ended_, {});
+    ended();
+}
 
-    // Set when the worker's end has reached this thread, so no wait below can
-    // miss it.
-    bool finished = false;
-    QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QTimer::singleShot(dialogDelay, &loop, &QEventLoop::quit);
-    worker->start();
-    // A short run ends before anything shows; what the user does meanwhile waits.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    if (!finished && !cancel.load()) {
-        QProgressDialog dialog(owner);
-        dialog.setObjectName(QStringLiteral("progress"));
-        dialog.setWindowTitle(kApplicationTitle.toString());
-        dialog.setWindowModality(Qt::WindowModal);
-        dialog.setCancelButtonText(QStringLiteral("Cancel"));
-        dialog.setRange(0, int(request.playlistNames.size()) * kStepsPerPlaylist);
-        dialog.setMinimumDuration(0);
-        dialog.setAutoClose(false);
-        dialog.setAutoReset(false);
-        dialog.setMinimumWidth(360);
-        // A stop is asked for by Cancel, or by closing the window (which sets
-        // `cancel`). The dialog says so until the worker has really stopped.
-        bool stopping = false;
-        const auto stop = [&] {
-            cancel.store(true);
-            if (stopping)
-                return;
-            stopping = true;
-            dialog.setCancelButton(nullptr);
-            dialog.setLabelText(QStringLiteral("Cancelling\u2026"));
-            dialog.show(); // Cancel hides it
-        };
-        QObject::connect(&dialog, &QProgressDialog::canceled, &loop, stop);
-        QTimer tick;
-        QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {
-            if (dialog.wasCanceled() || cancel.load())
-                stop();
-            else
-                showProgress(dialog, shared.load());
-        });
-        showProgress(dialog, shared.load());
-        dialog.show();
-        tick.start(100);
-        while (!finished && loop.exec() >= 0) {
-        }
-        tick.stop();
-    }
-    // Cancelled before the dialog showed: the worker stops at its next report.
-    // When the program is ending, no event loop runs any more: then wait for
-    // the worker itself.
-    while (!finished) {
-        if (loop.exec(QEventLoop::ExcludeUserInputEvents) < 0)
-            break;
-    }
-    worker->wait();
-    return report;
+bool BackgroundRun::eventFilter(QObject *watched, QEvent *event)
+{
+    // Input to the window while the run goes on and no dialog stands in front
+    // of it yet is dropped, as a window busy on its own thread would drop it.
+    if (worker_ && isUserInput(event->type()) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == owner_->window()
+        && !(dialog_ && dialog_->isVisible()))
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace velandry

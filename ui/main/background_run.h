@@ -2,20 +2,74 @@
 
 #include "conversion_run.h"
 
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <memory>
 
+class QProgressDialog;
+class QThread;
 class QWidget;
 
 namespace velandry {
 
-// Runs a conversion off the window's thread while the window stays responsive
-// and, as during a synchronous run, closed to the user: input is held back until
-// a modal progress dialog appears after `dialogDelay`. The dialog shows the
-// playlist at hand and the bytes written; Cancel (or `cancel` set from
-// elsewhere, e.g. when the window closes) stops the run within about a
-// megabyte, inside a playlist too, leaving the earlier file of that name whole.
-ConversionReport runInBackground(QWidget *owner, const ConversionRequest &request,
-                                 std::chrono::milliseconds dialogDelay, std::atomic_bool &cancel);
+// A run beside the window: it owns the worker thread and the progress
+// dialog. The window stays responsive and, as during a run on its own thread,
+// closed to the user's input: input to it is dropped until the window-modal
+// progress dialog appears after `dialogDelay`. The dialog shows the playlist
+// at hand and the bytes read and written; Cancel, or stop(), ends the run
+// within moments, inside a playlist too, leaving the earlier file of that name
+// whole, and the dialog says so until the worker has ended. The end is told
+// once the worker thread has finished.
+class BackgroundRun final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BackgroundRun(QWidget *owner);
+    // A run still going is stopped, and waited for.
+    ~BackgroundRun() override;
+
+    bool isRunning() const { return worker_ != nullptr; }
+
+    // How long a run goes before its progress dialog shows (one second).
+    void setDialogDelay(std::chrono::milliseconds delay) { dialogDelay_ = delay; }
+
+    // Converts the queue of `request`; converted() follows.
+    void convert(const ConversionRequest &request);
+
+    // Asks the run to stop, as Cancel does; it ends within moments.
+    void stop();
+
+Q_SIGNALS:
+    void converted(const velandry::ConversionReport &report);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void start(std::function<void()> work, std::function<void()> ended, int steps);
+    void showDialog();
+    void showProgress();
+    void workerFinished();
+
+    QWidget *owner_;
+    std::chrono::milliseconds dialogDelay_{1000};
+    std::unique_ptr<QThread> worker_;
+    std::atomic_bool cancel_{false};
+    QTimer dialogTimer_;
+    QTimer tick_;
+    QPointer<QProgressDialog> dialog_;
+    std::function<void()> ended_;
+
+    // What the worker last told, read by the window's timer.
+    mutable QMutex mutex_;
+    RunProgress latest_;
+};
 
 } // namespace velandry

@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -43,7 +42,19 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     setFont(tahoma());
     centreFrameWhenShown(this);
     setAcceptDrops(true);
+    run_ = new BackgroundRun(this);
+    connect(run_, &BackgroundRun::converted, this, &Form1::conversionEnded);
     Form_Load();
+}
+
+void Form1::setProgressDelay(std::chrono::milliseconds delay)
+{
+    run_->setDialogDelay(delay);
+}
+
+bool Form1::isRunning() const
+{
+    return run_->isRunning();
 }
 
 Form1::~Form1()
@@ -277,16 +288,17 @@ void Form1::Command1_Click()
     // The window answers during a run; Convert, which would start a second
     // one, does not, however it is pressed (a screen reader presses it
     // without the mouse or the keyboard).
-    if (running_)
+    if (run_->isRunning())
         return;
-    const ConversionRequest request = conversionRequest();
-    cancelRun_ = false;
-    running_ = true;
     Command1->setEnabled(false);
-    const ConversionReport report = runInBackground(this, request, progressDelay_, cancelRun_);
+    run_->convert(conversionRequest());
+}
+
+void Form1::conversionEnded(const ConversionReport &report)
+{
     Command1->setEnabled(true);
-    running_ = false;
     if (closeAfterRun_) {
+        Q_EMIT runEnded();
         close();
         return;
     }
@@ -315,6 +327,7 @@ void Form1::Command1_Click()
     case ConversionReport::Status::Cancelled:
         break; // the user stopped it; the files written before stay
     }
+    Q_EMIT runEnded();
 }
 
 void Form1::Command2_Click()
@@ -377,7 +390,7 @@ void Form1::mnuExit_Click()
 
 void Form1::openPlaylists(const QStringList &paths)
 {
-    if (paths.isEmpty() || running_)
+    if (paths.isEmpty() || run_->isRunning())
         return;
     QString folder;
     QStringList names;
@@ -431,7 +444,7 @@ void Form1::openPlaylists(const QStringList &paths)
 
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!running_ && event->mimeData()->hasUrls())
+    if (!run_->isRunning() && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
@@ -465,14 +478,12 @@ void Form1::endProgram()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (running_) {
+    if (run_->isRunning()) {
         // The run stops within moments; the window closes then, answering
-        // meanwhile rather than waiting for it.
-        cancelRun_ = true;
+        // meanwhile rather than waiting for it. As Cancel does, the progress
+        // dialog says so at once.
         closeAfterRun_ = true;
-        // As Cancel does: the progress dialog says so at once.
-        if (auto *progress = findChild<QProgressDialog *>(QStringLiteral("progress")))
-            Q_EMIT progress->canceled();
+        run_->stop();
         event->ignore();
         return;
     }

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <atomic>
 #include <chrono>
 
 class QAction;
@@ -18,9 +17,11 @@ class QPushButton;
 
 namespace velandry {
 
+class BackgroundRun;
 class MessageBoxes;
 class ShellServices;
 class frmAbout;
+struct ConversionReport;
 struct ConversionRequest;
 
 // The main window: picks the playlists, the media type and the folders, and
@@ -49,7 +50,11 @@ public:
     void openPlaylists(const QStringList &paths);
 
     // How long a run goes before its progress dialog shows (one second).
-    void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
+    void setProgressDelay(std::chrono::milliseconds delay);
+
+    // A run goes on beside the window; runEnded() follows, once its outcome
+    // is shown.
+    bool isRunning() const;
 
     void Form_Load();
     void Command1_Click();
@@ -60,6 +65,9 @@ public:
     void Command5_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+
+Q_SIGNALS:
+    void runEnded();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -102,14 +110,13 @@ private:
     // The playlist's file name, which its text shows.
     static QString playlistName(const QListWidgetItem *item);
     void chooseFolder(QLineEdit *field, const QString &title);
+    void conversionEnded(const ConversionReport &report);
 
     ShellServices &shell_;
     MessageBoxes &messages_;
     QPointer<frmAbout> about_;
-    std::chrono::milliseconds progressDelay_{1000};
-    std::atomic_bool cancelRun_{false};
+    BackgroundRun *run_ = nullptr;
     QString outputFallback_;     // the output field's start-up text where no playlist folder was found
-    bool running_ = false;       // a run goes on: Convert does nothing
     bool closeAfterRun_ = false; // the window was closed during the run
     bool fittingFont_ = false;
 };
