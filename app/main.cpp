@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "message_boxes.h"
 #include "system_shell.h"
+#include "translations.h"
 #include "window_setup.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velandry"));
     QApplication::setApplicationVersion(QStringLiteral(VELANDRY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VELANDRY_APP_ID));
+    // Before any window: a language that reads right to left mirrors them.
+    velandry::installTranslations();
     velandry::provideTahoma();
 
     velandry::SystemShell shell;

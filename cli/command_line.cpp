@@ -5,22 +5,32 @@
 #include "system.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTextStream>
 
 namespace velandry {
 
 namespace {
 
+// The translation context of the converter's words.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // Qt names the program in the usage line by the path it was started with,
 // which differs with every install; the manual page names it plainly.
+// (The usage line is Qt's, in the user's language: only the path is replaced.)
 QString helpText(const QCommandLineParser &parser)
 {
     QString text = parser.helpText();
-    const qsizetype programAt = text.indexOf(u' ') + 1;
-    const qsizetype optionsAt = text.indexOf(u" [options]");
-    if (programAt > 0 && optionsAt > programAt)
-        text.replace(programAt, optionsAt - programAt, QStringLiteral("velandry-convert"));
+    const QString started = QCoreApplication::arguments().value(0);
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    const qsizetype programAt = started.isEmpty() ? -1 : text.indexOf(started);
+    if (programAt >= 0 && programAt < lineEnd)
+        text.replace(programAt, started.size(), QStringLiteral("velandry-convert"));
     return text;
 }
 
@@ -30,47 +40,48 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for "
-                       "the Windows Media Player for Pocket PC, keeping the entries of one media type."));
+        CommandLine::tr("Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for "
+                        "the Windows Media Player for Pocket PC, keeping the entries of one media type."));
     const QCommandLineOption typeOption({QStringLiteral("t"), QStringLiteral("type")},
-                                        QStringLiteral("Media type to keep, without its full stop (WMA, MP3, WAV, ...)."),
+                                        CommandLine::tr("Media type to keep, without its full stop (WMA, MP3, WAV, ...)."),
                                         QStringLiteral("TYPE"));
     const QCommandLineOption mediaOption({QStringLiteral("m"), QStringLiteral("media-folder")},
-                                         QStringLiteral("Folder on the device written before every path (default %1).")
+                                         CommandLine::tr("Folder on the device written before every path (default %1).")
                                              .arg(kDefaultMediaFolder),
                                          QStringLiteral("FOLDER"), kDefaultMediaFolder.toString());
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output-folder")},
-                                          QStringLiteral("Folder for the .asx files (default: each playlist's own folder)."),
+                                          CommandLine::tr("Folder for the .asx files (default: each playlist's own folder)."),
                                           QStringLiteral("DIR"));
     const DefaultCodePage defaultPage = defaultCodePage();
     const QCommandLineOption codePageOption(
         {QStringLiteral("c"), QStringLiteral("code-page")},
-        QStringLiteral("ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 "
-                       "(also as cp1250 or windows-1250). Default here: %2, %3.")
+        //: %1 lists the code pages, %2 is the default's number, %3 why it is the default.
+        CommandLine::tr("ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 "
+                        "(also as cp1250 or windows-1250). Default here: %2, %3.")
             .arg(supportedCodePageList(), QString::number(defaultPage.number), defaultCodePageReason(defaultPage)),
         QStringLiteral("CP"));
     const QCommandLineOption musicRootOption(
         {QStringLiteral("r"), QStringLiteral("music-root")},
-        QStringLiteral("The music folder that playlists other than WPL name their files in, as they name it "
-                       "(/home/ana/Music, 'D:\\Music'): entries below it are cut there (default: the rules in the "
-                       "manual page)."),
+        CommandLine::tr("The music folder that playlists other than WPL name their files in, as they name it "
+                        "(/home/ana/Music, 'D:\\Music'): entries below it are cut there (default: the rules in the "
+                        "manual page)."),
         QStringLiteral("DIR"));
     const QCommandLineOption cardOption(
         QStringLiteral("card"),
-        QStringLiteral("The storage card as this system sees it (/media/ana/CARD, E:\\): each entry is looked for "
-                       "on it, and those that are not there are told (default: the output folder's volume, where "
-                       "it is a card that holds the media folder)."),
+        CommandLine::tr("The storage card as this system sees it (/media/ana/CARD, E:\\): each entry is looked for "
+                        "on it, and those that are not there are told (default: the output folder's volume, where "
+                        "it is a card that holds the media folder)."),
         QStringLiteral("DIR"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         QStringLiteral("Print nothing for playlists that convert cleanly."));
+                                         CommandLine::tr("Print nothing for playlists that convert cleanly."));
     parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, cardOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("PLAYLIST"), QStringLiteral("Playlists to convert."),
+    parser.addPositionalArgument(QStringLiteral("PLAYLIST"), CommandLine::tr("Playlists to convert."),
                                  QStringLiteral("PLAYLIST..."));
 
     if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n" << "Try '--help' for more information.\n";
+        err << parser.errorText() << "\n" << CommandLine::tr("Try '--help' for more information.") << "\n";
         return ExitUsage;
     }
     if (parser.isSet(helpOption)) {
@@ -82,37 +93,42 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return ExitOk;
     }
     if (!parser.isSet(typeOption)) {
-        err << "velandry-convert: the media type is missing (--type TYPE)\n";
+        err << "velandry-convert: " << CommandLine::tr("the media type is missing (--type TYPE)") << "\n";
         return ExitUsage;
     }
     const QStringList playlists = parser.positionalArguments();
     if (playlists.isEmpty()) {
-        err << "velandry-convert: no playlist given\n";
+        err << "velandry-convert: " << CommandLine::tr("no playlist given") << "\n";
         return ExitUsage;
     }
     std::optional<CodePage> codePage = CodePage::fromNumber(defaultPage.number);
     if (parser.isSet(codePageOption)) {
         codePage = CodePage::fromName(parser.value(codePageOption));
         if (!codePage) {
-            err << "velandry-convert: unknown code page " << parser.value(codePageOption)
-                << "; the ANSI code pages are " << supportedCodePageList() << "\n";
+            //: %1 is what was given, %2 the list of code pages.
+            err << "velandry-convert: "
+                << CommandLine::tr("unknown code page %1; the ANSI code pages are %2")
+                       .arg(parser.value(codePageOption), supportedCodePageList())
+                << "\n";
             return ExitUsage;
         }
     }
     const QString mediaType = parser.value(typeOption);
     if (mediaType == kMediaTypePlaceholder) {
-        err << "Please select a media type\ni.e. WMA, MP3\n";
+        err << CommandLine::tr("Please select a media type\ni.e. WMA, MP3") << "\n";
         return ExitUsage;
     }
     const std::optional<QString> outputFolder =
         parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
                                    : std::nullopt;
     if (outputFolder && detail::kindOf(*outputFolder) != detail::FileKind::Folder) {
-        err << "velandry-convert: the output folder " << shownPath(*outputFolder) << " does not exist\n";
+        err << "velandry-convert: " << CommandLine::tr("the output folder %1 does not exist").arg(shownPath(*outputFolder))
+            << "\n";
         return ExitUsage;
     }
     if (parser.isSet(cardOption) && detail::kindOf(parser.value(cardOption)) != detail::FileKind::Folder) {
-        err << "velandry-convert: the card " << shownPath(parser.value(cardOption)) << " does not exist\n";
+        err << "velandry-convert: "
+            << CommandLine::tr("the card %1 does not exist").arg(shownPath(parser.value(cardOption))) << "\n";
         return ExitUsage;
     }
     ConversionOptions options{mediaType, parser.value(mediaOption), *codePage, parser.value(musicRootOption)};
@@ -142,13 +158,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         }
         claims.written(playlist, outputPath);
         if (!quiet) {
-            out << shownPath(playlist) << " -> " << shownPath(outputPath) << " ("
-                << outcome.result.stats.entries << " entries)\n";
+            //: %1 is the playlist, %2 the .asx file written.
+            out << CommandLine::tr("%1 -> %2 (%n entries)", nullptr, int(outcome.result.stats.entries))
+                       .arg(shownPath(playlist), shownPath(outputPath))
+                << "\n";
             out.flush();
         }
         for (const QString &warning :
-             conversionWarnings({outcome.result}, QStringLiteral(" (name it with --music-root)")))
-            err << "velandry-convert: warning: " << warning << "\n";
+             conversionWarnings({outcome.result}, CommandLine::tr(" (name it with --music-root)")))
+            err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(warning) << "\n";
         err.flush();
     }
     return status;

@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "console_output.h"
 #include "system.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velandry-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELANDRY_VERSION));
+    velandry::installTranslations();
     velandry::ConsoleOutput standardOutput(stdout);
     velandry::ConsoleOutput standardError(stderr);
     QTextStream out(&standardOutput);

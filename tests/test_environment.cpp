@@ -4,6 +4,12 @@
 #include <QByteArray>
 #include <QFile>
 
+#ifdef VELANDRY_TEST_IN_ENGLISH
+#include "translations.h"
+
+#include <QCoreApplication>
+#endif
+
 namespace {
 
 const bool environmentReady = [] {
@@ -24,3 +30,18 @@ const bool environmentReady = [] {
 }();
 
 } // namespace
+
+#ifdef VELANDRY_TEST_IN_ENGLISH
+namespace {
+
+// The program's words in English, whatever the machine's language; a suite
+// that reads another installs it itself.
+void readEnglish()
+{
+    velandry::installTranslations({QStringLiteral("en")});
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(readEnglish)
+#endif

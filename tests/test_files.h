@@ -55,14 +55,22 @@ struct ConverterRun
 };
 
 // With merged channels, `out` holds both, in the order they were written.
+// The converter speaks English unless `environment` names another language
+// (LANGUAGE, and LC_MESSAGES, which Windows programs under Wine read).
 inline ConverterRun runConverter(const QStringList &arguments,
-                                 QProcess::ProcessChannelMode channels = QProcess::SeparateChannels)
+                                 QProcess::ProcessChannelMode channels = QProcess::SeparateChannels,
+                                 const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    QProcessEnvironment language = environment;
+    if (!language.contains(QStringLiteral("LANGUAGE")))
+        language.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    process.setProcessEnvironment(language);
     process.setProcessChannelMode(channels);
     process.start(QStringLiteral(VELANDRY_CONVERT_EXE), arguments);
     process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
+    // However long it takes: the suite's own time limit is the bound.
+    if (!process.waitForFinished(-1))
         return {};
     // Line ends as the system writes them in text mode, read back as "\n".
     const auto text = [](const QByteArray &bytes) { return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };

@@ -12,6 +12,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QPushButton>
 
 namespace velandry {
@@ -113,22 +114,22 @@ frmAbout::frmAbout(ShellServices &shell)
     }();
     Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(about_layout::kClientWidth), px(about_layout::kClientHeight));
 
     const QCursor hand = handCursor();
     Image1 = named(new PictureLink(this), "Image1");
     Image1->setPixmap(picture("updates"));
-    Image1->setAccessibleName(QStringLiteral("Velandry web site"));
-    Image1->setAccessibleDescription(QStringLiteral("Click here for updates"));
+    Image1->setAccessibleName(tr("Velandry web site"));
+    Image1->setAccessibleDescription(tr("Click here for updates"));
     Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Image1->setLineWidth(1);
     Image1->setCursor(hand);
-    Image1->setToolTip(QStringLiteral("Click here for updates"));
-    Label1 = named(new QLabel(QStringLiteral("Please visit for updates, faq and help"), this), "Label1");
+    Image1->setToolTip(Image1->accessibleDescription());
+    Label1 = named(new QLabel(tr("Please visit for updates, faq and help"), this), "Label1");
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2 = named(new QLabel(QStringLiteral("Revision History"), this), "Label2");
+    Label2 = named(new QLabel(tr("Revision History"), this), "Label2");
     txtVersion = named(new QPlainTextEdit(this), "txtVersion");
     txtVersion->setPlainText(kRevisionHistory.toString());
     txtVersion->setReadOnly(true);
@@ -136,18 +137,18 @@ frmAbout::frmAbout(ShellServices &shell)
     txtVersion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtVersion->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtVersion->setTabChangesFocus(true);
-    Command1 = named(makeButton(QStringLiteral("&Close"), this), "Command1");
-    Label4 = named(new QLabel(QStringLiteral("Velandry, freeware"), this), "Label4");
+    Command1 = named(makeButton(tr("&Close"), this), "Command1");
+    Label4 = named(new QLabel(tr("Velandry, freeware"), this), "Label4");
     Line1 = named(new QFrame(this), "Line1");
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     Image2 = named(new PictureLink(this), "Image2");
     Image2->setPixmap(picture("donate"));
-    Image2->setAccessibleName(QStringLiteral("Donate"));
-    Image2->setAccessibleDescription(QStringLiteral("Help towards future developments"));
+    Image2->setAccessibleName(tr("Donate"));
+    Image2->setAccessibleDescription(tr("Help towards future developments"));
     Image2->setCursor(hand);
-    Label3 = named(new QLabel(QStringLiteral("If you feel that this software is worth using, please feel free to help "
-                                             "towards future developments"),
+    Label3 = named(new QLabel(tr("If you feel that this software is worth using, please feel free to help "
+                                 "towards future developments"),
                               this),
                    "Label3");
     Label3->setWordWrap(true);
@@ -156,10 +157,10 @@ frmAbout::frmAbout(ShellServices &shell)
     Label2->setBuddy(txtVersion);
 
     for (const TwipsRect &place : about_layout::kControls)
-        findChild<QWidget *>(QLatin1StringView(place.name))->setGeometry(place.toPixels());
+        findChild<QWidget *>(QLatin1StringView(place.name))->setGeometry(mirrored(place.toPixels()));
     fitCaption();
-    Line1->setGeometry(px(about_layout::kLineLeft), px(about_layout::kLineTop),
-                       px(about_layout::kLineRight) - px(about_layout::kLineLeft), 1);
+    Line1->setGeometry(mirrored(QRect(px(about_layout::kLineLeft), px(about_layout::kLineTop),
+                                      px(about_layout::kLineRight) - px(about_layout::kLineLeft), 1)));
     for (QWidget *passive : std::initializer_list<QWidget *>{Image1, Label1, Label2, Label4, Line1, Image2, Label3})
         passive->setFocusPolicy(Qt::NoFocus);
     setTabOrder(txtVersion, Command1);
@@ -185,12 +186,19 @@ void frmAbout::fitCaption()
         const int width = Label3->heightForWidth(design.width()) <= roomBelow ? design.width() : widest;
         const int needed = Label3->heightForWidth(width);
         if (needed <= roomBelow || font.pointSizeF() <= 6) {
-            Label3->setGeometry(design.left(), design.top(), width, qBound(design.height(), needed, roomBelow));
+            Label3->setGeometry(mirrored(QRect(design.left(), design.top(), width, qBound(design.height(), needed, roomBelow))));
             return;
         }
         font.setPointSizeF(font.pointSizeF() - 0.5);
         Label3->setFont(font);
     }
+}
+
+QRect frmAbout::mirrored(const QRect &designed) const
+{
+    // The design's places are given from the left; a window that reads right
+    // to left has them from the right.
+    return QStyle::visualRect(layoutDirection(), rect(), designed);
 }
 
 void frmAbout::changeEvent(QEvent *event)

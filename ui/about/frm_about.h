@@ -78,6 +78,8 @@ private:
     QLabel *Label3 = nullptr;
 
     void fitCaption();
+    // A place given from the window's left edge, where the window shows it.
+    QRect mirrored(const QRect &designed) const;
 
     ShellServices &shell_;
 };

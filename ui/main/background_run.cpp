@@ -120,7 +120,7 @@ void BackgroundRun::stop()
     if (dialog_) {
         if (auto *cancel = dialog_->findChild<QPushButton *>())
             cancel->setEnabled(false);
-        dialog_->setLabelText(QStringLiteral("Cancelling\u2026"));
+        dialog_->setLabelText(tr("Cancelling\u2026"));
     }
 }
 
@@ -145,13 +145,16 @@ void BackgroundRun::showProgress()
     }
     const QLocale locale;
     const ConversionProgress &at = progress.playlist;
-    QString text = QStringLiteral("Converting %1").arg(shownPath(progress.playlistName));
+    //: %1 is the playlist.
+    QString text = tr("Converting %1").arg(shownPath(progress.playlistName));
     if (at.bytesExpected > 0)
-        text += QStringLiteral("\n%1 of %2 written")
-                    .arg(locale.formattedDataSize(at.bytesWritten), locale.formattedDataSize(at.bytesExpected));
+        //: Sizes, as "1.2 MB of 3.4 MB written".
+        text += u'\n' + tr("%1 of %2 written").arg(locale.formattedDataSize(at.bytesWritten),
+                                                   locale.formattedDataSize(at.bytesExpected));
     else if (at.bytesToRead > 0)
-        text += QStringLiteral("\n%1 of %2 read")
-                    .arg(locale.formattedDataSize(at.bytesRead), locale.formattedDataSize(at.bytesToRead));
+        //: Sizes, as "1.2 MB of 3.4 MB read".
+        text += u'\n' + tr("%1 of %2 read").arg(locale.formattedDataSize(at.bytesRead),
+                                                locale.formattedDataSize(at.bytesToRead));
     dialog_->setLabelText(text);
     // Reading is the first half of a playlist's share of the bar, writing the second.
     constexpr qint64 half = kStepsPerPlaylist / 2;

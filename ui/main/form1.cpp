@@ -34,7 +34,7 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
       shell_(shell), messages_(messages)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Windows Media Player Velandry"));
+    setWindowTitle(tr("Windows Media Player Velandry"));
     setWindowIcon(applicationIcon());
     createMenus();
     createControls();
@@ -45,6 +45,12 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     run_ = new BackgroundRun(this);
     connect(run_, &BackgroundRun::converted, this, &Form1::conversionEnded);
     Form_Load();
+}
+
+QString Form1::mediaTypePlaceholder()
+{
+    //: Shown in the media type box until a type is chosen; a run refuses it.
+    return tr("Please select");
 }
 
 void Form1::setProgressDelay(std::chrono::milliseconds delay)
@@ -64,10 +70,10 @@ Form1::~Form1()
 
 void Form1::createMenus()
 {
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuExit = named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
-    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuAbout = named(mnuHelp->addAction(QStringLiteral("&About")), "mnuAbout");
+    mnuFile = named(menuBar()->addMenu(tr("&File")), "mnuFile");
+    mnuExit = named(mnuFile->addAction(tr("&Exit")), "mnuExit");
+    mnuHelp = named(menuBar()->addMenu(tr("&Help")), "mnuHelp");
+    mnuAbout = named(mnuHelp->addAction(tr("&About")), "mnuAbout");
     connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }
@@ -78,37 +84,40 @@ void Form1::createControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    Label3 = named(new QLabel(QStringLiteral("Playlist Location :"), client), "Label3");
+    Label3 = named(new QLabel(tr("Playlist Location :"), client), "Label3");
     txtPlaylistLoc = named(new QLineEdit(client), "txtPlaylistLoc");
     CmdFind = named(makeButton(QStringLiteral("..."), client), "CmdFind");
-    Label6 = named(new QLabel(QStringLiteral("Playlist contains :"), client), "Label6");
+    Label6 = named(new QLabel(tr("Playlist contains :"), client), "Label6");
     cmbFileType = named(new QComboBox(client), "cmbFileType");
     cmbFileType->setEditable(true);
     cmbFileType->setInsertPolicy(QComboBox::NoInsert);
     cmbFileType->setCompleter(nullptr); // what is typed is the type, letter for letter
     cmbFileType->addItems({QStringLiteral("WMA"), QStringLiteral("MP3"), QStringLiteral("WAV")});
     cmbFileType->setCurrentIndex(-1);
-    cmbFileType->setEditText(kMediaTypePlaceholder.toString());
+    cmbFileType->setEditText(mediaTypePlaceholder());
     cmbFileType->lineEdit()->setCursorPosition(0);
-    Label1 = named(new QLabel(QStringLiteral("Window Media Player 9 Playlists"), client), "Label1");
+    Label1 = named(new QLabel(tr("Window Media Player 9 Playlists"), client), "Label1");
     File1 = named(new QListWidget(client), "File1");
     File1->setSelectionMode(QAbstractItemView::MultiSelection);
     File1->setUniformItemSizes(true);
-    Command2 = named(makeButton(QStringLiteral(">>"), client), "Command2");
-    Command4 = named(makeButton(QStringLiteral("<<"), client), "Command4");
-    Label2 = named(new QLabel(QStringLiteral("Playlists to be converted"), client), "Label2");
+    // The arrows point the way they move entries: towards the queue, which
+    // stands on the left where the window reads right to left.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    Command2 = named(makeButton(mirrored ? QStringLiteral("<<") : QStringLiteral(">>"), client), "Command2");
+    Command4 = named(makeButton(mirrored ? QStringLiteral(">>") : QStringLiteral("<<"), client), "Command4");
+    Label2 = named(new QLabel(tr("Playlists to be converted"), client), "Label2");
     ListBox2 = named(new QListWidget(client), "ListBox2");
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox2->setUniformItemSizes(true);
-    Label4 = named(new QLabel(QStringLiteral("Output Location :"), client), "Label4");
+    Label4 = named(new QLabel(tr("Output Location :"), client), "Label4");
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtOutputLoc = named(new QLineEdit(QStringLiteral("C:\\My Playlists\\"), client), "txtOutputLoc");
     Command5 = named(makeButton(QStringLiteral("..."), client), "Command5");
-    Label5 = named(new QLabel(QStringLiteral("Media Location :"), client), "Label5");
+    Label5 = named(new QLabel(tr("Media Location :"), client), "Label5");
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtMediaLoc = named(new QLineEdit(kDefaultMediaFolder.toString(), client), "txtMediaLoc");
-    Command1 = named(makeButton(QStringLiteral("&Convert"), client), "Command1");
-    Command3 = named(makeButton(QStringLiteral("&Quit"), client), "Command3");
+    Command1 = named(makeButton(tr("&Convert"), client), "Command1");
+    Command3 = named(makeButton(tr("&Quit"), client), "Command3");
     Line1 = named(new QFrame(client), "Line1");
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
@@ -123,14 +132,15 @@ void Form1::createControls()
     Label2->setBuddy(ListBox2);
     Label4->setBuddy(txtOutputLoc);
     Label5->setBuddy(txtMediaLoc);
-    File1->setAccessibleName(QStringLiteral("Window Media Player 9 Playlists"));
-    ListBox2->setAccessibleName(QStringLiteral("Playlists to be converted"));
-    cmbFileType->setAccessibleName(QStringLiteral("Playlist contains"));
-    cmbFileType->lineEdit()->setAccessibleName(QStringLiteral("Playlist contains"));
-    CmdFind->setAccessibleName(QStringLiteral("Choose playlist folder"));
-    Command2->setAccessibleName(QStringLiteral("Add to queue"));
-    Command4->setAccessibleName(QStringLiteral("Remove from queue"));
-    Command5->setAccessibleName(QStringLiteral("Choose output folder"));
+    File1->setAccessibleName(Label1->text());
+    ListBox2->setAccessibleName(Label2->text());
+    //: What a screen reader calls the media type box: its label without the colon.
+    cmbFileType->setAccessibleName(tr("Playlist contains"));
+    cmbFileType->lineEdit()->setAccessibleName(cmbFileType->accessibleName());
+    CmdFind->setAccessibleName(tr("Choose playlist folder"));
+    Command2->setAccessibleName(tr("Add to queue"));
+    Command4->setAccessibleName(tr("Remove from queue"));
+    Command5->setAccessibleName(tr("Choose output folder"));
     keepCurrentOnlyWhileFocused(File1);
     keepCurrentOnlyWhileFocused(ListBox2);
 
@@ -149,10 +159,10 @@ void Form1::placeControls()
     client->setFixedSize(px(kClientWidth), px(kClientHeight));
     for (const TwipsRect &place : kControls) {
         auto *control = client->findChild<QWidget *>(QLatin1StringView(place.name));
-        control->setGeometry(place.toPixels());
+        control->setGeometry(mirrored(place.toPixels()));
     }
     sizeLabels();
-    Line1->setGeometry(0, 0, px(kLineEnd), 1);
+    Line1->setGeometry(mirrored(QRect(0, 0, px(kLineEnd), 1)));
 
     QWidget *previous = nullptr;
     for (const char *name : kTabOrder) {
@@ -175,7 +185,8 @@ void Form1::sizeLabels()
     for (QLabel *label : {Label3, Label4, Label5}) {
         const QRect cell = placeOf(form1_layout::kControls, label->objectName()).toPixels();
         label->adjustSize();
-        label->move(label == Label3 ? cell.left() : cell.right() + 1 - label->width(), cell.top());
+        const int left = label == Label3 ? cell.left() : cell.right() + 1 - label->width();
+        label->setGeometry(mirrored(QRect(QPoint(left, cell.top()), label->size())));
     }
 }
 
@@ -192,13 +203,23 @@ bool Form1::textsFit() const
     const QRect edit = cmbFileType->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
                                                             cmbFileType);
     // A line edit keeps a few pixels each side of its text.
-    if (!fits(cmbFileType, kMediaTypePlaceholder.toString(), edit.width() - 4))
+    if (!fits(cmbFileType, mediaTypePlaceholder(), edit.width() - 4))
         return false;
     for (const QLabel *label : {Label1, Label2, Label6}) {
         if (!fits(label, label->text(), label->width()))
             return false;
     }
-    return Label3->geometry().right() < txtPlaylistLoc->x() && Label4->x() >= 0 && Label5->x() >= 0;
+    // The self-sizing labels stay clear of their fields and inside the window.
+    const QRect client = centralWidget()->rect();
+    return !Label3->geometry().intersects(txtPlaylistLoc->geometry()) && client.contains(Label3->geometry())
+           && client.contains(Label4->geometry()) && client.contains(Label5->geometry());
+}
+
+QRect Form1::mirrored(const QRect &designed) const
+{
+    // The design's places are given from the left; a window that reads right
+    // to left has them from the right.
+    return QStyle::visualRect(layoutDirection(), QRect(QPoint(), centralWidget()->size()), designed);
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -252,8 +273,8 @@ void Form1::pointFileList(const QString &folder)
     const QDir dir(folder);
     if (!dir.exists()) {
         messages_.show(this, {Message::Icon::Critical,
-                              QStringLiteral("The playlist folder \"%1\" cannot be listed.").arg(folder),
-                              QStringLiteral("It does not exist or is not a folder.")});
+                              tr("The playlist folder \"%1\" cannot be listed.").arg(folder),
+                              tr("It does not exist or is not a folder.")});
         return;
     }
     for (const QString &name : playlistNames(folder)) {
@@ -273,7 +294,9 @@ QString Form1::playlistName(const QListWidgetItem *item)
 ConversionRequest Form1::conversionRequest() const
 {
     ConversionRequest request;
-    request.mediaType = cmbFileType->currentText();
+    // The placeholder, in whatever language it is shown, is the one the run refuses.
+    request.mediaType = cmbFileType->currentText() == mediaTypePlaceholder() ? kMediaTypePlaceholder.toString()
+                                                                             : cmbFileType->currentText();
     request.playlistFolder = txtPlaylistLoc->text();
     request.mediaFolder = txtMediaLoc->text();
     request.outputFolder = txtOutputLoc->text();
@@ -304,23 +327,23 @@ void Form1::conversionEnded(const ConversionReport &report)
     }
     switch (report.status) {
     case ConversionReport::Status::Refused:
-        messages_.show(this, {Message::Icon::Information, QStringLiteral("Please select a media type\r\ni.e. WMA, MP3"), {}});
+        messages_.show(this, {Message::Icon::Information, tr("Please select a media type\r\ni.e. WMA, MP3"), {}});
         break;
     case ConversionReport::Status::Completed:
-        messages_.show(this, {Message::Icon::None, QStringLiteral("All Done"),
+        messages_.show(this, {Message::Icon::None, tr("All Done"),
                               conversionWarnings(report.converted).join(u'\n')});
         break;
     case ConversionReport::Status::Failed: {
         const ConversionFailure &failure = *report.failure;
-        const QString verb = failure.whileReading ? QStringLiteral("read") : QStringLiteral("written");
-        QString details = failureReason(failure) + u'.';
+        //: The reason, as a sentence of its own.
+        QString details = tr("%1.").arg(failureReason(failure));
         // A playlist queued twice writes one file: count files, not entries.
-        if (const qsizetype files = filesWritten(report.converted); files == 1)
-            details += QStringLiteral("\n1 file was written before it.");
-        else if (files > 1)
-            details += QStringLiteral("\n%1 files were written before it.").arg(files);
+        if (const qsizetype files = filesWritten(report.converted); files > 0)
+            details += u'\n' + tr("%n files were written before it.", nullptr, int(files));
+        const QString named = shownPath(failure.path);
         messages_.show(this, {Message::Icon::Critical,
-                              QStringLiteral("\"%1\" could not be %2.").arg(shownPath(failure.path), verb),
+                              failure.whileReading ? tr("\"%1\" could not be read.").arg(named)
+                                                   : tr("\"%1\" could not be written.").arg(named),
                               details});
         break;
     }
@@ -369,13 +392,13 @@ void Form1::chooseFolder(QLineEdit *field, const QString &title)
 
 void Form1::CmdFind_Click()
 {
-    chooseFolder(txtPlaylistLoc, QStringLiteral("Select your Playlist directory"));
+    chooseFolder(txtPlaylistLoc, tr("Select your Playlist directory"));
     pointFileList(txtPlaylistLoc->text());
 }
 
 void Form1::Command5_Click()
 {
-    chooseFolder(txtOutputLoc, QStringLiteral("Select Output directory"));
+    chooseFolder(txtOutputLoc, tr("Select Output directory"));
 }
 
 void Form1::Command3_Click()
@@ -402,11 +425,13 @@ void Form1::openPlaylists(const QStringList &paths)
         if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
             ConversionFailure notUtf8;
             notUtf8.kind = ConversionFailure::Kind::NameNotUtf8;
-            refused.append(QStringLiteral("\"%1\": %2.").arg(native, failureReason(notUtf8)));
+            //: %1 is the file, %2 why it was not queued.
+            refused.append(tr("\"%1\": %2.").arg(native, failureReason(notUtf8)));
             continue;
         }
         if (!info.isFile() || !info.isReadable() || !formatOfName(info.fileName())) {
-            refused.append(QStringLiteral("\"%1\" is not a readable playlist (%2).")
+            //: %2 lists the kinds of playlist: *.wpl, *.zpl, ...
+            refused.append(tr("\"%1\" is not a readable playlist (%2).")
                                .arg(native, playlistNamePatterns().join(QStringLiteral(", "))));
             continue;
         }
@@ -414,7 +439,7 @@ void Form1::openPlaylists(const QStringList &paths)
         if (folder.isEmpty())
             folder = itsFolder;
         if (itsFolder != folder) {
-            refused.append(QStringLiteral("\"%1\" is not in the folder of the others, %2.").arg(native, folder));
+            refused.append(tr("\"%1\" is not in the folder of the others, %2.").arg(native, folder));
             continue;
         }
         names.append(info.fileName());
@@ -437,8 +462,7 @@ void Form1::openPlaylists(const QStringList &paths)
     }
     if (!refused.isEmpty())
         messages_.show(this, {Message::Icon::Critical,
-                              refused.size() == 1 ? QStringLiteral("This file was not queued.")
-                                                  : QStringLiteral("These files were not queued."),
+                              tr("These files were not queued.", nullptr, int(refused.size())),
                               refused.join(u'\n')});
 }
 

@@ -104,11 +104,15 @@ private:
     void createControls();
     void placeControls();
     void sizeLabels();
+    // A place given from the window's left edge, where the window shows it.
+    QRect mirrored(const QRect &designed) const;
     bool textsFit() const;
     void createMenus();
     void pointFileList(const QString &folder);
     // The playlist's file name, which its text shows.
     static QString playlistName(const QListWidgetItem *item);
+    // What the media type box shows until a type is chosen.
+    static QString mediaTypePlaceholder();
     void chooseFolder(QLineEdit *field, const QString &title);
     void conversionEnded(const ConversionReport &report);
 

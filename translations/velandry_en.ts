@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message numerus="yes">
+        <source>%1 -&gt; %2 (%n entries)</source>
+        <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n entry)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n entries)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry of %2 holds characters outside code page %3, written as &quot;?&quot;</numerusform>
+            <numerusform>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n web addresses</source>
+        <translation>
+            <numerusform>%n web address</numerusform>
+            <numerusform>%n web addresses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outside the music folder</source>
+        <translation>
+            <numerusform>%n outside the music folder</numerusform>
+            <numerusform>%n outside the music folder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry of %2 left out: %3</numerusform>
+            <numerusform>%1: %n of %2 entries left out: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry of %2 can never play on the device: %3</numerusform>
+            <numerusform>%1: %n of %2 entries can never play on the device: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry of %2 is not on the card (%3): %4</numerusform>
+            <numerusform>%1: %n of %2 entries are not on the card (%3): %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <translation>
+            <numerusform>%1: %n entry of %2 was cut across the playlist&apos;s markup and names no real file</numerusform>
+            <numerusform>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velandry::Form1</name>
+    <message numerus="yes">
+        <source>%n files were written before it.</source>
+        <translation>
+            <numerusform>%n file was written before it.</numerusform>
+            <numerusform>%n files were written before it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>These files were not queued.</source>
+        <translation>
+            <numerusform>This file was not queued.</numerusform>
+            <numerusform>These files were not queued.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
