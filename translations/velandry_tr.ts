@@ -87,6 +87,49 @@ i.e. WMA, MP3</source>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Velandry</source>
+        <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist Converter</source>
+        <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert playlists into ASX playlists for Pocket PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert Windows Media Player playlists for Pocket PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command-line converter velandry-convert does the same without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The playlists, the queue, the media type and the folders</source>
+        <extracomment>A screenshot&apos;s caption.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window and the About window</source>
+        <extracomment>A screenshot&apos;s caption.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
