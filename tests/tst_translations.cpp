@@ -110,7 +110,7 @@ int pluralForms(const QString &language)
 {
     static const QHash<QString, int> forms{
         {QStringLiteral("ja"), 1}, {QStringLiteral("zh_CN"), 1}, {QStringLiteral("zh_TW"), 1}, {QStringLiteral("ko"), 1},
-        {QStringLiteral("th"), 1}, {QStringLiteral("vi"), 1},    {QStringLiteral("pl"), 3},    {QStringLiteral("cs"), 3},
+        {QStringLiteral("th"), 1}, {QStringLiteral("vi"), 1},    {QStringLiteral("tr"), 1},    {QStringLiteral("pl"), 3},    {QStringLiteral("cs"), 3},
         {QStringLiteral("ru"), 3}, {QStringLiteral("uk"), 3},    {QStringLiteral("lt"), 3},    {QStringLiteral("ar"), 6},
     };
     return forms.value(language, 2);

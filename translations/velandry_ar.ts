@@ -5,90 +5,91 @@
     <name>CommandLine</name>
     <message>
         <source>Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for the Windows Media Player for Pocket PC, keeping the entries of one media type.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوّل قوائم التشغيل (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) إلى قوائم تشغيل ASX لبرنامج Windows Media Player على Pocket PC، مع الاحتفاظ بعناصر نوع واحد من الوسائط فقط.</translation>
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الوسائط المراد الاحتفاظ به، بدون النقطة التي تسبقه (WMA, MP3, WAV, ...).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد على الجهاز الذي يُكتب قبل كل مسار (الافتراضي %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد ملفات ‎.asx (الافتراضي: مجلد كل قائمة تشغيل نفسه).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صفحة ترميز ANSI لملفات ‎.asx ولقوائم التشغيل غير المرمّزة بـ UTF-8: %1 (ويمكن كتابتها أيضًا بالشكل cp1250 أو windows-1250). الافتراضي على هذا الكمبيوتر: %2، %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الموسيقى الذي تشير قوائم التشغيل من غير نوع WPL إلى ملفاتها داخله، مكتوبًا كما تكتبه هي (/home/ana/Music, &apos;D:\Music&apos;): يُقتطع مسار العناصر الواقعة تحته عند هذا الموضع (الافتراضي: القواعد الواردة في صفحة الدليل).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>بطاقة التخزين كما يراها هذا النظام (/media/ana/CARD, E:\): يُبحث عن كل عنصر عليها، ويُبلَّغ عن العناصر غير الموجودة عليها (الافتراضي: وحدة التخزين التي تضم مجلد الإخراج، إذا كانت بطاقة تحتوي على مجلد الوسائط).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم عرض أي شيء لقوائم التشغيل التي يتم تحويلها دون مشاكل.</translation>
     </message>
     <message>
         <source>Playlists to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>قوائم التشغيل المراد تحويلها.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدم &apos;--help&apos; للحصول على مزيد من المعلومات.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم تحديد نوع الوسائط (--type TYPE)</translation>
     </message>
     <message>
         <source>no playlist given</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم تحديد أي قائمة تشغيل</translation>
     </message>
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صفحة الترميز %1 غير معروفة؛ صفحات ترميز ANSI هي %2</translation>
     </message>
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجاء تحديد نوع الوسائط
+مثل WMA أو MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الإخراج %1 غير موجود</translation>
     </message>
     <message>
         <source>the card %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>البطاقة %1 غير موجودة</translation>
     </message>
     <message numerus="yes">
         <source>%1 -&gt; %2 (%n entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n عنصر)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n عنصر)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n عنصر)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n عناصر)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n عنصرًا)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n عنصر)</numerusform>
         </translation>
     </message>
     <message>
         <source> (name it with --music-root)</source>
-        <translation type="unfinished"></translation>
+        <translation> (حدّده باستخدام --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: %1</translation>
     </message>
 </context>
 <context>
@@ -96,42 +97,42 @@ i.e. WMA, MP3</source>
     <message>
         <source>Velandry</source>
         <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velandry</translation>
     </message>
     <message>
         <source>Playlist Converter</source>
         <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>محوّل قوائم التشغيل</translation>
     </message>
     <message>
         <source>Convert playlists into ASX playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل قوائم التشغيل إلى قوائم تشغيل ASX لأجهزة Pocket PC</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل قوائم تشغيل Windows Media Player لأجهزة Pocket PC</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوّل Velandry قوائم التشغيل (WPL الخاصة بـ Windows Media Player، وM3U وM3U8، وPLS، وXSPF، وASX، وقوائم تشغيل Zune) إلى قوائم تشغيل ASX 3.0 يشغّلها Windows Media Player على Pocket PC من بطاقة التخزين.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر قوائم التشغيل، ونوع الوسائط المراد الاحتفاظ به (WMA أو MP3 أو WAV أو أي نوع آخر)، والمجلد الذي يحتوي على الموسيقى على الجهاز. يُختصر كل مرجع من ذلك النوع إلى موضعه تحت مجلد الموسيقى ويُكتب تحت مجلد الموسيقى على الجهاز، بملف ‎.asx واحد لكل قائمة تشغيل، وبصفحة ترميز ANSI الخاصة بالجهاز.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>يؤدي المحوّل velandry-convert الذي يعمل من سطر الأوامر المهمة نفسها دون نافذة.</translation>
     </message>
     <message>
         <source>The playlists, the queue, the media type and the folders</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قوائم التشغيل وقائمة الانتظار ونوع الوسائط والمجلدات</translation>
     </message>
     <message>
         <source>The main window and the About window</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النافذة الرئيسية ونافذة «حول»</translation>
     </message>
 </context>
 <context>
@@ -139,429 +140,430 @@ i.e. WMA, MP3</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي النص قبل انتهاء التوصيف</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم إغلاق أحد التعليقات</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم إغلاق أحد مقاطع CDATA</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم إغلاق إحدى تعليمات المعالجة</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم إغلاق أحد التعريفات</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>كان من المتوقع وجود اسم بعد &quot;&lt;&quot;</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>كان من المتوقع وجود &quot;&gt;&quot; بعد اسم علامة الإغلاق</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation type="unfinished"></translation>
+        <translation>إحدى السمات ليس لها &quot;=&quot; وقيمة</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة إحدى السمات ليست بين علامتي اقتباس</translation>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة إغلاق لا تطابق العنصر الذي تغلقه</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة توصيف %1 الخاص بها: لم يتم إغلاق علامة في السطر %2</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي توصيف %1 الخاص بها على عنصر &lt;ASX&gt;</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة توصيف %1 الخاص بها: السطر %2: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا مجلد وليس قائمة تشغيل</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <source>The output would replace the playlist itself</source>
-        <translation type="unfinished"></translation>
+        <translation>سيحل ملف الإخراج محل قائمة التشغيل نفسها</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد مجلد بالاسم نفسه في هذا الموضع</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف محمي ضد الكتابة</translation>
     </message>
     <message>
         <source>The references of this playlist overlap and would make a file larger than 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>تتداخل مراجع قائمة التشغيل هذه، وستنتج ملفًا أكبر من 4 GiB</translation>
     </message>
     <message>
         <source>The playlist is not UTF-8, and too large to be converted in the memory this computer has</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة التشغيل ليست بترميز UTF-8، وهي أكبر من أن يتم تحويلها بالذاكرة المتوفرة في هذا الكمبيوتر</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation type="unfinished"></translation>
+        <translation>قام برنامج آخر بتغيير قائمة التشغيل أثناء قراءتها؛ لم تتم كتابة أي شيء لها، قم بتحويلها مرة أخرى</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف ليس بترميز UTF-8 صالح، لذا يتعذر فتحه؛ أعد تسميته، على سبيل المثال باستخدام &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ليست قائمة تشغيل من نوع يمكن للبرنامج قراءته (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يحدد تعريف XML الخاص بها الترميز &quot;%1&quot;، ولا يمكن للبرنامج قراءته</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ملف الإخراج الخاص بها، %1، تمت كتابته من %2 في هذه العملية؛ أعد تسمية إحدى قائمتي التشغيل</translation>
     </message>
     <message>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة الملف</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر كتابة الملف</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 و%n عنصر آخر</numerusform>
+            <numerusform>%1 و%n عنصر آخر</numerusform>
+            <numerusform>%1 و%n عنصر آخر</numerusform>
+            <numerusform>%1 و%n عناصر أخرى</numerusform>
+            <numerusform>%1 و%n عنصرًا آخر</numerusform>
+            <numerusform>%1 و%n عنصر آخر</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ليست بترميز UTF-8، تمت قراءتها بصفحة الترميز %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
+            <numerusform>%1: يحتوي %n من العناصر (من أصل %2) على أحرف خارج صفحة الترميز %3، وقد كُتبت بالشكل &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n web addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n عنوان ويب</numerusform>
+            <numerusform>%n عنوان ويب</numerusform>
+            <numerusform>%n عنوان ويب</numerusform>
+            <numerusform>%n عناوين ويب</numerusform>
+            <numerusform>%n عنوان ويب</numerusform>
+            <numerusform>%n عنوان ويب</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n outside the music folder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
+            <numerusform>%n خارج مجلد الموسيقى</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
+            <numerusform>%1: تم استبعاد %n من العناصر (من أصل %2): %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
+            <numerusform>%1: لا يمكن تشغيل %n من العناصر (من أصل %2) على الجهاز أبدًا: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: تتعذر قراءة البطاقة (%2)، لذا لم يتم البحث عن العناصر عليها</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
+            <numerusform>%1: لا يوجد %n من العناصر (من أصل %2) على البطاقة (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
+            <numerusform>%1: تم اقتطاع %n من العناصر (من أصل %2) عبر توصيف قائمة التشغيل، ولا تشير إلى أي ملف فعلي</numerusform>
         </translation>
     </message>
     <message>
         <source>the system&apos;s ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة ترميز ANSI الخاصة بالنظام</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة ترميز ANSI للإعدادات المحلية للمستخدم؛ صفحة ترميز النظام %1 ليست صفحة ترميز ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة ترميز النظام %1 ليست صفحة ترميز ANSI، وليس للإعدادات المحلية للمستخدم صفحة ترميز ANSI</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من الإعدادات المحلية %1 (%2)</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم تعيين إعدادات محلية</translation>
     </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الإلغاء…</translation>
     </message>
     <message>
         <source>Converting %1</source>
         <extracomment>%1 is the playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحويل %1</translation>
     </message>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تمت كتابة %1 من %2</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تمت قراءة %1 من %2</translation>
     </message>
 </context>
 <context>
     <name>velandry::Form1</name>
     <message>
         <source>Windows Media Player Velandry</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player Velandry</translation>
     </message>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يرجى التحديد</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>تعليمات(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول(&amp;A)</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع القوائم:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الوسائط:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation type="unfinished"></translation>
+        <translation>قوائم Windows Media Player 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>قوائم التشغيل المراد تحويلها</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع الإخراج:</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع الوسائط:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء(&amp;Q)</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نوع الوسائط</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار مجلد قوائم التشغيل</translation>
     </message>
     <message>
         <source>Add to queue</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة إلى قائمة الانتظار</translation>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة من قائمة الانتظار</translation>
     </message>
     <message>
         <source>Choose output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار مجلد الإخراج</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر عرض محتويات مجلد قوائم التشغيل &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار غير موجود أو ليس مجلدًا.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجاء تحديد نوع الوسائط<byte value="xd"/>
+مثل WMA أو MP3</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الانتهاء</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The reason, as a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message numerus="yes">
         <source>%n files were written before it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تمت كتابة %n ملف قبل ذلك.</numerusform>
+            <numerusform>تمت كتابة %n ملف قبل ذلك.</numerusform>
+            <numerusform>تمت كتابة %n ملف قبل ذلك.</numerusform>
+            <numerusform>تمت كتابة %n ملفات قبل ذلك.</numerusform>
+            <numerusform>تمت كتابة %n ملفًا قبل ذلك.</numerusform>
+            <numerusform>تمت كتابة %n ملف قبل ذلك.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر قراءة &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذر كتابة &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
-        <translation type="unfinished"></translation>
+        <translation>حدد مجلد قوائم التشغيل</translation>
     </message>
     <message>
         <source>Select Output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>حدد مجلد الإخراج</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس قائمة تشغيل قابلة للقراءة (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس في مجلد الملفات الأخرى، %2.</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم تتم إضافة هذه الملفات إلى قائمة الانتظار.</numerusform>
+            <numerusform>لم تتم إضافة هذا الملف إلى قائمة الانتظار.</numerusform>
+            <numerusform>لم تتم إضافة هذين الملفين إلى قائمة الانتظار.</numerusform>
+            <numerusform>لم تتم إضافة هذه الملفات إلى قائمة الانتظار.</numerusform>
+            <numerusform>لم تتم إضافة هذه الملفات إلى قائمة الانتظار.</numerusform>
+            <numerusform>لم تتم إضافة هذه الملفات إلى قائمة الانتظار.</numerusform>
         </translation>
     </message>
 </context>
@@ -569,43 +571,43 @@ i.e. WMA, MP3</source>
     <name>velandry::frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Velandry web site</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع Velandry على الويب</translation>
     </message>
     <message>
         <source>Click here for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر هنا للحصول على التحديثات</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى زيارة الموقع للتحديثات والأسئلة الشائعة والتعليمات</translation>
     </message>
     <message>
         <source>Revision History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل الإصدارات</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق(&amp;C)</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry، برنامج مجاني</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>تبرّع</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>ساهم في التطوير المستقبلي</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا وجدت أن هذا البرنامج يستحق الاستخدام، فلا تتردد في المساهمة في تطويره مستقبلاً</translation>
     </message>
 </context>
 </TS>

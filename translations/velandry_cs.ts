@@ -5,87 +5,88 @@
     <name>CommandLine</name>
     <message>
         <source>Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for the Windows Media Player for Pocket PC, keeping the entries of one media type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převádí seznamy stop (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) na seznamy stop ASX pro Windows Media Player pro Pocket PC a ponechává v nich položky jednoho typu média.</translation>
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ média, který se má ponechat, bez tečky (WMA, MP3, WAV, ...).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka v zařízení, která se zapíše před každou cestu (výchozí: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka pro soubory .asx (výchozí: vlastní složka každého seznamu stop).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kódová stránka ANSI souborů .asx a seznamů stop, které nejsou v UTF-8: %1 (také jako cp1250 nebo windows-1250). Výchozí zde: %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hudební složka, ve které seznamy stop jiné než WPL uvádějí své soubory, zapsaná tak, jak ji uvádějí (/home/ana/Music, &apos;D:\Music&apos;): cesty položek v této složce se v tomto místě oříznou (výchozí: pravidla z manuálové stránky).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměťová karta tak, jak ji vidí tento systém (/media/ana/CARD, E:\): každá položka se na ní vyhledá a položky, které tam nejsou, se ohlásí (výchozí: svazek cílové složky, pokud je to karta se složkou médií).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevypisovat nic u seznamů stop, které se převedou bez problémů.</translation>
     </message>
     <message>
         <source>Playlists to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznamy stop k převodu.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Další informace získáte pomocí &apos;--help&apos;.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí typ média (--type TYPE)</translation>
     </message>
     <message>
         <source>no playlist given</source>
-        <translation type="unfinished"></translation>
+        <translation>nebyl zadán žádný seznam stop</translation>
     </message>
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>neznámá kódová stránka %1; kódové stránky ANSI jsou %2</translation>
     </message>
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte typ média
+například WMA, MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>cílová složka %1 neexistuje</translation>
     </message>
     <message>
         <source>the card %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>karta %1 neexistuje</translation>
     </message>
     <message numerus="yes">
         <source>%1 -&gt; %2 (%n entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n položka)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n položky)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n položek)</numerusform>
         </translation>
     </message>
     <message>
         <source> (name it with --music-root)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zadejte ji pomocí --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>upozornění: %1</translation>
     </message>
 </context>
 <context>
@@ -93,42 +94,42 @@ i.e. WMA, MP3</source>
     <message>
         <source>Velandry</source>
         <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velandry</translation>
     </message>
     <message>
         <source>Playlist Converter</source>
         <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Převodník seznamů stop</translation>
     </message>
     <message>
         <source>Convert playlists into ASX playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod seznamů stop do formátu ASX pro Pocket PC</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod seznamů stop přehrávače Windows Media Player pro Pocket PC</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry převádí seznamy stop (WPL přehrávače Windows Media Player, M3U a M3U8, PLS, XSPF, ASX a seznamy stop Zune) na seznamy stop ASX 3.0, které Windows Media Player pro Pocket PC přehrává z paměťové karty.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte seznamy stop, typ média, který se má ponechat (WMA, MP3, WAV nebo jakýkoli jiný), a složku v zařízení, ve které je uložena hudba. Každý odkaz tohoto typu se zkrátí na své umístění v hudební složce a zapíše se do hudební složky zařízení, jeden soubor .asx pro každý seznam stop, v kódové stránce ANSI zařízení.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převodník pro příkazový řádek velandry-convert dělá totéž bez okna.</translation>
     </message>
     <message>
         <source>The playlists, the queue, the media type and the folders</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seznamy stop, fronta, typ média a složky</translation>
     </message>
     <message>
         <source>The main window and the About window</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hlavní okno a okno „O aplikaci“</translation>
     </message>
 </context>
 <context>
@@ -136,399 +137,400 @@ i.e. WMA, MP3</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
-        <translation type="unfinished"></translation>
+        <translation>text končí dřív než jeho značky</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>komentář není uzavřen</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>oddíl CDATA není uzavřen</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>instrukce pro zpracování není uzavřena</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>deklarace není uzavřena</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>po &quot;&lt;&quot; byl očekáván název</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>po názvu koncové značky byl očekáván &quot;&gt;&quot;</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation type="unfinished"></translation>
+        <translation>atribut nemá &quot;=&quot; a hodnotu</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>hodnota atributu není v uvozovkách</translation>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>koncová značka neodpovídá prvku, který ukončuje</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Značky %1 nelze přečíst: značka na řádku %2 není uzavřena</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>Značky %1 neobsahují prvek &lt;ASX&gt;</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Značky %1 nelze přečíst: řádek %2: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Jde o složku, ne o seznam stop</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejde o běžný soubor</translation>
     </message>
     <message>
         <source>The output would replace the playlist itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Výstup by nahradil samotný seznam stop</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>Již existuje složka s tímto názvem</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor je chráněn proti zápisu</translation>
     </message>
     <message>
         <source>The references of this playlist overlap and would make a file larger than 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkazy tohoto seznamu stop se překrývají a vytvořily by soubor větší než 4 GiB</translation>
     </message>
     <message>
         <source>The playlist is not UTF-8, and too large to be converted in the memory this computer has</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam stop není v UTF-8 a je příliš velký na to, aby se dal převést v paměti tohoto počítače</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiný program změnil seznam stop během jeho čtení; nic se pro něj nezapsalo, převeďte jej znovu</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru není platné UTF-8, a proto soubor nelze otevřít; přejmenujte jej, například příkazem &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nejde o seznam stop v podporovaném formátu (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deklarace XML uvádí kódování „%1“, které zde nelze přečíst</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Výstupní soubor %1 byl v tomto běhu již zapsán ze seznamu %2; přejmenujte jeden z obou seznamů stop</translation>
     </message>
     <message>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nelze přečíst</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nelze zapsat</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 a %n další</numerusform>
+            <numerusform>%1 a %n další</numerusform>
+            <numerusform>%1 a %n dalších</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: není v UTF-8, přečteno v kódové stránce %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n položka z %2 obsahuje znaky mimo kódovou stránku %3, zapsané jako &quot;?&quot;</numerusform>
+            <numerusform>%1: %n položky z %2 obsahují znaky mimo kódovou stránku %3, zapsané jako &quot;?&quot;</numerusform>
+            <numerusform>%1: %n položek z %2 obsahuje znaky mimo kódovou stránku %3, zapsané jako &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n web addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n webová adresa</numerusform>
+            <numerusform>%n webové adresy</numerusform>
+            <numerusform>%n webových adres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n outside the music folder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mimo hudební složku</numerusform>
+            <numerusform>%n mimo hudební složku</numerusform>
+            <numerusform>%n mimo hudební složku</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: vynechána %n položka z %2: %3</numerusform>
+            <numerusform>%1: vynechány %n položky z %2: %3</numerusform>
+            <numerusform>%1: vynecháno %n položek z %2: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n položku z %2 nelze v zařízení nikdy přehrát: %3</numerusform>
+            <numerusform>%1: %n položky z %2 nelze v zařízení nikdy přehrát: %3</numerusform>
+            <numerusform>%1: %n položek z %2 nelze v zařízení nikdy přehrát: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: kartu (%2) nelze přečíst, a proto se na ní položky nevyhledávaly</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n položka z %2 není na kartě (%3): %4</numerusform>
+            <numerusform>%1: %n položky z %2 nejsou na kartě (%3): %4</numerusform>
+            <numerusform>%1: %n položek z %2 není na kartě (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n položka z %2 byla rozdělena značkami seznamu stop a neodkazuje na žádný skutečný soubor</numerusform>
+            <numerusform>%1: %n položky z %2 byly rozděleny značkami seznamu stop a neodkazují na žádný skutečný soubor</numerusform>
+            <numerusform>%1: %n položek z %2 bylo rozděleno značkami seznamu stop a neodkazuje na žádný skutečný soubor</numerusform>
         </translation>
     </message>
     <message>
         <source>the system&apos;s ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>kódová stránka ANSI systému</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>kódová stránka ANSI národního prostředí uživatele; kódová stránka systému %1 není kódovou stránkou ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation type="unfinished"></translation>
+        <translation>kódová stránka systému %1 není kódovou stránkou ANSI a národní prostředí uživatele žádnou nemá</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>podle národního prostředí %1 (%2)</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation type="unfinished"></translation>
+        <translation>národní prostředí není nastaveno</translation>
     </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rušení…</translation>
     </message>
     <message>
         <source>Converting %1</source>
         <extracomment>%1 is the playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Převod: %1</translation>
     </message>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapsáno %1 z %2</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Přečteno %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>velandry::Form1</name>
     <message>
         <source>Windows Media Player Velandry</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player Velandry</translation>
     </message>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soubor</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O aplikaci</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka seznamů:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation type="unfinished"></translation>
+        <translation>V seznamu:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznamy stop ve složce</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznamy k převodu</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová složka:</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka médií:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Převést</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>V seznamu</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat složku se seznamy stop</translation>
     </message>
     <message>
         <source>Add to queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat do fronty</translation>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrat z fronty</translation>
     </message>
     <message>
         <source>Choose output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat cílovou složku</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obsah složky seznamů stop „%1“ nelze zobrazit.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neexistuje nebo nejde o složku.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte typ média<byte value="xd"/>
+například WMA, MP3</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The reason, as a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message numerus="yes">
         <source>%n files were written before it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Předtím byl zapsán %n soubor.</numerusform>
+            <numerusform>Předtím byly zapsány %n soubory.</numerusform>
+            <numerusform>Předtím bylo zapsáno %n souborů.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nelze přečíst.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nelze zapsat.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku se seznamy stop</translation>
     </message>
     <message>
         <source>Select Output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte cílovou složku</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nelze přečíst jako seznam stop (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není ve složce ostatních souborů, %2.</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tento soubor nebyl přidán do fronty.</numerusform>
+            <numerusform>Tyto soubory nebyly přidány do fronty.</numerusform>
+            <numerusform>Tyto soubory nebyly přidány do fronty.</numerusform>
         </translation>
     </message>
 </context>
@@ -536,43 +538,43 @@ i.e. WMA, MP3</source>
     <name>velandry::frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Velandry web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Webové stránky Velandry</translation>
     </message>
     <message>
         <source>Click here for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím sem získáte aktualizace</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation type="unfinished"></translation>
+        <translation>Navštivte web: aktualizace, FAQ a nápověda</translation>
     </message>
     <message>
         <source>Revision History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie verzí</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zavřít</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry, bezplatný program</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Přispět</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpořte další vývoj</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud považujete tento program za užitečný, můžete přispět na jeho další vývoj</translation>
     </message>
 </context>
 </TS>

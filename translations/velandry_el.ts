@@ -5,86 +5,87 @@
     <name>CommandLine</name>
     <message>
         <source>Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for the Windows Media Player for Pocket PC, keeping the entries of one media type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατρέπει λίστες αναπαραγωγής (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) σε λίστες αναπαραγωγής ASX για το Windows Media Player του Pocket PC, διατηρώντας τις καταχωρήσεις ενός τύπου πολυμέσων.</translation>
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο τύπος πολυμέσων που θα διατηρηθεί, χωρίς την τελεία (WMA, MP3, WAV, ...).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο φάκελος της συσκευής που γράφεται μπροστά από κάθε διαδρομή (προεπιλογή: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο φάκελος για τα αρχεία .asx (προεπιλογή: ο φάκελος της κάθε λίστας αναπαραγωγής).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η κωδικοσελίδα ANSI των αρχείων .asx και των λιστών αναπαραγωγής που δεν είναι σε UTF-8: %1 (γράφεται και ως cp1250 ή windows-1250). Προεπιλογή εδώ: %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο φάκελος μουσικής μέσα στον οποίο οι λίστες αναπαραγωγής εκτός των WPL ονομάζουν τα αρχεία τους, γραμμένος όπως τον γράφουν εκείνες (/home/ana/Music, &apos;D:\Music&apos;): οι καταχωρήσεις κάτω από αυτόν αποκόπτονται σε εκείνο το σημείο (προεπιλογή: οι κανόνες της σελίδας εγχειριδίου).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κάρτα αποθήκευσης όπως τη βλέπει αυτό το σύστημα (/media/ana/CARD, E:\): κάθε καταχώρηση αναζητείται σε αυτήν και αναφέρονται όσες δεν βρίσκονται εκεί (προεπιλογή: ο τόμος του φακέλου εξόδου, εφόσον είναι κάρτα που περιέχει τον φάκελο πολυμέσων).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Να μην εμφανίζεται τίποτα για τις λίστες αναπαραγωγής που μετατρέπονται χωρίς προβλήματα.</translation>
     </message>
     <message>
         <source>Playlists to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι λίστες αναπαραγωγής προς μετατροπή.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δοκιμάστε &apos;--help&apos; για περισσότερες πληροφορίες.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
-        <translation type="unfinished"></translation>
+        <translation>λείπει ο τύπος πολυμέσων (--type TYPE)</translation>
     </message>
     <message>
         <source>no playlist given</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν δόθηκε λίστα αναπαραγωγής</translation>
     </message>
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>άγνωστη κωδικοσελίδα %1· οι κωδικοσελίδες ANSI είναι οι %2</translation>
     </message>
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε έναν τύπο πολυμέσων
+όπως WMA, MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>ο φάκελος εξόδου %1 δεν υπάρχει</translation>
     </message>
     <message>
         <source>the card %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>η κάρτα %1 δεν υπάρχει</translation>
     </message>
     <message numerus="yes">
         <source>%1 -&gt; %2 (%n entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n καταχώρηση)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n καταχωρήσεις)</numerusform>
         </translation>
     </message>
     <message>
         <source> (name it with --music-root)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ορίστε τον με --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>προειδοποίηση: %1</translation>
     </message>
 </context>
 <context>
@@ -92,42 +93,42 @@ i.e. WMA, MP3</source>
     <message>
         <source>Velandry</source>
         <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velandry</translation>
     </message>
     <message>
         <source>Playlist Converter</source>
         <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπέας λιστών αναπαραγωγής</translation>
     </message>
     <message>
         <source>Convert playlists into ASX playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή λιστών αναπαραγωγής σε λίστες αναπαραγωγής ASX για Pocket PC</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή λιστών αναπαραγωγής του Windows Media Player για Pocket PC</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Velandry μετατρέπει λίστες αναπαραγωγής (WPL του Windows Media Player, M3U και M3U8, PLS, XSPF, ASX και λίστες αναπαραγωγής του Zune) σε λίστες αναπαραγωγής ASX 3.0, τις οποίες το Windows Media Player του Pocket PC αναπαράγει από κάρτα αποθήκευσης.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τις λίστες αναπαραγωγής, τον τύπο πολυμέσων που θα διατηρηθεί (WMA, MP3, WAV ή οποιονδήποτε άλλο) και τον φάκελο της συσκευής που περιέχει τη μουσική. Κάθε αναφορά αυτού του τύπου περιορίζεται στη θέση της κάτω από τον φάκελο μουσικής και γράφεται κάτω από τον φάκελο μουσικής της συσκευής, ένα αρχείο .asx για κάθε λίστα αναπαραγωγής, στην κωδικοσελίδα ANSI της συσκευής.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο μετατροπέας γραμμής εντολών velandry-convert κάνει το ίδιο χωρίς παράθυρο.</translation>
     </message>
     <message>
         <source>The playlists, the queue, the media type and the folders</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Οι λίστες αναπαραγωγής, η ουρά, ο τύπος πολυμέσων και οι φάκελοι</translation>
     </message>
     <message>
         <source>The main window and the About window</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το κύριο παράθυρο και το παράθυρο πληροφοριών</translation>
     </message>
 </context>
 <context>
@@ -135,389 +136,390 @@ i.e. WMA, MP3</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
-        <translation type="unfinished"></translation>
+        <translation>το κείμενο τελειώνει πριν ολοκληρωθεί η σήμανσή του</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ένα σχόλιο δεν κλείνει ποτέ</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>μια ενότητα CDATA δεν κλείνει ποτέ</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>μια οδηγία επεξεργασίας δεν κλείνει ποτέ</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>μια δήλωση δεν κλείνει ποτέ</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>αναμενόταν όνομα μετά το &quot;&lt;&quot;</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>αναμενόταν &quot;&gt;&quot; μετά το όνομα μιας ετικέτας τέλους</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation type="unfinished"></translation>
+        <translation>ένα χαρακτηριστικό δεν έχει &quot;=&quot; και τιμή</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>η τιμή ενός χαρακτηριστικού δεν βρίσκεται σε εισαγωγικά</translation>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>μια ετικέτα τέλους δεν αντιστοιχεί στο στοιχείο που κλείνει</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατή η ανάγνωση της σήμανσης %1: μια ετικέτα στη γραμμή %2 δεν κλείνει ποτέ</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>Η σήμανση %1 δεν περιέχει στοιχείο &lt;ASX&gt;</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατή η ανάγνωση της σήμανσης %1: γραμμή %2: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Είναι φάκελος, όχι λίστα αναπαραγωγής</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι κανονικό αρχείο</translation>
     </message>
     <message>
         <source>The output would replace the playlist itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο εξόδου θα αντικαθιστούσε την ίδια τη λίστα αναπαραγωγής</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπάρχει ήδη φάκελος με αυτό το όνομα στη θέση του αρχείου</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο έχει προστασία εγγραφής</translation>
     </message>
     <message>
         <source>The references of this playlist overlap and would make a file larger than 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αναφορές αυτής της λίστας αναπαραγωγής επικαλύπτονται και θα δημιουργούσαν αρχείο μεγαλύτερο από 4 GiB</translation>
     </message>
     <message>
         <source>The playlist is not UTF-8, and too large to be converted in the memory this computer has</source>
-        <translation type="unfinished"></translation>
+        <translation>Η λίστα αναπαραγωγής δεν είναι σε UTF-8 και είναι πολύ μεγάλη για να μετατραπεί με τη μνήμη που διαθέτει αυτός ο υπολογιστής</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένα άλλο πρόγραμμα άλλαξε τη λίστα αναπαραγωγής κατά την ανάγνωσή της· δεν γράφτηκε τίποτα για αυτήν, μετατρέψτε την ξανά</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το όνομα του αρχείου δεν είναι έγκυρο UTF-8 και γι&apos; αυτό δεν μπορεί να ανοιχτεί· μετονομάστε το, για παράδειγμα με &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι λίστα αναπαραγωγής κάποιου από τους τύπους που διαβάζονται εδώ (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η δήλωση XML ορίζει την κωδικοποίηση &quot;%1&quot;, η οποία δεν μπορεί να διαβαστεί εδώ</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο εξόδου της, %1, γράφτηκε ήδη από το %2 σε αυτήν την εκτέλεση· μετονομάστε μία από τις δύο λίστες αναπαραγωγής</translation>
     </message>
     <message>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του αρχείου</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του αρχείου</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 και %n ακόμη</numerusform>
+            <numerusform>%1 και %n ακόμη</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεν είναι σε UTF-8, διαβάστηκε με την κωδικοσελίδα %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n από %2 καταχωρήσεις περιέχει χαρακτήρες εκτός της κωδικοσελίδας %3, που γράφτηκαν ως &quot;?&quot;</numerusform>
+            <numerusform>%1: %n από %2 καταχωρήσεις περιέχουν χαρακτήρες εκτός της κωδικοσελίδας %3, που γράφτηκαν ως &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n web addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n διεύθυνση web</numerusform>
+            <numerusform>%n διευθύνσεις web</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n outside the music folder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n εκτός του φακέλου μουσικής</numerusform>
+            <numerusform>%n εκτός του φακέλου μουσικής</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: παραλείφθηκε %n από %2 καταχωρήσεις: %3</numerusform>
+            <numerusform>%1: παραλείφθηκαν %n από %2 καταχωρήσεις: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n από %2 καταχωρήσεις δεν μπορεί ποτέ να αναπαραχθεί στη συσκευή: %3</numerusform>
+            <numerusform>%1: %n από %2 καταχωρήσεις δεν μπορούν ποτέ να αναπαραχθούν στη συσκευή: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεν ήταν δυνατή η ανάγνωση της κάρτας (%2), επομένως οι καταχωρήσεις δεν αναζητήθηκαν σε αυτήν</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n από %2 καταχωρήσεις δεν βρίσκεται στην κάρτα (%3): %4</numerusform>
+            <numerusform>%1: %n από %2 καταχωρήσεις δεν βρίσκονται στην κάρτα (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n από %2 καταχωρήσεις κόπηκε μέσα στη σήμανση της λίστας αναπαραγωγής και δεν αντιστοιχεί σε πραγματικό αρχείο</numerusform>
+            <numerusform>%1: %n από %2 καταχωρήσεις κόπηκαν μέσα στη σήμανση της λίστας αναπαραγωγής και δεν αντιστοιχούν σε πραγματικό αρχείο</numerusform>
         </translation>
     </message>
     <message>
         <source>the system&apos;s ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>η κωδικοσελίδα ANSI του συστήματος</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>η κωδικοσελίδα ANSI των τοπικών ρυθμίσεων του χρήστη· η κωδικοσελίδα %1 του συστήματος δεν είναι κωδικοσελίδα ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation type="unfinished"></translation>
+        <translation>η κωδικοσελίδα %1 του συστήματος δεν είναι κωδικοσελίδα ANSI και οι τοπικές ρυθμίσεις του χρήστη δεν έχουν κωδικοσελίδα ANSI</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>από τις τοπικές ρυθμίσεις %1 (%2)</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν έχουν οριστεί τοπικές ρυθμίσεις</translation>
     </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση…</translation>
     </message>
     <message>
         <source>Converting %1</source>
         <extracomment>%1 is the playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή του %1</translation>
     </message>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Γράφτηκαν %1 από %2</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Διαβάστηκαν %1 από %2</translation>
     </message>
 </context>
 <context>
     <name>velandry::Form1</name>
     <message>
         <source>Windows Media Player Velandry</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player Velandry</translation>
     </message>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχείο(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Βοήθεια(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφορίες(&amp;A)</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέση λιστών:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation type="unfinished"></translation>
+        <translation>Η λίστα περιέχει:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστες Windows Media Player 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστες για μετατροπή</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέση εξόδου:</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέση πολυμέσων:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος(&amp;Q)</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η λίστα περιέχει</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή φακέλου λιστών αναπαραγωγής</translation>
     </message>
     <message>
         <source>Add to queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσθήκη στην ουρά</translation>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάργηση από την ουρά</translation>
     </message>
     <message>
         <source>Choose output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή φακέλου εξόδου</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατή η εμφάνιση των περιεχομένων του φακέλου λιστών αναπαραγωγής &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει ή δεν είναι φάκελος.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε έναν τύπο πολυμέσων<byte value="xd"/>
+όπως WMA, MP3</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Ολοκληρώθηκε</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The reason, as a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message numerus="yes">
         <source>%n files were written before it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Πριν από το σφάλμα γράφτηκε %n αρχείο.</numerusform>
+            <numerusform>Πριν από το σφάλμα γράφτηκαν %n αρχεία.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τον φάκελο των λιστών αναπαραγωγής</translation>
     </message>
     <message>
         <source>Select Output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλέξτε τον φάκελο εξόδου</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Το &quot;%1&quot; δεν είναι λίστα αναπαραγωγής που μπορεί να διαβαστεί (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το &quot;%1&quot; δεν βρίσκεται στον φάκελο των υπολοίπων, %2.</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Αυτό το αρχείο δεν προστέθηκε στην ουρά.</numerusform>
+            <numerusform>Αυτά τα αρχεία δεν προστέθηκαν στην ουρά.</numerusform>
         </translation>
     </message>
 </context>
@@ -525,43 +527,43 @@ i.e. WMA, MP3</source>
     <name>velandry::frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφορίες</translation>
     </message>
     <message>
         <source>Velandry web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοποθεσία web του Velandry</translation>
     </message>
     <message>
         <source>Click here for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάντε κλικ εδώ για ενημερώσεις</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation type="unfinished"></translation>
+        <translation>Επισκεφθείτε μας για ενημερώσεις, ερωτήσεις και βοήθεια</translation>
     </message>
     <message>
         <source>Revision History</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιστορικό αναθεωρήσεων</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο(&amp;C)</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry, δωρεάν λογισμικό</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Δωρεά</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Βοηθήστε τη μελλοντική ανάπτυξη</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Αν σας φαίνεται χρήσιμο αυτό το λογισμικό, μπορείτε να βοηθήσετε τη μελλοντική του ανάπτυξη</translation>
     </message>
 </context>
 </TS>

@@ -5,86 +5,87 @@
     <name>CommandLine</name>
     <message>
         <source>Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for the Windows Media Player for Pocket PC, keeping the entries of one media type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit des sélections (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) en sélections ASX pour Windows Media Player pour Pocket PC, en conservant les éléments d&apos;un seul type de média.</translation>
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de média à conserver, sans le point (WMA, MP3, WAV, ...).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de l&apos;appareil écrit devant chaque chemin (par défaut : %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des fichiers .asx (par défaut : le dossier de chaque sélection).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page de codes ANSI des fichiers .asx, et des sélections qui ne sont pas en UTF-8 : %1 (aussi sous la forme cp1250 ou windows-1250). Par défaut ici : %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de musique dans lequel les sélections autres que WPL désignent leurs fichiers, écrit comme elles l&apos;écrivent (/home/ana/Music, &apos;D:\Music&apos;) : les éléments situés dessous y sont coupés (par défaut : les règles de la page de manuel).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte mémoire telle que ce système la voit (/media/ana/CARD, E:\) : chaque élément y est recherché, et ceux qui n&apos;y sont pas sont signalés (par défaut : le volume du dossier de sortie, s&apos;il s&apos;agit d&apos;une carte qui contient le dossier des médias).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien afficher pour les sélections converties sans problème.</translation>
     </message>
     <message>
         <source>Playlists to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélections à convertir.</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez &apos;--help&apos; pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
-        <translation type="unfinished"></translation>
+        <translation>le type de média est manquant (--type TYPE)</translation>
     </message>
     <message>
         <source>no playlist given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sélection indiquée</translation>
     </message>
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>page de codes %1 inconnue ; les pages de codes ANSI sont %2</translation>
     </message>
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un type de média
+par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de sortie %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>the card %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte %1 n&apos;existe pas</translation>
     </message>
     <message numerus="yes">
         <source>%1 -&gt; %2 (%n entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n élément)</numerusform>
+            <numerusform>%1 -&gt; %2 (%n éléments)</numerusform>
         </translation>
     </message>
     <message>
         <source> (name it with --music-root)</source>
-        <translation type="unfinished"></translation>
+        <translation> (indiquez-le avec --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement : %1</translation>
     </message>
 </context>
 <context>
@@ -92,42 +93,42 @@ i.e. WMA, MP3</source>
     <message>
         <source>Velandry</source>
         <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velandry</translation>
     </message>
     <message>
         <source>Playlist Converter</source>
         <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertisseur de sélections</translation>
     </message>
     <message>
         <source>Convert playlists into ASX playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir des sélections en sélections ASX pour Pocket PC</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir des sélections Windows Media Player pour Pocket PC</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry transforme des sélections (WPL de Windows Media Player, M3U et M3U8, PLS, XSPF, ASX et sélections Zune) en sélections ASX 3.0 que Windows Media Player pour Pocket PC lit depuis une carte mémoire.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les sélections, le type de média à conserver (WMA, MP3, WAV ou tout autre) et le dossier de l&apos;appareil qui contient la musique. Chaque référence de ce type est réduite à sa place sous le dossier de musique et écrite sous le dossier de musique de l&apos;appareil, un fichier .asx par sélection, dans la page de codes ANSI de l&apos;appareil.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le convertisseur en ligne de commande velandry-convert fait de même sans fenêtre.</translation>
     </message>
     <message>
         <source>The playlists, the queue, the media type and the folders</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les sélections, la file d&apos;attente, le type de média et les dossiers</translation>
     </message>
     <message>
         <source>The main window and the About window</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale et la fenêtre À propos</translation>
     </message>
 </context>
 <context>
@@ -135,389 +136,390 @@ i.e. WMA, MP3</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte se termine avant son balisage</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un commentaire n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>une section CDATA n&apos;est jamais fermée</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>une instruction de traitement n&apos;est jamais fermée</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>une déclaration n&apos;est jamais fermée</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom était attendu après &quot;&lt;&quot;</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;&gt;&quot; était attendu après le nom d&apos;une balise de fin</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation type="unfinished"></translation>
+        <translation>un attribut n&apos;a ni &quot;=&quot; ni valeur</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur d&apos;un attribut n&apos;est pas entre guillemets</translation>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>une balise de fin ne correspond pas à l&apos;élément qu&apos;elle ferme</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Son balisage %1 est illisible : une balise de la ligne %2 n&apos;est jamais fermée</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>Son balisage %1 ne contient aucun élément &lt;ASX&gt;</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Son balisage %1 est illisible : ligne %2 : %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier, pas une sélection</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The output would replace the playlist itself</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie remplacerait la sélection elle-même</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier portant ce nom empêche l&apos;écriture</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est protégé en écriture</translation>
     </message>
     <message>
         <source>The references of this playlist overlap and would make a file larger than 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Les références de cette sélection se chevauchent et produiraient un fichier de plus de 4 Gio</translation>
     </message>
     <message>
         <source>The playlist is not UTF-8, and too large to be converted in the memory this computer has</source>
-        <translation type="unfinished"></translation>
+        <translation>La sélection n&apos;est pas en UTF-8 et elle est trop volumineuse pour être convertie avec la mémoire de cet ordinateur</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié la sélection pendant sa lecture ; rien n&apos;a été écrit pour elle, convertissez-la à nouveau</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide, le fichier ne peut donc pas être ouvert ; renommez-le, par exemple avec &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une sélection d&apos;un type pris en charge (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa déclaration XML indique l&apos;encodage &quot;%1&quot;, qui ne peut pas être lu ici</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa sortie, %1, a déjà été écrite à partir de %2 lors de cette conversion ; renommez l&apos;une des deux sélections</translation>
     </message>
     <message>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas en UTF-8, lue comme page de codes %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1 : %n éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n web addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adresse web</numerusform>
+            <numerusform>%n adresses web</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n outside the music folder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hors du dossier de musique</numerusform>
+            <numerusform>%n hors du dossier de musique</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n élément sur %2 omis : %3</numerusform>
+            <numerusform>%1 : %n éléments sur %2 omis : %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n élément sur %2 ne pourra jamais être lu sur l&apos;appareil : %3</numerusform>
+            <numerusform>%1 : %n éléments sur %2 ne pourront jamais être lus sur l&apos;appareil : %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la carte (%2) n&apos;a pas pu être lue, les éléments n&apos;y ont donc pas été recherchés</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n élément sur %2 n&apos;est pas sur la carte (%3) : %4</numerusform>
+            <numerusform>%1 : %n éléments sur %2 ne sont pas sur la carte (%3) : %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 : %n élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
+            <numerusform>%1 : %n éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
         </translation>
     </message>
     <message>
         <source>the system&apos;s ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>la page de codes ANSI du système</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>la page de codes ANSI des paramètres régionaux de l&apos;utilisateur ; la page de codes %1 du système n&apos;est pas une page de codes ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation type="unfinished"></translation>
+        <translation>la page de codes %1 du système n&apos;est pas une page de codes ANSI, et les paramètres régionaux de l&apos;utilisateur n&apos;en ont pas non plus</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;après les paramètres régionaux %1 (%2)</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun paramètre régional n&apos;est défini</translation>
     </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation…</translation>
     </message>
     <message>
         <source>Converting %1</source>
         <extracomment>%1 is the playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conversion de %1</translation>
     </message>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 écrits</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 lus</translation>
     </message>
 </context>
 <context>
     <name>velandry::Form1</name>
     <message>
         <source>Windows Media Player Velandry</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player Velandry</translation>
     </message>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélections :</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient :</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélections Windows Media 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélections à convertir</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie :</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Médias :</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contient</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des sélections</translation>
     </message>
     <message>
         <source>Add to queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la file d&apos;attente</translation>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de la file d&apos;attente</translation>
     </message>
     <message>
         <source>Choose output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu du dossier de sélections &quot;%1&quot; ne peut pas être affiché.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe pas ou ce n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un type de média<byte value="xd"/>
+par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The reason, as a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message numerus="yes">
         <source>%n files were written before it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier a été écrit avant cela.</numerusform>
+            <numerusform>%n fichiers ont été écrits avant cela.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier de vos sélections</translation>
     </message>
     <message>
         <source>Select Output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier de sortie</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une sélection lisible (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas dans le dossier des autres, %2.</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce fichier n&apos;a pas été ajouté à la file d&apos;attente.</numerusform>
+            <numerusform>Ces fichiers n&apos;ont pas été ajoutés à la file d&apos;attente.</numerusform>
         </translation>
     </message>
 </context>
@@ -525,43 +527,43 @@ i.e. WMA, MP3</source>
     <name>velandry::frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Velandry web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de Velandry</translation>
     </message>
     <message>
         <source>Click here for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour obtenir les mises à jour</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez-nous pour les mises à jour, la FAQ et l&apos;aide</translation>
     </message>
     <message>
         <source>Revision History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des versions</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry, logiciel gratuit</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Soutenir les développements futurs</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ce logiciel vous est utile, n&apos;hésitez pas à soutenir son développement</translation>
     </message>
 </context>
 </TS>

@@ -5,85 +5,86 @@
     <name>CommandLine</name>
     <message>
         <source>Converts playlists (WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX) into ASX playlists for the Windows Media Player for Pocket PC, keeping the entries of one media type.</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト (WPL、ZPL、M3U、M3U8、PLS、XSPF、ASX、WAX、WVX) を、1 つのメディアの種類の項目だけを残して、Pocket PC 用 Windows Media Player の ASX プレイリストに変換します。</translation>
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>残すメディアの種類。先頭のピリオドを付けずに指定します (WMA、MP3、WAV など)。</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス上のフォルダー。各パスの前に付けて書き込まれます (既定値: %1)。</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>.asx ファイルの出力先フォルダー (既定: 各プレイリストと同じフォルダー)。</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.asx ファイルと、UTF-8 ではないプレイリストの ANSI コード ページ: %1 (cp1250 や windows-1250 の形式でも指定できます)。この環境での既定値: %2、%3。</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation type="unfinished"></translation>
+        <translation>WPL 以外のプレイリストがファイルの場所を記すときの音楽フォルダー。プレイリスト内の表記のとおりに指定します (/home/ana/Music、'D:\Music')。その下にある項目は、このフォルダーを起点とするパスに切り詰められます (既定: マニュアル ページに記載の規則)。</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>このシステムから見たストレージ カード (/media/ana/CARD、E:\)。各項目をカード上で探し、見つからない項目を報告します (既定: 出力先フォルダーのボリュームがメディア フォルダーを含むカードである場合は、そのボリューム)。</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>問題なく変換できたプレイリストについては何も表示しません。</translation>
     </message>
     <message>
         <source>Playlists to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>変換するプレイリスト。</translation>
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは '--help' を指定して実行してください。</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアの種類が指定されていません (--type TYPE)</translation>
     </message>
     <message>
         <source>no playlist given</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストが指定されていません</translation>
     </message>
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なコード ページです: %1。使用できる ANSI コード ページ: %2</translation>
     </message>
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアの種類を選択してください
+(例: WMA、MP3)</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先フォルダー %1 が存在しません</translation>
     </message>
     <message>
         <source>the card %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>カード %1 が存在しません</translation>
     </message>
     <message numerus="yes">
         <source>%1 -&gt; %2 (%n entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 -&gt; %2 (%n 項目)</numerusform>
         </translation>
     </message>
     <message>
         <source> (name it with --music-root)</source>
-        <translation type="unfinished"></translation>
+        <translation> (--music-root で指定してください)</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: %1</translation>
     </message>
 </context>
 <context>
@@ -91,42 +92,42 @@ i.e. WMA, MP3</source>
     <message>
         <source>Velandry</source>
         <extracomment>The program&apos;s name: kept as it is, or written as users of the language know it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velandry</translation>
     </message>
     <message>
         <source>Playlist Converter</source>
         <extracomment>What kind of program it is, as software centres and menus list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト変換ツール</translation>
     </message>
     <message>
         <source>Convert playlists into ASX playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストを Pocket PC 用の ASX プレイリストに変換します</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player のプレイリストを Pocket PC 用に変換します</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry は、プレイリスト (Windows Media Player の WPL、M3U と M3U8、PLS、XSPF、ASX、Zune のプレイリスト) を、Pocket PC 用 Windows Media Player がストレージ カードから再生できる ASX 3.0 プレイリストに変換します。</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト、残すメディアの種類 (WMA、MP3、WAV など、任意の種類)、音楽を保存しているデバイス上のフォルダーを選択します。その種類の参照はすべて、音楽フォルダーの下の位置だけに切り詰められ、デバイスの音楽フォルダーの下を指すように書き込まれます。プレイリストごとに 1 つの .asx ファイルが、デバイスの ANSI コード ページで作成されます。</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドライン版の変換ツール velandry-convert は、同じ処理をウィンドウなしで行います。</translation>
     </message>
     <message>
         <source>The playlists, the queue, the media type and the folders</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト、キュー、メディアの種類、フォルダー</translation>
     </message>
     <message>
         <source>The main window and the About window</source>
         <extracomment>A screenshot&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>メイン ウィンドウとバージョン情報ウィンドウ</translation>
     </message>
 </context>
 <context>
@@ -134,379 +135,380 @@ i.e. WMA, MP3</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
-        <translation type="unfinished"></translation>
+        <translation>マークアップが終わる前にテキストが終わっています</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>コメントが閉じられていません</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>CDATA セクションが閉じられていません</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>処理命令が閉じられていません</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>宣言が閉じられていません</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"&lt;" の後に名前が必要です</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>終了タグの名前の後に "&gt;" が必要です</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation type="unfinished"></translation>
+        <translation>属性に "=" と値がありません</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>属性の値が引用符で囲まれていません</translation>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>終了タグが、閉じようとしている要素と一致しません</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 のマークアップを読み取れません: %2 行目のタグが閉じられていません</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のマークアップに &lt;ASX&gt; 要素がありません</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 のマークアップを読み取れません: %2 行目: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストではなくフォルダーです</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>The output would replace the playlist itself</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイルがプレイリスト自体を上書きしてしまいます</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ名前のフォルダーが既にあります</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが書き込み禁止になっています</translation>
     </message>
     <message>
         <source>The references of this playlist overlap and would make a file larger than 4 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>このプレイリストの参照が重なり合っており、4 GiB を超えるファイルになってしまいます</translation>
     </message>
     <message>
         <source>The playlist is not UTF-8, and too large to be converted in the memory this computer has</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストが UTF-8 ではなく、このコンピューターのメモリで変換するには大きすぎます</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取り中に別のプログラムがプレイリストを変更しました。このプレイリストについては何も書き込んでいません。もう一度変換してください</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前が有効な UTF-8 ではないため開けません。"convmv -f latin1 -t utf8 --notest" などで名前を変更してください</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>読み取りに対応している種類のプレイリストではありません (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XML 宣言で指定されているエンコード "%1" には対応していません</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイル %1 は、今回の実行で既に %2 から書き込まれています。どちらかのプレイリストの名前を変更してください</translation>
     </message>
     <message>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み取れませんでした</translation>
     </message>
     <message>
         <source>The file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに書き込めませんでした</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ほか %n 件</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: UTF-8 ではないため、コード ページ %2 として読み取りました</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 項目中 %n 項目にコード ページ %3 にない文字が含まれているため、"?" として書き込みました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n web addresses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Web アドレス %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n outside the music folder</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>音楽フォルダー外 %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 項目中 %n 項目を除外しました: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 項目中 %n 項目はデバイスで再生できません: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: カード (%2) を読み取れなかったため、項目がカード上にあるかどうかを確認できませんでした</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 項目中 %n 項目がカード (%3) にありません: %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 項目中 %n 項目はプレイリストのマークアップの途中で切れていて、実在するファイルを指していません</numerusform>
         </translation>
     </message>
     <message>
         <source>the system&apos;s ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの ANSI コード ページ</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーのロケールの ANSI コード ページ (システムのコード ページ %1 は ANSI コード ページではありません)</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのコード ページ %1 は ANSI コード ページではなく、ユーザーのロケールにも ANSI コード ページがありません</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ロケール %1 (%2) による</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation type="unfinished"></translation>
+        <translation>ロケールが設定されていません</translation>
     </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルしています…</translation>
     </message>
     <message>
         <source>Converting %1</source>
         <extracomment>%1 is the playlist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を変換しています</translation>
     </message>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 中 %1 を書き込みました</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 中 %1 を読み取りました</translation>
     </message>
 </context>
 <context>
     <name>velandry::Form1</name>
     <message>
         <source>Windows Media Player Velandry</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player Velandry</translation>
     </message>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>種類を選択</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアの種類:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Player 9 リスト</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>変換するプレイリスト</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先:</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアの場所:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>変換(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>メディアの種類</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストのフォルダーを選択</translation>
     </message>
     <message>
         <source>Add to queue</source>
-        <translation type="unfinished"></translation>
+        <translation>キューに追加</translation>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation type="unfinished"></translation>
+        <translation>キューから削除</translation>
     </message>
     <message>
         <source>Choose output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先フォルダーを選択</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストのフォルダー "%1" の内容を表示できません。</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しないか、フォルダーではありません。</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアの種類を選択してください<byte value="xd"/>
+(例: WMA、MP3)</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて完了しました</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>The reason, as a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
     <message numerus="yes">
         <source>%n files were written before it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>それまでに %n 個のファイルが書き込まれました。</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" を読み取れませんでした。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" に書き込めませんでした。</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストのフォルダーを選択してください</translation>
     </message>
     <message>
         <source>Select Output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>出力先フォルダーを選択してください</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>"%1": %2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>"%1" は読み取れる種類のプレイリストではありません (%2)。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" は、ほかのファイルと同じフォルダー (%2) にありません。</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>次のファイルはキューに追加されませんでした。</numerusform>
         </translation>
     </message>
 </context>
@@ -514,43 +516,43 @@ i.e. WMA, MP3</source>
     <name>velandry::frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Velandry web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry の Web サイト</translation>
     </message>
     <message>
         <source>Click here for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>ここをクリックすると更新情報を確認できます</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation type="unfinished"></translation>
+        <translation>更新情報、FAQ、ヘルプは Web サイトをご覧ください</translation>
     </message>
     <message>
         <source>Revision History</source>
-        <translation type="unfinished"></translation>
+        <translation>更新履歴</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
-        <translation type="unfinished"></translation>
+        <translation>Velandry (フリーウェア)</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>今後の開発を支援する</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
-        <translation type="unfinished"></translation>
+        <translation>このソフトウェアがお役に立ちましたら、今後の開発へのご支援をお願いいたします</translation>
     </message>
 </context>
 </TS>
