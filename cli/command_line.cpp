@@ -2,12 +2,15 @@
 
 #include "conversion_run.h"
 #include "conversion_wording.h"
+#include "copy_wording.h"
+#include "music_copy.h"
 #include "system.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMap>
 #include <QTextStream>
 
 namespace velandry {
@@ -32,6 +35,58 @@ QString helpText(const QCommandLineParser &parser)
     if (programAt >= 0 && programAt < lineEnd)
         text.replace(programAt, started.size(), QStringLiteral("velandry-convert"));
     return text;
+}
+
+// Copies, card by card, what the playlists name and the cards lack; or, in a
+// dry run, prints what it would copy. The exit status it comes to.
+int copyTheMusic(const QList<PlaylistResult> &converted, const MusicSources &sources, bool dryRun, bool quiet,
+                 QTextStream &out, QTextStream &err)
+{
+    QMap<QString, QList<MissingEntry>> byCard;
+    for (const PlaylistResult &result : converted) {
+        if (!result.card.card.isEmpty())
+            byCard[result.card.card] += result.missing;
+    }
+    // One line on a terminal, drawn again in place.
+    const bool drawProgress = !quiet && !dryRun && detail::isTerminal(stderr);
+    int status = ExitOk;
+    for (auto card = byCard.cbegin(); card != byCard.cend(); ++card) {
+        const MusicPlan plan = planMusicCopy(card.key(), card.value(), sources);
+        if (dryRun) {
+            for (const QString &line : copyPlanLines(plan))
+                out << line << "\n";
+            out.flush();
+            for (const QString &line : leftOutLines(plan))
+                err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
+            err.flush();
+            continue;
+        }
+        const CopyReport report = copyMusic(plan, [&](const CopyProgress &progress) {
+            if (drawProgress) {
+                err << "\r" << copyProgressLine(progress) << "\x1b[K";
+                err.flush();
+            }
+            return detail::stopRequest() == 0;
+        });
+        if (drawProgress) {
+            err << "\r\x1b[K";
+            err.flush();
+        }
+        const CopyWords words = copyReportWords(plan, report);
+        if (!words.problem.isEmpty())
+            err << "velandry-convert: " << words.problem << "\n";
+        if (!words.copied.isEmpty() && !quiet)
+            out << words.copied << "\n";
+        for (const QString &line : words.leftOut)
+            err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
+        out.flush();
+        err.flush();
+        if (report.status == CopyReport::Status::Cancelled)
+            return 128 + detail::stopRequest();
+        if (report.status != CopyReport::Status::Completed)
+            status = ExitPlaylistFailed;
+    }
+    return status;
 }
 
 } // namespace
@@ -74,7 +129,16 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         QStringLiteral("DIR"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          CommandLine::tr("Print nothing for playlists that convert cleanly."));
-    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, cardOption, quietOption});
+    const QCommandLineOption copyOption(
+        QStringLiteral("copy-music"),
+        CommandLine::tr("After the playlists, copy the files they name that the card lacks onto it, each where the "
+                        "device opens it, from where the playlist names it or below the music root (--music-root, "
+                        "else the user's music folder)."));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"),
+        CommandLine::tr("Write nothing at all (no playlist, no music, no folder): print what would be done."));
+    parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, cardOption, copyOption,
+                       dryRunOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PLAYLIST"), CommandLine::tr("Playlists to convert."),
@@ -132,21 +196,43 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return ExitUsage;
     }
     ConversionOptions options{mediaType, parser.value(mediaOption), *codePage, parser.value(musicRootOption)};
+    options.collectMissing = parser.isSet(copyOption);
+    options.dryRun = parser.isSet(dryRunOption);
     Cards cards(parser.value(cardOption), options.mediaFolder);
     const bool quiet = parser.isSet(quietOption);
+    const auto outputOf = [&](const QString &playlist) {
+        const QFileInfo info(playlist);
+        return (outputFolder ? *outputFolder : withTrailingSeparator(info.path())) + outputFileName(info.fileName());
+    };
+    // The music goes onto a card: named, or found where the playlists go.
+    if (options.collectMissing) {
+        for (const QString &playlist : playlists) {
+            if (!cards.forOutput(outputOf(playlist))) {
+                err << "velandry-convert: "
+                    << CommandLine::tr("--copy-music needs the card: name it with --card DIR, or write the playlists "
+                                       "onto the card with --output-folder DIR")
+                    << "\n";
+                return ExitUsage;
+            }
+        }
+    }
+    // SIGINT and SIGTERM stop the run where it stands: no half file is left.
+    detail::watchStopRequests();
+    const auto stopped = [] { return detail::stopRequest() != 0; };
 
     int status = ExitOk;
     OutputClaims claims;
+    QList<PlaylistResult> converted;
     for (const QString &playlist : playlists) {
-        const QFileInfo info(playlist);
-        const QString folder = outputFolder ? *outputFolder : withTrailingSeparator(info.path());
-        const QString outputPath = folder + outputFileName(info.fileName());
+        const QString outputPath = outputOf(playlist);
         PlaylistOutcome outcome;
         outcome.failure = outputTaken(claims, playlist, outputPath);
         if (!outcome.failure) {
             options.card = cards.forOutput(outputPath);
-            outcome = convertPlaylist(playlist, outputPath, options);
+            outcome = convertPlaylist(playlist, outputPath, options, [&](const ConversionProgress &) { return !stopped(); });
         }
+        if (outcome.cancelled || stopped())
+            return 128 + detail::stopRequest();
         // Each line goes out as it is written, so that on a terminal, where
         // both streams meet, the lines stand in the order things happened.
         if (outcome.failure) {
@@ -157,6 +243,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             continue;
         }
         claims.written(playlist, outputPath);
+        converted.append(outcome.result);
         if (!quiet) {
             //: %1 is the playlist, %2 the .asx file written.
             out << CommandLine::tr("%1 -> %2 (%n entries)", nullptr, int(outcome.result.stats.entries))
@@ -169,7 +256,11 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(warning) << "\n";
         err.flush();
     }
-    return status;
+    if (!options.collectMissing)
+        return status;
+    const QString musicRoot = QFileInfo(options.musicRoot).isDir() ? options.musicRoot : defaultMusicFolder();
+    const int copied = copyTheMusic(converted, {musicRoot, mediaType}, options.dryRun, quiet, out, err);
+    return copied != ExitOk ? copied : status;
 }
 
 } // namespace velandry

@@ -130,6 +130,7 @@ public:
     {
         append(QByteArrayView(kEntryOpen, sizeof kEntryOpen - 1));
         qsizetype referenceAt = out_.size();
+        qint64 referenceFlushed = 0; // of a reference that goes out in pieces
         const qint64 flushedBefore = state_.bytesWritten;
         append(folder_);
         qsizetype lost = folderLost_;
@@ -153,6 +154,7 @@ public:
                 from = limit;
                 // Only a path of a megabyte or more goes out in pieces.
                 if (out_.size() - referenceAt >= kPiece) {
+                    referenceFlushed += out_.size() - referenceAt;
                     if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
                         return outcome;
                     referenceAt = 0;
@@ -169,7 +171,7 @@ public:
             const QByteArrayView reference = whole ? QByteArrayView(out_).sliced(referenceAt) : QByteArrayView();
             plain = plain && whole && lost == 0 && reference.size() <= kLongestPlain
                     && (reference.isEmpty() || (reference.back() != ' ' && reference.back() != '.'));
-            written({reference, !whole, plain});
+            written({reference, !whole, plain, referenceFlushed + out_.size() - referenceAt});
         }
         append(QByteArrayView(kEntryClose, sizeof kEntryClose - 1));
         ++stats_.entries;

@@ -56,6 +56,7 @@ struct WrittenEntry
     // and "&apos;", no name ending in a space or a full stop. Where not, the
     // reference wants reading as the device reads it.
     bool plain = false;
+    qint64 bytes = 0; // of the reference, whole or not
 };
 using EntryWritten = std::function<void(const WrittenEntry &)>;
 

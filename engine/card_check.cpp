@@ -84,18 +84,34 @@ CardFolders::Found CardFolders::find(const QStringList &components, qsizetype fr
     return Found::Yes;
 }
 
-CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage)
+std::optional<QString> CardFolders::locate(const QStringList &components, qsizetype from)
+{
+    QString at = root_;
+    for (qsizetype i = from; i < components.size(); ++i) {
+        const Listing &listing = listingOf(at);
+        const auto name = listing.names.constFind(components[i].toCaseFolded());
+        if (!listing.readable || name == listing.names.cend())
+            return std::nullopt;
+        at = QDir(at).filePath(name->first);
+    }
+    return at;
+}
+
+CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage, const QString &mediaFolder)
     : card_(std::move(card)), codePage_(codePage)
 {
     if (card_)
         report_.card = card_->root();
+    QByteArray written;
+    codePage_.encodeInto(mediaFolder, written);
+    mediaFolder_ = decodedXmlText(codePage_.decode(written));
 }
 
-void CardCheck::entry(const WrittenEntry &written)
+CardCheck::Verdict CardCheck::entry(const WrittenEntry &written)
 {
     ++report_.entries;
     if (!card_ && written.plain)
-        return;
+        return Verdict::Playable;
     const QByteArrayView reference = written.reference;
     const bool tooLong = written.tooLong;
     // More bytes than two for each character the device opens: too long,
@@ -106,7 +122,7 @@ void CardCheck::entry(const WrittenEntry &written)
         const qsizetype card = start.indexOf(u'\\', 1);
         note(report_.neverPlay, report_.neverPlayNames,
              (card > 0 ? start.sliced(card + 1) : start).left(70) + QStringLiteral("\u2026"));
-        return;
+        return Verdict::NeverPlay;
     }
     const QString path = tooLong ? QString() : decodedXmlText(codePage_.decode(reference));
     // "\CF-Card\My Music\A\x.mp3": the card, then what is on it.
@@ -114,22 +130,28 @@ void CardCheck::entry(const WrittenEntry &written)
     QString onCard = components.size() > 1 ? components.mid(1).join(u'\\') : path;
     if (tooLong || path.size() > kDevicePathLimit
         || std::any_of(components.cbegin(), components.cend(), [](const QString &name) { return fatCannotHold(name); })) {
-        note(report_.neverPlay, report_.neverPlayNames,
-             tooLong ? QStringLiteral("(a path of %1 bytes)").arg(reference.size()) : onCard);
-        return;
+        if (tooLong && report_.neverPlay < CardReport::kNamesShown)
+            report_.tooLongBytes.append(written.bytes);
+        note(report_.neverPlay, report_.neverPlayNames, tooLong ? QString() : onCard);
+        return Verdict::NeverPlay;
     }
-    if (!card_ || report_.unreadable || components.size() < 2)
-        return;
+    if (!card_)
+        return Verdict::Playable;
+    if (report_.unreadable || components.size() < 2)
+        return Verdict::CardUnreadable;
     switch (card_->find(components, 1)) {
     case CardFolders::Found::Yes:
-        break;
+        return Verdict::OnCard;
     case CardFolders::Found::Missing:
         note(report_.notOnCard, report_.notOnCardNames, onCard);
-        break;
+        missing_.onCard = onCard;
+        missing_.belowMediaFolder = path.startsWith(mediaFolder_) ? path.sliced(mediaFolder_.size()) : onCard;
+        return Verdict::NotOnCard;
     case CardFolders::Found::Unreadable:
         report_.unreadable = true;
         break;
     }
+    return Verdict::CardUnreadable;
 }
 
 Cards::Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot)

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace velandry {
 
@@ -23,7 +24,8 @@ struct CardReport
     qsizetype notOnCard = 0;
     QStringList notOnCardNames; // the first few, as the device names them, less the card
     qsizetype neverPlay = 0;
-    QStringList neverPlayNames;
+    QStringList neverPlayNames; // empty for a path too long to be kept whole: its size is in tooLongBytes
+    QList<qint64> tooLongBytes; // of each empty name, in order
     bool unreadable = false; // the card could not be read: nothing is said of what is on it
 
     static constexpr qsizetype kNamesShown = 5;
@@ -43,6 +45,10 @@ public:
     // The file (or `folder`) that `components` from `from` on name below the
     // card's root.
     Found find(const QStringList &components, qsizetype from, bool folder = false);
+    // The same, as the path that names it with each name as it is written
+    // (which may be a file where a folder was looked for, or the other way);
+    // nothing where a name is not there.
+    std::optional<QString> locate(const QStringList &components, qsizetype from = 0);
 
 private:
     struct Listing
@@ -56,6 +62,15 @@ private:
     QHash<QString, Listing> listings_;
 };
 
+// An entry that is not on the card, for copying its file there: where the
+// device looks for it, and where this computer may have it.
+struct MissingEntry
+{
+    QString onCard;           // below the card's root, as the device names it: "My Music\A\x.mp3"
+    QString belowMediaFolder; // what was written after the media folder: "A\x.mp3"
+    QString localPath;        // the file as the playlist names it, resolved; empty where it does not say
+};
+
 // Reads each entry of a document back as the device does (the bytes written,
 // decoded in the same code page, "\" between folders, the first folder the
 // card itself) and tells which can never play (a path longer than the device
@@ -65,17 +80,24 @@ class CardCheck final
 {
 public:
     // `card` may be null: then only what can never play is told.
-    CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage);
+    // `mediaFolder` is what each reference starts with.
+    CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage, const QString &mediaFolder = {});
 
-    // One entry as written.
-    void entry(const WrittenEntry &written);
+    enum class Verdict { Playable, OnCard, NotOnCard, NeverPlay, CardUnreadable };
+    // One entry as written: Playable where there is no card to look on.
+    Verdict entry(const WrittenEntry &written);
+
+    // The entry last told NotOnCard, less its local path.
+    const MissingEntry &lastMissing() const { return missing_; }
 
     const CardReport &report() const { return report_; }
 
 private:
     std::shared_ptr<CardFolders> card_;
     CodePage codePage_;
+    QString mediaFolder_; // as the device reads it back
     CardReport report_;
+    MissingEntry missing_;
 };
 
 // Which card a playlist written to `outputPath` is checked against: `card`

@@ -116,6 +116,17 @@ std::optional<ConversionFailure> readText(const PlaylistFile &playlist, Playlist
     return std::nullopt;
 }
 
+// Where a dry run writes: nowhere.
+class NowhereDevice final : public QIODevice
+{
+public:
+    NowhereDevice() { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override { return size; }
+};
+
 // Step 3: the document, written whole in the output's place or not at all.
 // Asked once the document is written, before it replaces anything, whether
 // the playlist changed meanwhile. Sets `stopped` where the progress callback
@@ -134,15 +145,23 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
         break;
     }
     AtomicFile output(outputPath);
-    if (!output.open())
+    NowhereDevice nowhere;
+    if (!options.dryRun && !output.open())
         return failure(outputPath, Kind::System, output.systemError());
-    CardCheck card(options.card, options.codePage);
-    const WriteOutcome written =
-        writeAsxDocument(output.device(), entries, textSize, options.mediaFolder, options.codePage, &result.stats,
-                         progress, [&card](const WrittenEntry &entry) { card.entry(entry); });
+    CardCheck card(options.card, options.codePage, options.mediaFolder);
+    const auto written = [&](const WrittenEntry &entry) {
+        if (card.entry(entry) == CardCheck::Verdict::NotOnCard && options.collectMissing) {
+            MissingEntry missing = card.lastMissing();
+            missing.localPath = QString::fromUtf8(entries.localPath());
+            result.missing.append(std::move(missing));
+        }
+    };
+    QIODevice &device = options.dryRun ? static_cast<QIODevice &>(nowhere) : output.device();
+    const WriteOutcome outcome = writeAsxDocument(device, entries, textSize, options.mediaFolder, options.codePage,
+                                                  &result.stats, progress, written);
     result.entries = entries.counts();
     result.card = card.report();
-    switch (written) {
+    switch (outcome) {
     case WriteOutcome::Written:
         break;
     case WriteOutcome::Stopped:
@@ -160,7 +179,7 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
     }
     if (playlist.changed())
         return readFailure(inputPath, Kind::ChangedWhileRead);
-    if (!output.commit())
+    if (!options.dryRun && !output.commit())
         return failure(outputPath, Kind::System, output.systemError());
     return std::nullopt;
 }
@@ -250,6 +269,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
     }
     ConversionOptions options{request.mediaType, request.mediaFolder, request.codePage, request.musicRoot,
                               request.musicFolder};
+    options.collectMissing = request.collectMissing;
     Cards cards(request.card, request.mediaFolder, request.volumeRoot);
     OutputClaims claims;
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {

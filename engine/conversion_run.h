@@ -42,6 +42,8 @@ struct ConversionRequest
     // --card); empty: the output folder's volume, where it is a card.
     QString card = QString();
     Cards::VolumeRoot volumeRoot = {};
+    // Keep the entries that are not on the card (PlaylistResult::missing).
+    bool collectMissing = false;
 };
 
 // What each playlist of a run is converted with.
@@ -53,6 +55,8 @@ struct ConversionOptions
     QString musicRoot = QString();
     QString musicFolder = defaultMusicFolder();
     std::shared_ptr<CardFolders> card = {}; // null: no card to check against
+    bool collectMissing = false;            // keep the entries not on the card
+    bool dryRun = false;                    // write nothing: the document goes nowhere
 };
 
 struct PlaylistResult
@@ -64,6 +68,7 @@ struct PlaylistResult
     AsxStats stats;
     EntryCounts entries; // of a playlist other than WPL
     CardReport card;     // its entries read back as the device reads them
+    QList<MissingEntry> missing; // those not on the card, where asked for
 };
 
 // Why a playlist could not be converted. The front ends word it.

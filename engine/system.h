@@ -8,12 +8,14 @@
 
 #include "code_page_tables.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -80,6 +82,33 @@ bool sameFile(const QString &a, const QString &b);
 QString openForReading(QFile &file, const QString &path);
 QString createNewFile(QFile &file, const QString &path);
 bool removeFile(const QString &path);
+
+// Copies the bytes of `from` (open for reading, at its start) into `to` (open
+// for writing) at the kernel's pace, a piece at a time: copy_file_range or
+// sendfile where the system has them. `keepGoing` is told how many bytes are
+// copied after each piece of at most `piece` bytes, and stops the copy by
+// answering false. An empty text where it finished or was stopped (`stopped`
+// says which), else the system's reason; `reading` tells whether reading
+// failed rather than writing.
+QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64 copied)> &keepGoing,
+                     bool &stopped, bool &reading);
+// Flushes an open file's data to the disk.
+bool syncFile(QFile &file);
+// Gives `from` the name `to`, where no file of that name (in any letter case
+// the file system ignores) exists yet: never replaces one. An empty text on
+// success, else the system's reason.
+QString renameWithoutReplacing(const QString &from, const QString &to);
+// Sets a file's modification time.
+bool setModificationTime(const QString &path, const QDateTime &time);
+// Whether `stream` is a terminal (a line can be redrawn there).
+bool isTerminal(std::FILE *stream);
+
+// A request to stop that reached the program from outside: SIGINT or SIGTERM
+// (Ctrl+C, or closing the console, on Windows). watchStopRequests() starts
+// noting them instead of ending the process; stopRequest() is the signal's
+// number, 0 while none came.
+void watchStopRequests();
+int stopRequest();
 
 // What tells one state of an open file from the next: another program that
 // writes, shortens or grows it changes one of these.

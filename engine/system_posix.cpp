@@ -3,6 +3,7 @@
 #include "utf8_text.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include <atomic>
@@ -16,6 +17,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -364,6 +366,130 @@ QString createNewFile(QFile &file, const QString &path)
 bool removeFile(const QString &path)
 {
     return ::unlink(nativeName(path).constData()) == 0;
+}
+
+QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing,
+                     bool &stopped, bool &reading)
+{
+    stopped = false;
+    reading = false;
+    const int in = from.handle();
+    const int out = to.handle();
+    qint64 copied = 0;
+    // copy_file_range first (in the kernel, across file systems where it can),
+    // then sendfile, then reading and writing: each where the one before is
+    // not to be had between these two files.
+    enum class Way { Range, SendFile, ReadWrite } way = Way::Range;
+    QByteArray buffer;
+    for (;;) {
+        ssize_t done = 0;
+        if (way == Way::Range) {
+            done = ::copy_file_range(in, nullptr, out, nullptr, size_t(piece), 0);
+            if (done < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                way = Way::SendFile;
+                continue;
+            }
+        } else if (way == Way::SendFile) {
+            done = ::sendfile(out, in, nullptr, size_t(piece));
+            if (done < 0 && copied == 0 && (errno == ENOSYS || errno == EINVAL)) {
+                way = Way::ReadWrite;
+                continue;
+            }
+        } else {
+            buffer.resize(qMin<qint64>(piece, qint64(1) << 20));
+            done = ::read(in, buffer.data(), size_t(buffer.size()));
+            if (done < 0) {
+                reading = true;
+                return lastError();
+            }
+            for (ssize_t written = 0; written < done;) {
+                const ssize_t now = ::write(out, buffer.constData() + written, size_t(done - written));
+                if (now < 0)
+                    return lastError();
+                written += now;
+            }
+        }
+        if (done < 0) {
+            // Which side failed: the source can still be read, or it cannot.
+            const int error = errno;
+            char probe;
+            reading = ::pread(in, &probe, 1, copied) < 0;
+            errno = error;
+            return lastError();
+        }
+        if (done == 0)
+            return {};
+        copied += done;
+        if (keepGoing && !keepGoing(copied)) {
+            stopped = true;
+            return {};
+        }
+    }
+}
+
+bool syncFile(QFile &file)
+{
+    return file.flush() && ::fsync(file.handle()) == 0;
+}
+
+QString renameWithoutReplacing(const QString &from, const QString &to)
+{
+    const QByteArray source = nativeName(from);
+    const QByteArray target = nativeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastError();
+    // A file system that cannot refuse to replace (FUSE's older ones): the
+    // name is looked for just before, in any letter case.
+    const QFileInfo wanted(to);
+    for (const QString &name : QDir(wanted.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        if (name.compare(wanted.fileName(), Qt::CaseInsensitive) == 0) {
+            errno = EEXIST;
+            return lastError();
+        }
+    }
+    return std::rename(source.constData(), target.constData()) == 0 ? QString() : lastError();
+}
+
+bool setModificationTime(const QString &path, const QDateTime &time)
+{
+    // Both times: FUSE's older file systems (fusefat) change neither where
+    // only one is given.
+    const qint64 msecs = time.toMSecsSinceEpoch();
+    const struct timespec when{time_t(msecs / 1000), long(msecs % 1000) * 1000000};
+    const struct timespec times[2] = {when, when};
+    return ::utimensat(AT_FDCWD, nativeName(path).constData(), times, 0) == 0;
+}
+
+bool isTerminal(std::FILE *stream)
+{
+    return ::isatty(::fileno(stream)) == 1;
+}
+
+namespace {
+
+std::atomic<int> stopSignal{0};
+
+void onStopSignal(int signal)
+{
+    stopSignal.store(signal);
+}
+
+} // namespace
+
+void watchStopRequests()
+{
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+int stopRequest()
+{
+    return stopSignal.load();
 }
 
 std::optional<FileStamp> stampOf(QFile &openFile, const QString &)

@@ -7,6 +7,10 @@
 
 #include <qt_windows.h>
 
+#include <io.h>
+
+#include <atomic>
+
 namespace velandry::detail {
 
 bool loadSystemTables(int codePage, CodePageTables &tables)
@@ -206,6 +210,109 @@ QString createNewFile(QFile &file, const QString &path)
 bool removeFile(const QString &path)
 {
     return QFile::remove(path);
+}
+
+namespace {
+
+QString windowsError(DWORD error = GetLastError())
+{
+    return qt_error_string(int(error));
+}
+
+} // namespace
+
+QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing,
+                     bool &stopped, bool &reading)
+{
+    stopped = false;
+    reading = false;
+    const auto in = reinterpret_cast<HANDLE>(_get_osfhandle(from.handle()));
+    const auto out = reinterpret_cast<HANDLE>(_get_osfhandle(to.handle()));
+    QByteArray buffer(int(qMin<qint64>(piece, qint64(1) << 20)), Qt::Uninitialized);
+    qint64 copied = 0;
+    qint64 sinceAsked = 0;
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(in, buffer.data(), DWORD(buffer.size()), &read, nullptr)) {
+            reading = true;
+            return windowsError();
+        }
+        if (read == 0)
+            return {};
+        for (DWORD written = 0; written < read;) {
+            DWORD now = 0;
+            if (!WriteFile(out, buffer.constData() + written, read - written, &now, nullptr))
+                return windowsError();
+            written += now;
+        }
+        copied += read;
+        sinceAsked += read;
+        if (sinceAsked >= piece) {
+            sinceAsked = 0;
+            if (keepGoing && !keepGoing(copied)) {
+                stopped = true;
+                return {};
+            }
+        }
+    }
+}
+
+bool syncFile(QFile &file)
+{
+    return file.flush() && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+}
+
+QString renameWithoutReplacing(const QString &from, const QString &to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING the system refuses a name that is
+    // taken, in any letter case.
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()), reinterpret_cast<const wchar_t *>(to.utf16()),
+                    MOVEFILE_WRITE_THROUGH))
+        return {};
+    return windowsError();
+}
+
+bool setModificationTime(const QString &path, const QDateTime &time)
+{
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), FILE_WRITE_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    // 100-nanosecond intervals since 1601.
+    const ULONGLONG ticks = ULONGLONG(time.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
+    FILETIME modified{DWORD(ticks & 0xFFFFFFFF), DWORD(ticks >> 32)};
+    const bool set = SetFileTime(file, nullptr, nullptr, &modified);
+    CloseHandle(file);
+    return set;
+}
+
+bool isTerminal(std::FILE *stream)
+{
+    return consoleOf(stream) != nullptr;
+}
+
+namespace {
+
+std::atomic<int> stopSignal{0};
+
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    // Ctrl+C as SIGINT; Ctrl+Break, closing the console, logging off and
+    // shutting down as SIGTERM.
+    stopSignal.store(event == CTRL_C_EVENT ? 2 : 15);
+    return TRUE;
+}
+
+} // namespace
+
+void watchStopRequests()
+{
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+
+int stopRequest()
+{
+    return stopSignal.load();
 }
 
 // The file cannot be renamed or deleted while it is open here (Qt shares it

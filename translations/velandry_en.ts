@@ -13,6 +13,78 @@
     </message>
 </context>
 <context>
+    <name>CopyWording</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %1 of %n files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
+        <translation>
+            <numerusform>Copying %1 of %n file, %2 of %3</numerusform>
+            <numerusform>Copying %1 of %n files, %2 of %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
+        <translation>
+            <numerusform>%n file that the playlists name is not on the card (%1): %2.</numerusform>
+            <numerusform>%n files that the playlists name are not on the card (%1): %2 in all.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1, would be copied to the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>%n file, %1, would be copied to the card (%2).</numerusform>
+            <numerusform>%n files, %1, would be copied to the card (%2).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are not on this computer either: %1</source>
+        <extracomment>%1 names the entries.</extracomment>
+        <translation>
+            <numerusform>%n entry is not on this computer either: %1</numerusform>
+            <numerusform>%n entries are not on this computer either: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <translation>
+            <numerusform>%n file was not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</numerusform>
+            <numerusform>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <translation>
+            <numerusform>%n entry was not copied, as no ordinary file of the media type has its name here, or a file on the card has the name of its folder: %1</numerusform>
+            <numerusform>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <translation>
+            <numerusform>%n file was not copied, as a folder on its way is a link that leads out of the card: %1</numerusform>
+            <numerusform>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files (%1) to the card (%2).</source>
+        <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
+        <translation>
+            <numerusform>Copied %n file (%1) to the card (%2).</numerusform>
+            <numerusform>Copied %n files (%1) to the card (%2).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message numerus="yes">
         <source>%1 and %n more</source>

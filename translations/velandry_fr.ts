@@ -13,24 +13,24 @@
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation>Dossier de l&apos;appareil écrit devant chaque chemin (par défaut : %1).</translation>
+        <translation>Dossier de l&apos;appareil écrit devant chaque chemin (par défaut&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation>Dossier des fichiers .asx (par défaut : le dossier de chaque sélection).</translation>
+        <translation>Dossier des fichiers .asx (par défaut&#xa0;: le dossier de chaque sélection).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation>Page de codes ANSI des fichiers .asx, et des sélections qui ne sont pas en UTF-8 : %1 (aussi sous la forme cp1250 ou windows-1250). Par défaut ici : %2, %3.</translation>
+        <translation>Page de codes ANSI des fichiers .asx, et des sélections qui ne sont pas en UTF-8&#xa0;: %1 (aussi sous la forme cp1250 ou windows-1250). Par défaut ici&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>Le dossier de musique dans lequel les sélections autres que WPL désignent leurs fichiers, écrit comme elles l&apos;écrivent (/home/ana/Music, &apos;D:\Music&apos;) : les éléments situés dessous y sont coupés (par défaut : les règles de la page de manuel).</translation>
+        <translation>Le dossier de musique dans lequel les sélections autres que WPL désignent leurs fichiers, écrit comme elles l&apos;écrivent (/home/ana/Music, &apos;D:\Music&apos;)&#xa0;: les éléments situés dessous y sont coupés (par défaut&#xa0;: les règles de la page de manuel).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation>La carte mémoire telle que ce système la voit (/media/ana/CARD, E:\) : chaque élément y est recherché, et ceux qui n&apos;y sont pas sont signalés (par défaut : le volume du dossier de sortie, s&apos;il s&apos;agit d&apos;une carte qui contient le dossier des médias).</translation>
+        <translation>La carte mémoire telle que ce système la voit (/media/ana/CARD, E:\)&#xa0;: chaque élément y est recherché, et ceux qui n&apos;y sont pas sont signalés (par défaut&#xa0;: le volume du dossier de sortie, s&apos;il s&apos;agit d&apos;une carte qui contient le dossier des médias).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
@@ -55,7 +55,7 @@
     <message>
         <source>unknown code page %1; the ANSI code pages are %2</source>
         <extracomment>%1 is what was given, %2 the list of code pages.</extracomment>
-        <translation>page de codes %1 inconnue ; les pages de codes ANSI sont %2</translation>
+        <translation>page de codes %1 inconnue&#xa0;; les pages de codes ANSI sont %2</translation>
     </message>
     <message>
         <source>Please select a media type
@@ -85,7 +85,131 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyWording</name>
+    <message>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation type="unfinished">
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %1 of %n files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card.</source>
+        <extracomment>%1 is a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3)</source>
+        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1, would be copied to the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card&apos;s file system does not tell how much is free on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are not on this computer either: %1</source>
+        <extracomment>%1 names the entries.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files (%1) to the card (%2).</source>
+        <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2; the files copied before it are whole.</source>
+        <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying was stopped; the files copied before are whole.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -184,7 +308,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation>Son balisage %1 est illisible : une balise de la ligne %2 n&apos;est jamais fermée</translation>
+        <translation>Son balisage %1 est illisible&#xa0;: une balise de la ligne %2 n&apos;est jamais fermée</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
@@ -193,7 +317,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation>Son balisage %1 est illisible : ligne %2 : %3</translation>
+        <translation>Son balisage %1 est illisible&#xa0;: ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
@@ -225,12 +349,12 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation>Un autre programme a modifié la sélection pendant sa lecture ; rien n&apos;a été écrit pour elle, convertissez-la à nouveau</translation>
+        <translation>Un autre programme a modifié la sélection pendant sa lecture&#xa0;; rien n&apos;a été écrit pour elle, convertissez-la à nouveau</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide, le fichier ne peut donc pas être ouvert ; renommez-le, par exemple avec &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide, le fichier ne peut donc pas être ouvert&#xa0;; renommez-le, par exemple avec &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -245,7 +369,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation>Sa sortie, %1, a déjà été écrite à partir de %2 lors de cette conversion ; renommez l&apos;une des deux sélections</translation>
+        <translation>Sa sortie, %1, a déjà été écrite à partir de %2 lors de cette conversion&#xa0;; renommez l&apos;une des deux sélections</translation>
     </message>
     <message>
         <source>The file could not be read</source>
@@ -270,14 +394,14 @@ par exemple WMA, MP3</translation>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation>%1 : pas en UTF-8, lue comme page de codes %2</translation>
+        <translation>%1&#xa0;: pas en UTF-8, lue comme page de codes %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1 : %n élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
-            <numerusform>%1 : %n éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1&#xa0;: %n élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1&#xa0;: %n éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -298,37 +422,37 @@ par exemple WMA, MP3</translation>
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1 : %n élément sur %2 omis : %3</numerusform>
-            <numerusform>%1 : %n éléments sur %2 omis : %3</numerusform>
+            <numerusform>%1&#xa0;: %n élément sur %2 omis&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %n éléments sur %2 omis&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1 : %n élément sur %2 ne pourra jamais être lu sur l&apos;appareil : %3</numerusform>
-            <numerusform>%1 : %n éléments sur %2 ne pourront jamais être lus sur l&apos;appareil : %3</numerusform>
+            <numerusform>%1&#xa0;: %n élément sur %2 ne pourra jamais être lu sur l&apos;appareil&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %n éléments sur %2 ne pourront jamais être lus sur l&apos;appareil&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation>%1 : la carte (%2) n&apos;a pas pu être lue, les éléments n&apos;y ont donc pas été recherchés</translation>
+        <translation>%1&#xa0;: la carte (%2) n&apos;a pas pu être lue, les éléments n&apos;y ont donc pas été recherchés</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1 : %n élément sur %2 n&apos;est pas sur la carte (%3) : %4</numerusform>
-            <numerusform>%1 : %n éléments sur %2 ne sont pas sur la carte (%3) : %4</numerusform>
+            <numerusform>%1&#xa0;: %n élément sur %2 n&apos;est pas sur la carte (%3)&#xa0;: %4</numerusform>
+            <numerusform>%1&#xa0;: %n éléments sur %2 ne sont pas sur la carte (%3)&#xa0;: %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
         <translation>
-            <numerusform>%1 : %n élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
-            <numerusform>%1 : %n éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %n élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %n éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
         </translation>
     </message>
     <message>
@@ -337,7 +461,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation>la page de codes ANSI des paramètres régionaux de l&apos;utilisateur ; la page de codes %1 du système n&apos;est pas une page de codes ANSI</translation>
+        <translation>la page de codes ANSI des paramètres régionaux de l&apos;utilisateur&#xa0;; la page de codes %1 du système n&apos;est pas une page de codes ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
@@ -351,6 +475,11 @@ par exemple WMA, MP3</translation>
     <message>
         <source>no locale is set</source>
         <translation>aucun paramètre régional n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>(a path of %1 bytes)</source>
+        <extracomment>An entry too long to name, by its size.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -373,6 +502,11 @@ par exemple WMA, MP3</translation>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
         <translation>%1 sur %2 lus</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <extracomment>%1 is the file, as the device names it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -404,11 +538,11 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
-        <translation>Sélections :</translation>
+        <translation>Sélections&#xa0;:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation>Contient :</translation>
+        <translation>Contient&#xa0;:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
@@ -420,11 +554,11 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Output Location :</source>
-        <translation>Sortie :</translation>
+        <translation>Sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Media Location :</source>
-        <translation>Médias :</translation>
+        <translation>Médias&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -504,7 +638,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot; : %2.</translation>
+        <translation>&quot;%1&quot;&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
@@ -521,6 +655,20 @@ par exemple WMA, MP3</translation>
             <numerusform>Ce fichier n&apos;a pas été ajouté à la file d&apos;attente.</numerusform>
             <numerusform>Ces fichiers n&apos;ont pas été ajoutés à la file d&apos;attente.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copy the music that the playlists name onto the card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button: copy the music onto the card.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t copy</source>
+        <extracomment>A button: leave the card as it is.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

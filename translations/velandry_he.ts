@@ -87,6 +87,130 @@ i.e. WMA, MP3</source>
         <source>warning: %1</source>
         <translation>אזהרה: %1</translation>
     </message>
+    <message>
+        <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyWording</name>
+    <message>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation type="unfinished">
+            <numerusform>%1 ועוד %n</numerusform>
+            <numerusform>%1 ועוד %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %1 of %n files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card.</source>
+        <extracomment>%1 is a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3)</source>
+        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1, would be copied to the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card&apos;s file system does not tell how much is free on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are not on this computer either: %1</source>
+        <extracomment>%1 names the entries.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files (%1) to the card (%2).</source>
+        <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2; the files copied before it are whole.</source>
+        <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying was stopped; the files copied before are whole.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -352,6 +476,11 @@ i.e. WMA, MP3</source>
         <source>no locale is set</source>
         <translation>לא הוגדר אזור</translation>
     </message>
+    <message>
+        <source>(a path of %1 bytes)</source>
+        <extracomment>An entry too long to name, by its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
@@ -373,6 +502,11 @@ i.e. WMA, MP3</source>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
         <translation>נקראו %1 מתוך %2</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <extracomment>%1 is the file, as the device names it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -521,6 +655,20 @@ i.e. WMA, MP3</source>
             <numerusform>הקובץ הזה לא נוסף לתור.</numerusform>
             <numerusform>הקבצים האלה לא נוספו לתור.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copy the music that the playlists name onto the card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button: copy the music onto the card.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t copy</source>
+        <extracomment>A button: leave the card as it is.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>WPL 이외의 재생 목록이 파일 위치를 적을 때 사용하는 음악 폴더로, 재생 목록에 적힌 그대로 지정합니다(/home/ana/Music, 'D:\Music'). 그 아래에 있는 항목은 이 폴더를 기준으로 잘립니다(기본값: 매뉴얼 페이지에 설명된 규칙).</translation>
+        <translation>WPL 이외의 재생 목록이 파일 위치를 적을 때 사용하는 음악 폴더로, 재생 목록에 적힌 그대로 지정합니다(/home/ana/Music, &apos;D:\Music&apos;). 그 아래에 있는 항목은 이 폴더를 기준으로 잘립니다(기본값: 매뉴얼 페이지에 설명된 규칙).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>자세한 내용을 보려면 '--help'를 사용해 보십시오.</translation>
+        <translation>자세한 내용을 보려면 &apos;--help&apos;를 사용해 보십시오.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -85,6 +85,121 @@ i.e. WMA, MP3</source>
     <message>
         <source>warning: %1</source>
         <translation>경고: %1</translation>
+    </message>
+    <message>
+        <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyWording</name>
+    <message>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation type="unfinished">
+            <numerusform>%1 외 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %1 of %n files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card.</source>
+        <extracomment>%1 is a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3)</source>
+        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1, would be copied to the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card&apos;s file system does not tell how much is free on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are not on this computer either: %1</source>
+        <extracomment>%1 names the entries.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files (%1) to the card (%2).</source>
+        <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2; the files copied before it are whole.</source>
+        <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying was stopped; the files copied before are whole.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -162,15 +277,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>"&lt;" 뒤에 이름이 와야 합니다</translation>
+        <translation>&quot;&lt;&quot; 뒤에 이름이 와야 합니다</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>끝 태그의 이름 뒤에 "&gt;"가 와야 합니다</translation>
+        <translation>끝 태그의 이름 뒤에 &quot;&gt;&quot;가 와야 합니다</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>특성에 "="와 값이 없습니다</translation>
+        <translation>특성에 &quot;=&quot;와 값이 없습니다</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -229,7 +344,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>이름이 올바른 UTF-8이 아니므로 열 수 없습니다. "convmv -f latin1 -t utf8 --notest" 등을 사용하여 이름을 바꾸십시오</translation>
+        <translation>이름이 올바른 UTF-8이 아니므로 열 수 없습니다. &quot;convmv -f latin1 -t utf8 --notest&quot; 등을 사용하여 이름을 바꾸십시오</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -239,7 +354,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>XML 선언에 지정된 인코딩 "%1"은(는) 여기서 읽을 수 없습니다</translation>
+        <translation>XML 선언에 지정된 인코딩 &quot;%1&quot;은(는) 여기서 읽을 수 없습니다</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -274,7 +389,7 @@ i.e. WMA, MP3</source>
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개에 코드 페이지 %3에 없는 문자가 있어 "?"로 기록했습니다</numerusform>
+            <numerusform>%1: 항목 %2개 중 %n개에 코드 페이지 %3에 없는 문자가 있어 &quot;?&quot;로 기록했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -343,6 +458,11 @@ i.e. WMA, MP3</source>
         <source>no locale is set</source>
         <translation>로캘이 설정되어 있지 않습니다</translation>
     </message>
+    <message>
+        <source>(a path of %1 bytes)</source>
+        <extracomment>An entry too long to name, by its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
@@ -364,6 +484,11 @@ i.e. WMA, MP3</source>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
         <translation>%2 중 %1 읽음</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <extracomment>%1 is the file, as the device names it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -448,7 +573,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>재생 목록 폴더 "%1"의 내용을 표시할 수 없습니다.</translation>
+        <translation>재생 목록 폴더 &quot;%1&quot;의 내용을 표시할 수 없습니다.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -477,11 +602,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>"%1"을(를) 읽을 수 없습니다.</translation>
+        <translation>&quot;%1&quot;을(를) 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>"%1"에 쓸 수 없습니다.</translation>
+        <translation>&quot;%1&quot;에 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -494,22 +619,36 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>"%1": %2.</translation>
+        <translation>&quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>"%1"은(는) 읽을 수 있는 재생 목록이 아닙니다(%2).</translation>
+        <translation>&quot;%1&quot;은(는) 읽을 수 있는 재생 목록이 아닙니다(%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>"%1"이(가) 다른 파일과 같은 폴더(%2)에 있지 않습니다.</translation>
+        <translation>&quot;%1&quot;이(가) 다른 파일과 같은 폴더(%2)에 있지 않습니다.</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
         <translation>
             <numerusform>다음 파일을 대기열에 추가하지 않았습니다.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copy the music that the playlists name onto the card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button: copy the music onto the card.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t copy</source>
+        <extracomment>A button: leave the card as it is.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>WPL 以外的播放清單在記錄檔案位置時所用的音樂資料夾，請依播放清單中的寫法指定 (/home/ana/Music、'D:\Music')：位於其下的項目會從該處截斷 (預設：依照手冊頁中的規則)。</translation>
+        <translation>WPL 以外的播放清單在記錄檔案位置時所用的音樂資料夾，請依播放清單中的寫法指定 (/home/ana/Music、&apos;D:\Music&apos;)：位於其下的項目會從該處截斷 (預設：依照手冊頁中的規則)。</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>如需詳細資訊，請嘗試 '--help'。</translation>
+        <translation>如需詳細資訊，請嘗試 &apos;--help&apos;。</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -85,6 +85,121 @@ i.e. WMA, MP3</source>
     <message>
         <source>warning: %1</source>
         <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyWording</name>
+    <message>
+        <source>, </source>
+        <translation type="unfinished">、</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <translation type="unfinished">
+            <numerusform>%1 及其他 %n 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying %1 of %n files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card.</source>
+        <extracomment>%1 is a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3)</source>
+        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files, %1, would be copied to the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card&apos;s file system does not tell how much is free on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are not on this computer either: %1</source>
+        <extracomment>%1 names the entries.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n files (%1) to the card (%2).</source>
+        <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2; the files copied before it are whole.</source>
+        <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying was stopped; the files copied before are whole.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -162,15 +277,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>"&lt;" 之後應為名稱</translation>
+        <translation>&quot;&lt;&quot; 之後應為名稱</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>結束標籤的名稱之後應為 "&gt;"</translation>
+        <translation>結束標籤的名稱之後應為 &quot;&gt;&quot;</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>屬性缺少 "=" 和值</translation>
+        <translation>屬性缺少 &quot;=&quot; 和值</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -229,7 +344,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>其名稱不是有效的 UTF-8，因此無法開啟；請重新命名，例如使用 "convmv -f latin1 -t utf8 --notest"</translation>
+        <translation>其名稱不是有效的 UTF-8，因此無法開啟；請重新命名，例如使用 &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -239,7 +354,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>其 XML 宣告指定的編碼 "%1" 在此無法讀取</translation>
+        <translation>其 XML 宣告指定的編碼 &quot;%1&quot; 在此無法讀取</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -274,7 +389,7 @@ i.e. WMA, MP3</source>
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1：%2 個項目中有 %n 個含有字碼頁 %3 以外的字元，已寫成 "?"</numerusform>
+            <numerusform>%1：%2 個項目中有 %n 個含有字碼頁 %3 以外的字元，已寫成 &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -343,6 +458,11 @@ i.e. WMA, MP3</source>
         <source>no locale is set</source>
         <translation>未設定地區設定</translation>
     </message>
+    <message>
+        <source>(a path of %1 bytes)</source>
+        <extracomment>An entry too long to name, by its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velandry::BackgroundRun</name>
@@ -364,6 +484,11 @@ i.e. WMA, MP3</source>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
         <translation>已讀取 %1，共 %2</translation>
+    </message>
+    <message>
+        <source>Copying %1</source>
+        <extracomment>%1 is the file, as the device names it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -448,7 +573,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>無法列出播放清單資料夾 "%1" 的內容。</translation>
+        <translation>無法列出播放清單資料夾 &quot;%1&quot; 的內容。</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -477,11 +602,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>無法讀取 "%1"。</translation>
+        <translation>無法讀取 &quot;%1&quot;。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>無法寫入 "%1"。</translation>
+        <translation>無法寫入 &quot;%1&quot;。</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -494,22 +619,36 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>"%1"：%2。</translation>
+        <translation>&quot;%1&quot;：%2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>"%1" 不是可讀取的播放清單 (%2)。</translation>
+        <translation>&quot;%1&quot; 不是可讀取的播放清單 (%2)。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>"%1" 與其他檔案不在同一個資料夾 (%2) 中。</translation>
+        <translation>&quot;%1&quot; 與其他檔案不在同一個資料夾 (%2) 中。</translation>
     </message>
     <message numerus="yes">
         <source>These files were not queued.</source>
         <translation>
             <numerusform>下列檔案未加入佇列。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Copy the music that the playlists name onto the card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button: copy the music onto the card.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t copy</source>
+        <extracomment>A button: leave the card as it is.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

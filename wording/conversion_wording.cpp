@@ -151,6 +151,19 @@ QString namesOf(const QStringList &names, qsizetype count)
 
 } // namespace
 
+// A path too long to be kept whole is named by its size.
+QStringList namedByItsSize(const CardReport &card)
+{
+    QStringList names = card.neverPlayNames;
+    qsizetype next = 0;
+    for (QString &name : names) {
+        if (name.isEmpty() && next < card.tooLongBytes.size())
+            //: An entry too long to name, by its size.
+            name = Wording::tr("(a path of %1 bytes)").arg(QLocale().toString(card.tooLongBytes[next++]));
+    }
+    return names;
+}
+
 QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint)
 {
     const QLocale locale;
@@ -187,7 +200,7 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
         if (card.neverPlay > 0)
             //: %1 is the .asx file, %n of %2 entries, %3 their names.
             lines.append(Wording::tr("%1: %n of %2 entries can never play on the device: %3", nullptr, int(card.neverPlay))
-                             .arg(output, checked, namesOf(card.neverPlayNames, card.neverPlay)));
+                             .arg(output, checked, namesOf(namedByItsSize(card), card.neverPlay)));
         if (card.unreadable) {
             if (!unreadableCards.contains(card.card)) {
                 unreadableCards.insert(card.card);

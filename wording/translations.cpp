@@ -72,9 +72,12 @@ QString installTranslations(const QStringList &languages)
         install(std::move(english));
 
     // QTranslator tries each language less its territory too ("de" for "de-CH").
+    // A translator trying a translation of their own names its folder.
+    const QString trying = qEnvironmentVariable("VELANDRY_TRANSLATIONS");
     auto own = std::make_unique<QTranslator>();
     const auto found = std::find_if(languages.cbegin(), languages.cend(), [&](const QString &language) {
-        return own->load(QLocale(language), QStringLiteral("velandry"), QStringLiteral("_"), kOwn);
+        return (!trying.isEmpty() && own->load(QLocale(language), QStringLiteral("velandry"), QStringLiteral("_"), trying))
+               || own->load(QLocale(language), QStringLiteral("velandry"), QStringLiteral("_"), kOwn);
     });
     if (found == languages.cend() || own->language().startsWith(QStringLiteral("en"))) {
         QLocale::setDefault(found != languages.cend() ? QLocale(*found) : QLocale(QLocale::English, QLocale::UnitedStates));

@@ -1,6 +1,7 @@
 #include "background_run.h"
 
 #include "conversion_wording.h"
+#include "copy_wording.h"
 #include "message_boxes.h"
 
 #include <QApplication>
@@ -65,10 +66,12 @@ BackgroundRun::~BackgroundRun()
 void BackgroundRun::convert(const ConversionRequest &request)
 {
     auto report = std::make_shared<ConversionReport>();
+    auto music = std::make_shared<std::optional<MusicPlan>>();
     // Until the worker names its first playlist, the dialog names it.
     latest_ = RunProgress{0, request.playlistNames.value(0), {}};
+    copying_ = false;
     start(
-        [this, request, report] {
+        [this, request, report, music] {
             *report = runConversion(request, [this](const RunProgress &progress) {
                 {
                     const QMutexLocker lock(&mutex_);
@@ -76,8 +79,38 @@ void BackgroundRun::convert(const ConversionRequest &request)
                 }
                 return !cancel_.load();
             });
+            // The music the card lacks, looked for here rather than on the
+            // window's thread: a lookup a file.
+            QList<MissingEntry> missing;
+            QString card;
+            for (const PlaylistResult &result : std::as_const(report->converted)) {
+                missing += result.missing;
+                if (!result.card.card.isEmpty())
+                    card = result.card.card;
+            }
+            if (report->status == ConversionReport::Status::Completed && !missing.isEmpty() && !cancel_)
+                *music = planMusicCopy(card, missing, {request.musicFolder, request.mediaType});
         },
-        [this, report] { Q_EMIT converted(*report); }, int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
+        [this, report, music] { Q_EMIT converted(*report, *music); },
+        int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
+}
+
+void BackgroundRun::copy(const MusicPlan &plan)
+{
+    auto report = std::make_shared<CopyReport>();
+    latestCopy_ = CopyProgress{0, plan.files.size(), 0, plan.bytes, plan.files.value(0).onCard};
+    copying_ = true;
+    start(
+        [this, plan, report] {
+            *report = copyMusic(plan, [this](const CopyProgress &progress) {
+                {
+                    const QMutexLocker lock(&mutex_);
+                    latestCopy_ = progress;
+                }
+                return !cancel_.load();
+            });
+        },
+        [this, plan, report] { Q_EMIT copied(plan, *report); }, 1);
 }
 
 void BackgroundRun::start(std::function<void()> work, std::function<void()> ended, int steps)
@@ -138,23 +171,40 @@ void BackgroundRun::showProgress()
 {
     if (!dialog_ || cancel_)
         return;
+    if (copying_)
+        showCopy();
+    else
+        showConversion();
+}
+
+void BackgroundRun::showCopy()
+{
+    CopyProgress progress;
+    {
+        const QMutexLocker lock(&mutex_);
+        progress = latestCopy_;
+    }
+    //: %1 is the file, as the device names it.
+    dialog_->setLabelText(tr("Copying %1").arg(shownPath(progress.onCard)) + u'\n' + copyProgressLine(progress));
+    dialog_->setValue(progress.bytes > 0 ? int(progress.bytesCopied * dialog_->maximum() / progress.bytes) : 0);
+}
+
+void BackgroundRun::showConversion()
+{
     RunProgress progress;
     {
         const QMutexLocker lock(&mutex_);
         progress = latest_;
     }
-    const QLocale locale;
     const ConversionProgress &at = progress.playlist;
     //: %1 is the playlist.
     QString text = tr("Converting %1").arg(shownPath(progress.playlistName));
     if (at.bytesExpected > 0)
         //: Sizes, as "1.2 MB of 3.4 MB written".
-        text += u'\n' + tr("%1 of %2 written").arg(locale.formattedDataSize(at.bytesWritten),
-                                                   locale.formattedDataSize(at.bytesExpected));
+        text += u'\n' + tr("%1 of %2 written").arg(shownSize(at.bytesWritten), shownSize(at.bytesExpected));
     else if (at.bytesToRead > 0)
         //: Sizes, as "1.2 MB of 3.4 MB read".
-        text += u'\n' + tr("%1 of %2 read").arg(locale.formattedDataSize(at.bytesRead),
-                                                locale.formattedDataSize(at.bytesToRead));
+        text += u'\n' + tr("%1 of %2 read").arg(shownSize(at.bytesRead), shownSize(at.bytesToRead));
     dialog_->setLabelText(text);
     // Reading is the first half of a playlist's share of the bar, writing the second.
     constexpr qint64 half = kStepsPerPlaylist / 2;

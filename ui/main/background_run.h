@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion_run.h"
+#include "music_copy.h"
 
 #include <QMutex>
 #include <QObject>
@@ -40,14 +41,20 @@ public:
     // How long a run goes before its progress dialog shows (one second).
     void setDialogDelay(std::chrono::milliseconds delay) { dialogDelay_ = delay; }
 
-    // Converts the queue of `request`; converted() follows.
+    // Converts the queue of `request`; converted() follows, with the plan of
+    // copying the music that the playlists name and the card lacks, where
+    // the request collects it and there is any.
     void convert(const ConversionRequest &request);
+
+    // Copies the music of `plan` onto its card; copied() follows.
+    void copy(const MusicPlan &plan);
 
     // Asks the run to stop, as Cancel does; it ends within moments.
     void stop();
 
 Q_SIGNALS:
-    void converted(const velandry::ConversionReport &report);
+    void converted(const velandry::ConversionReport &report, const std::optional<velandry::MusicPlan> &music);
+    void copied(const velandry::MusicPlan &plan, const velandry::CopyReport &report);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,6 +63,8 @@ private:
     void start(std::function<void()> work, std::function<void()> ended, int steps);
     void showDialog();
     void showProgress();
+    void showConversion();
+    void showCopy();
     void workerFinished();
 
     QWidget *owner_;
@@ -70,6 +79,8 @@ private:
     // What the worker last told, read by the window's timer.
     mutable QMutex mutex_;
     RunProgress latest_;
+    CopyProgress latestCopy_;
+    bool copying_ = false;
 };
 
 } // namespace velandry

@@ -3,6 +3,7 @@
 #include "background_run.h"
 #include "conversion_run.h"
 #include "conversion_wording.h"
+#include "copy_wording.h"
 #include "form1_layout.h"
 #include "frm_about.h"
 #include "message_boxes.h"
@@ -44,6 +45,7 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     setAcceptDrops(true);
     run_ = new BackgroundRun(this);
     connect(run_, &BackgroundRun::converted, this, &Form1::conversionEnded);
+    connect(run_, &BackgroundRun::copied, this, &Form1::copyEnded);
     Form_Load();
 }
 
@@ -300,6 +302,8 @@ ConversionRequest Form1::conversionRequest() const
     request.playlistFolder = txtPlaylistLoc->text();
     request.mediaFolder = txtMediaLoc->text();
     request.outputFolder = txtOutputLoc->text();
+    // The music the card lacks, for the question after the run.
+    request.collectMissing = true;
     request.playlistNames.reserve(ListBox2->count());
     for (int i = 0; i < ListBox2->count(); ++i)
         request.playlistNames.append(playlistName(ListBox2->item(i)));
@@ -317,11 +321,10 @@ void Form1::Command1_Click()
     run_->convert(conversionRequest());
 }
 
-void Form1::conversionEnded(const ConversionReport &report)
+void Form1::conversionEnded(const ConversionReport &report, const std::optional<MusicPlan> &music)
 {
-    Command1->setEnabled(true);
     if (closeAfterRun_) {
-        Q_EMIT runEnded();
+        runOver();
         close();
         return;
     }
@@ -330,9 +333,10 @@ void Form1::conversionEnded(const ConversionReport &report)
         messages_.show(this, {Message::Icon::Information, tr("Please select a media type\r\ni.e. WMA, MP3"), {}});
         break;
     case ConversionReport::Status::Completed:
-        messages_.show(this, {Message::Icon::None, tr("All Done"),
-                              conversionWarnings(report.converted).join(u'\n')});
-        break;
+        // The music the card lacks is offered once "All Done" is closed.
+        messages_.show(this, {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted).join(u'\n')},
+                       [this, music] { offerToCopy(music); });
+        return;
     case ConversionReport::Status::Failed: {
         const ConversionFailure &failure = *report.failure;
         //: The reason, as a sentence of its own.
@@ -350,6 +354,58 @@ void Form1::conversionEnded(const ConversionReport &report)
     case ConversionReport::Status::Cancelled:
         break; // the user stopped it; the files written before stay
     }
+    runOver();
+}
+
+void Form1::offerToCopy(const std::optional<MusicPlan> &music)
+{
+    if (!music || music->files.isEmpty() || closeAfterRun_) {
+        runOver();
+        return;
+    }
+    if (!music->fits()) {
+        CopyReport doesNotFit;
+        doesNotFit.status = CopyReport::Status::DoesNotFit;
+        messages_.show(this, {Message::Icon::Critical, copyReportWords(*music, doesNotFit).problem,
+                              leftOutLines(*music).join(u'\n')},
+                       [this] { runOver(); });
+        return;
+    }
+    const MusicPlan plan = *music;
+    messages_.ask(this,
+                  {tr("Copy the music that the playlists name onto the card?"), copyQuestionDetails(plan),
+                   //: A button: copy the music onto the card.
+                   tr("Copy"),
+                   //: A button: leave the card as it is.
+                   tr("Don't copy")},
+                  [this, plan](bool copy) {
+                      if (copy && !closeAfterRun_)
+                          run_->copy(plan);
+                      else
+                          runOver();
+                  });
+}
+
+void Form1::copyEnded(const MusicPlan &plan, const CopyReport &report)
+{
+    if (closeAfterRun_) {
+        runOver();
+        close();
+        return;
+    }
+    const CopyWords words = copyReportWords(plan, report);
+    QStringList details = words.leftOut;
+    if (!words.problem.isEmpty() && !words.copied.isEmpty())
+        details.prepend(words.copied);
+    const bool failed = report.status == CopyReport::Status::Failed || report.status == CopyReport::Status::DoesNotFit;
+    messages_.show(this, {failed ? Message::Icon::Critical : Message::Icon::None,
+                          words.problem.isEmpty() ? words.copied : words.problem, details.join(u'\n')},
+                   [this] { runOver(); });
+}
+
+void Form1::runOver()
+{
+    Command1->setEnabled(true);
     Q_EMIT runEnded();
 }
 

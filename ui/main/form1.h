@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <chrono>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -23,6 +24,8 @@ class ShellServices;
 class frmAbout;
 struct ConversionReport;
 struct ConversionRequest;
+struct CopyReport;
+struct MusicPlan;
 
 // The main window: picks the playlists, the media type and the folders, and
 // converts the queue.
@@ -114,7 +117,10 @@ private:
     // What the media type box shows until a type is chosen.
     static QString mediaTypePlaceholder();
     void chooseFolder(QLineEdit *field, const QString &title);
-    void conversionEnded(const ConversionReport &report);
+    void conversionEnded(const ConversionReport &report, const std::optional<MusicPlan> &music);
+    void offerToCopy(const std::optional<MusicPlan> &music);
+    void copyEnded(const MusicPlan &plan, const CopyReport &report);
+    void runOver();
 
     ShellServices &shell_;
     MessageBoxes &messages_;

@@ -1,0 +1,463 @@
+// Copying the music the playlists name onto the card: where each file is
+// found, what is left out and why, and the copy itself on real file systems
+// where the machine has them (a FAT image through fusefat, a size-limited
+// tmpfs), with a stop, a full card and a signal inside a large file.
+#include "conversion_run.h"
+#include "copy_wording.h"
+#include "music_copy.h"
+#include "test_files.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
+using namespace velandry;
+
+namespace {
+
+const QDateTime kRecorded = QDateTime::fromString(QStringLiteral("2020-01-02T03:04:05Z"), Qt::ISODate);
+
+void writeMusic(const QString &path, qint64 bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray piece(qMin<qint64>(bytes, 1 << 20), 'm');
+    for (qint64 left = bytes; left > 0; left -= piece.size())
+        file.write(piece.constData(), qMin<qint64>(left, piece.size()));
+    QVERIFY(file.flush());
+    QVERIFY(file.setFileTime(kRecorded, QFileDevice::FileModificationTime));
+}
+
+QStringList targetsOf(const MusicPlan &plan)
+{
+    QStringList targets;
+    for (const MusicPlan::File &file : plan.files)
+        targets.append(file.target);
+    return targets;
+}
+
+QStringList skippedOf(const MusicPlan &plan)
+{
+    static const char *const reasons[] = {"nowhere", "not regular", "too large", "leads out"};
+    QStringList skipped;
+    for (const MusicPlan::Skipped &one : plan.skipped)
+        skipped.append(QString::fromLatin1(reasons[int(one.reason)]) + u':' + one.onCard);
+    return skipped;
+}
+
+// Files left behind that a copy may not leave: temporary ones.
+QStringList temporaryFilesIn(const QString &folder)
+{
+    QStringList found;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString name = QFileInfo(files.next()).fileName();
+        if (name.startsWith(u'.'))
+            found.append(name);
+    }
+    return found;
+}
+
+// A mounted file system for a test, taken away with it: a size-limited tmpfs,
+// or a FAT image through fusefat. Empty where this machine cannot mount one.
+class Mounted final
+{
+public:
+    static std::unique_ptr<Mounted> tmpfs(const QString &at, qint64 bytes, QString &why)
+    {
+#ifdef Q_OS_LINUX
+        QDir().mkpath(at);
+        const int status = QProcess::execute(QStringLiteral("mount"),
+                                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                              QStringLiteral("size=%1").arg(bytes), QStringLiteral("tmpfs"), at});
+        if (status == 0)
+            return std::unique_ptr<Mounted>(new Mounted(at, {}));
+        why = QStringLiteral("mounting a tmpfs was refused (needs root)");
+#else
+        Q_UNUSED(at) Q_UNUSED(bytes)
+        why = QStringLiteral("tmpfs is Linux's");
+#endif
+        return nullptr;
+    }
+
+    // fusefat as Debian 12 has it: run in the foreground (it forks
+    // otherwise), names in ASCII only.
+    static std::unique_ptr<Mounted> fat(const QString &image, const QString &at, int kibibytes, bool fat32, QString &why)
+    {
+#ifdef Q_OS_LINUX
+        const QString mkfs = QStandardPaths::findExecutable(QStringLiteral("mkfs.vfat"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+        const QString fusefat = QStandardPaths::findExecutable(QStringLiteral("fusefat"));
+        if (mkfs.isEmpty() || fusefat.isEmpty() || !QFileInfo::exists(QStringLiteral("/dev/fuse"))) {
+            why = QStringLiteral("no FAT to test on: needs mkfs.vfat (dosfstools), fusefat and /dev/fuse");
+            return nullptr;
+        }
+        QStringList format{QStringLiteral("-C"), image, QString::number(kibibytes)};
+        if (fat32)
+            format.prepend(QStringLiteral("-F32"));
+        if (QProcess::execute(mkfs, format) != 0) {
+            why = QStringLiteral("mkfs.vfat failed");
+            return nullptr;
+        }
+        QDir().mkpath(at);
+        auto process = std::make_unique<QProcess>();
+        // It tells every request it serves: into a file, which a pipe that
+        // nobody reads while the test waits on it would not take.
+        process->setProcessChannelMode(QProcess::MergedChannels);
+        process->setStandardOutputFile(image + QStringLiteral(".log"));
+        process->start(fusefat, {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("rw+"), image, at});
+        // Mounted once the kernel lists it; the process ends where it cannot.
+        for (;;) {
+            QFile mounts(QStringLiteral("/proc/self/mounts"));
+            if (mounts.open(QIODevice::ReadOnly) && mounts.readAll().contains(" " + QFile::encodeName(at) + " "))
+                return std::unique_ptr<Mounted>(new Mounted(at, std::move(process)));
+            if (process->waitForFinished(50)) {
+                why = QStringLiteral("fusefat could not mount the image: ") + QString::fromLocal8Bit(readFile(image + QStringLiteral(".log")));
+                return nullptr;
+            }
+        }
+#else
+        Q_UNUSED(image) Q_UNUSED(at) Q_UNUSED(kibibytes) Q_UNUSED(fat32)
+        why = QStringLiteral("FUSE is Linux's");
+        return nullptr;
+#endif
+    }
+
+    ~Mounted()
+    {
+        if (fuse_) {
+            QProcess::execute(QStringLiteral("fusermount"), {QStringLiteral("-u"), at_});
+            fuse_->waitForFinished(-1);
+        } else {
+            QProcess::execute(QStringLiteral("umount"), {at_});
+        }
+    }
+
+private:
+    Mounted(QString at, std::unique_ptr<QProcess> fuse) : at_(std::move(at)), fuse_(std::move(fuse)) { }
+    QString at_;
+    std::unique_ptr<QProcess> fuse_;
+};
+
+} // namespace
+
+class MusicCopyTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void planned_data();
+    void planned();
+    void copiedWhole();
+    void stopInsideAFile();
+    void ontoFat_data();
+    void ontoFat();
+    void doesNotFit();
+    void cardFillsDuringCopy();
+    void commandLine_data();
+    void commandLine();
+    void signalInsideAFile();
+
+private:
+    MissingEntry entry(const QString &onCard, const QString &localPath = {}) const
+    {
+        return {onCard, onCard.sliced(onCard.indexOf(u'\\') + 1), localPath};
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString card_;
+    QString music_;
+};
+
+void MusicCopyTest::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    card_ = dir_->filePath(QStringLiteral("CARD"));
+    music_ = dir_->filePath(QStringLiteral("Music"));
+    QDir().mkpath(card_ + QStringLiteral("/My Music/rock"));
+    writeMusic(music_ + QStringLiteral("/Rock/One.mp3"), 1000);
+    writeMusic(music_ + QStringLiteral("/Rock/Two.mp3"), 2000);
+    writeMusic(music_ + QStringLiteral("/Pop/Caf\u00E9.mp3"), 3000);
+    writeMusic(card_ + QStringLiteral("/My Music/rock/There.mp3"), 10);
+}
+
+void MusicCopyTest::planned_data()
+{
+    QTest::addColumn<QList<MissingEntry>>("missing");
+    QTest::addColumn<QStringList>("targets");
+    QTest::addColumn<QStringList>("skipped");
+
+    const QString here = dir_ ? QString() : QString(); // the rows name paths below the test's folder as "~"
+    Q_UNUSED(here)
+    QTest::newRow("below the music root") << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3"))}
+                                          << QStringList{QStringLiteral("My Music/Rock/One.mp3")} << QStringList{};
+    QTest::newRow("where the playlist names it")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Else\\One.mp3"), QStringLiteral("~/Music/Rock/One.mp3"))}
+        << QStringList{QStringLiteral("My Music/Else/One.mp3")} << QStringList{};
+    QTest::newRow("a Windows path falls back to the root")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Two.mp3"), QStringLiteral("D:\\Music\\Rock\\Two.mp3"))}
+        << QStringList{QStringLiteral("My Music/Rock/Two.mp3")} << QStringList{};
+    QTest::newRow("letter case ignored where the exact name is not there")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\ROCK\\one.MP3")),
+                               entry(QStringLiteral("My Music\\x\\CAF\u00C9.mp3"), QStringLiteral("~/music/pop/caf\u00E9.mp3"))}
+        << QStringList{QStringLiteral("My Music/ROCK/one.MP3"), QStringLiteral("My Music/x/CAF\u00C9.mp3")} << QStringList{};
+    QTest::newRow("one file named twice is copied once")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\rock\\ONE.mp3"))}
+        << QStringList{QStringLiteral("My Music/Rock/One.mp3")} << QStringList{};
+    QTest::newRow("found nowhere, never guessed")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Three.mp3"), QStringLiteral("~/Music/Rock/Three.mp3"))}
+        << QStringList{} << QStringList{QStringLiteral("nowhere:My Music\\Rock\\Three.mp3")};
+    QTest::newRow("a folder of the name is no file")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock.mp3"))} << QStringList{}
+        << QStringList{QStringLiteral("not regular:My Music\\Rock.mp3")};
+    QTest::newRow("already on the card in another case")
+        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\there.MP3"), QStringLiteral("~/Music/Rock/One.mp3"))}
+        << QStringList{} << QStringList{};
+}
+
+void MusicCopyTest::planned()
+{
+    QFETCH(QList<MissingEntry>, missing);
+    QFETCH(QStringList, targets);
+    QFETCH(QStringList, skipped);
+    QDir().mkpath(music_ + QStringLiteral("/Rock.mp3"));
+    for (MissingEntry &one : missing)
+        one.localPath.replace(QStringLiteral("~"), dir_->path());
+    const MusicPlan plan = planMusicCopy(card_, missing, {music_, QStringLiteral("mp3")});
+    QCOMPARE(targetsOf(plan), targets);
+    QCOMPARE(skippedOf(plan), skipped);
+}
+
+void MusicCopyTest::copiedWhole()
+{
+#ifdef Q_OS_UNIX
+    // A folder on the card that leads out of it is not followed.
+    QDir().mkpath(dir_->filePath(QStringLiteral("elsewhere")));
+    QVERIFY(QFile::link(dir_->filePath(QStringLiteral("elsewhere")), card_ + QStringLiteral("/My Music/Out")));
+#endif
+    const MusicPlan plan = planMusicCopy(card_,
+                                         {entry(QStringLiteral("My Music\\Rock\\One.mp3")),
+                                          entry(QStringLiteral("My Music\\Pop\\Caf\u00E9.mp3")),
+                                          entry(QStringLiteral("My Music\\Out\\Two.mp3"), dir_->filePath(QStringLiteral("Music/Rock/Two.mp3")))},
+                                         {music_, QStringLiteral("mp3")});
+#ifdef Q_OS_UNIX
+    QCOMPARE(skippedOf(plan), QStringList{QStringLiteral("leads out:My Music\\Out\\Two.mp3")});
+#endif
+    QCOMPARE(plan.bytes, 4000);
+    const CopyReport report = copyMusic(plan);
+    QCOMPARE(report.status, CopyReport::Status::Completed);
+    QCOMPARE(report.copied, 2);
+    // Into the folder that is there in another letter case, and a new one.
+    QCOMPARE(readFile(card_ + QStringLiteral("/My Music/rock/One.mp3")), readFile(music_ + QStringLiteral("/Rock/One.mp3")));
+    QCOMPARE(QFileInfo(card_ + QStringLiteral("/My Music/Pop/Caf\u00E9.mp3")).size(), 3000);
+    QCOMPARE(QFileInfo(card_ + QStringLiteral("/My Music/rock/One.mp3")).lastModified().toUTC(), kRecorded);
+    QVERIFY(!QFileInfo::exists(card_ + QStringLiteral("/My Music/Rock")));
+    QVERIFY(QDir(dir_->filePath(QStringLiteral("elsewhere"))).isEmpty());
+    QCOMPARE(temporaryFilesIn(card_), QStringList{});
+}
+
+void MusicCopyTest::stopInsideAFile()
+{
+    writeMusic(music_ + QStringLiteral("/Big/Long.mp3"), qint64(20) << 20);
+    const MusicPlan plan = planMusicCopy(
+        card_, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Long.mp3"))},
+        {music_, QStringLiteral("mp3")});
+    // Stopped within a few megabytes of the large file.
+    const CopyReport report = copyMusic(plan, [](const CopyProgress &progress) { return progress.bytesCopied < (8 << 20); });
+    QCOMPARE(report.status, CopyReport::Status::Cancelled);
+    QCOMPARE(report.copied, 1);
+    QVERIFY(QFileInfo::exists(card_ + QStringLiteral("/My Music/rock/One.mp3")));
+    QVERIFY(!QFileInfo::exists(card_ + QStringLiteral("/My Music/Big/Long.mp3")));
+    QCOMPARE(temporaryFilesIn(card_), QStringList{});
+}
+
+void MusicCopyTest::ontoFat_data()
+{
+    QTest::addColumn<bool>("fat32");
+    QTest::newRow("FAT12, which tells its size") << false;
+    QTest::newRow("FAT32, which fusefat tells no size of") << true;
+}
+
+void MusicCopyTest::ontoFat()
+{
+    QFETCH(bool, fat32);
+    QString why;
+    const QString at = dir_->filePath(QStringLiteral("fat"));
+    const auto mounted = Mounted::fat(dir_->filePath(QStringLiteral("card.img")), at, fat32 ? 40000 : 4096, fat32, why);
+    if (!mounted)
+        QSKIP(qPrintable(why));
+    QVERIFY(QDir(at).mkpath(QStringLiteral("MY MUSIC/ROCK")));
+    const MusicPlan plan = planMusicCopy(at,
+                                         {entry(QStringLiteral("My Music\\Rock\\One.mp3")),
+                                          entry(QStringLiteral("My Music\\Rock\\Two.mp3")),
+                                          entry(QStringLiteral("My Music\\New\\One.mp3"), music_ + QStringLiteral("/Rock/One.mp3"))},
+                                         {music_, QStringLiteral("mp3")});
+    QVERIFY(plan.fat);
+    QCOMPARE(plan.free.has_value(), !fat32);
+    const CopyReport report = copyMusic(plan);
+    QCOMPARE(report.status, CopyReport::Status::Completed);
+    QCOMPARE(report.copied, 3);
+    QCOMPARE(readFile(at + QStringLiteral("/MY MUSIC/ROCK/Two.mp3")), readFile(music_ + QStringLiteral("/Rock/Two.mp3")));
+    QCOMPARE(QFileInfo(at + QStringLiteral("/MY MUSIC/New/One.mp3")).size(), 1000);
+    // fusefat gives a renamed file the time of the rename: set again after it,
+    // to FAT's two seconds.
+    QVERIFY(qAbs(QFileInfo(at + QStringLiteral("/MY MUSIC/ROCK/One.mp3")).lastModified().secsTo(kRecorded)) <= 2);
+    QCOMPARE(temporaryFilesIn(at), QStringList{});
+
+    // A full card: fusefat answers EPERM, not ENOSPC; any failed write fails
+    // the file, and the files before it stay whole.
+    if (fat32)
+        return;
+    writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(8) << 20);
+    MusicPlan tooMuch = planMusicCopy(at, {entry(QStringLiteral("My Music\\Rock\\Fits.mp3"), music_ + QStringLiteral("/Pop/Caf\u00E9.mp3")),
+                                           entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
+                                      {music_, QStringLiteral("mp3")});
+    QVERIFY(!tooMuch.fits());
+    tooMuch.free.reset(); // as a file system that tells no size
+    const CopyReport full = copyMusic(tooMuch);
+    QCOMPARE(full.status, CopyReport::Status::Failed);
+    QCOMPARE(full.copied, 1);
+    QCOMPARE(full.failedFile, QStringLiteral("My Music\\Big\\Large.mp3"));
+    QVERIFY(!QFileInfo::exists(at + QStringLiteral("/MY MUSIC/Big/Large.mp3")));
+    QCOMPARE(QFileInfo(at + QStringLiteral("/MY MUSIC/ROCK/Fits.mp3")).size(), 3000);
+    QCOMPARE(temporaryFilesIn(at), QStringList{});
+}
+
+void MusicCopyTest::doesNotFit()
+{
+    QString why;
+    const QString at = dir_->filePath(QStringLiteral("small"));
+    const auto mounted = Mounted::tmpfs(at, 1 << 20, why);
+    if (!mounted)
+        QSKIP(qPrintable(why));
+    writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(2) << 20);
+    const MusicPlan plan = planMusicCopy(
+        at, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
+        {music_, QStringLiteral("mp3")});
+    QVERIFY(!plan.fits());
+    const CopyReport report = copyMusic(plan);
+    QCOMPARE(report.status, CopyReport::Status::DoesNotFit);
+    QVERIFY(QDir(at).isEmpty()); // nothing at all: no folder either
+    const QString told = copyReportWords(plan, report).problem;
+    QVERIFY2(told.startsWith(QStringLiteral("The music does not fit on the card (%1): 2.1 MB to copy, ").arg(QDir::toNativeSeparators(at)))
+                 && told.endsWith(QStringLiteral(" free; nothing was copied.")),
+             qPrintable(told));
+}
+
+void MusicCopyTest::cardFillsDuringCopy()
+{
+    QString why;
+    const QString at = dir_->filePath(QStringLiteral("small"));
+    const auto mounted = Mounted::tmpfs(at, 4 << 20, why);
+    if (!mounted)
+        QSKIP(qPrintable(why));
+    writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(3) << 20);
+    const MusicPlan plan = planMusicCopy(
+        at, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
+        {music_, QStringLiteral("mp3")});
+    QVERIFY(plan.fits());
+    // Another program takes the room meanwhile.
+    writeMusic(at + QStringLiteral("/other.bin"), qint64(2) << 20);
+    const CopyReport report = copyMusic(plan);
+    QCOMPARE(report.status, CopyReport::Status::Failed);
+    QCOMPARE(report.copied, 1);
+    QVERIFY(!report.systemError.isEmpty());
+    QVERIFY(QFileInfo::exists(at + QStringLiteral("/My Music/Rock/One.mp3")));
+    QVERIFY(!QFileInfo::exists(at + QStringLiteral("/My Music/Big/Large.mp3")));
+    QCOMPARE(temporaryFilesIn(at), QStringList{});
+}
+
+void MusicCopyTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<bool>("copied");
+
+    QTest::newRow("no card to copy to") << QStringList{QStringLiteral("--copy-music")} << 2 << QString()
+                                        << QStringLiteral("--copy-music needs the card: name it with --card DIR") << false;
+    QTest::newRow("copied, and one found nowhere")
+        << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card")} << 0
+        << QStringLiteral("Copied 1 file (1.0 kB) to the card (@card).")
+        << QStringLiteral("warning: 1 entry is not on this computer either: My Music\\Rock\\Gone.mp3") << true;
+    QTest::newRow("a dry run writes nothing")
+        << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card"), QStringLiteral("--dry-run")}
+        << 0 << QStringLiteral("@music/Rock/One.mp3 -> @card/My Music/Rock/One.mp3 (1.0 kB)\n1 file, 1.0 kB, would be copied")
+        << QString() << false;
+}
+
+void MusicCopyTest::commandLine()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(bool, copied);
+    const QString lists = dir_->filePath(QStringLiteral("lists"));
+    QDir().mkpath(lists);
+    writeFile(lists + QStringLiteral("/Road.m3u"),
+              (music_ + QStringLiteral("/Rock/One.mp3\n") + music_ + QStringLiteral("/Rock/Gone.mp3\n")).toUtf8());
+    const auto placed = [&](QString text) {
+        return text.replace(QStringLiteral("@card"), QDir::toNativeSeparators(card_))
+            .replace(QStringLiteral("@music"), QDir::toNativeSeparators(music_));
+    };
+    QStringList arguments{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-c"), QStringLiteral("1252"),
+                          QStringLiteral("-r"), music_, QStringLiteral("-o"), lists};
+    for (const QString &option : std::as_const(options))
+        arguments.append(placed(option));
+    arguments.append(lists + QStringLiteral("/Road.m3u"));
+    const ConverterRun run = runConverter(arguments);
+    QVERIFY2(run.err.contains(placed(err)), qPrintable(run.err));
+    QVERIFY2(run.out.contains(placed(out)), qPrintable(run.out));
+    QCOMPARE(run.status, status);
+    QCOMPARE(QFileInfo::exists(card_ + QStringLiteral("/My Music/rock/One.mp3")), copied);
+    QCOMPARE(QFileInfo::exists(lists + QStringLiteral("/Road.asx")), status == 0 && !options.contains(QStringLiteral("--dry-run")));
+}
+
+void MusicCopyTest::signalInsideAFile()
+{
+#ifdef Q_OS_UNIX
+    // SIGTERM in the middle of a large file: exit 143, as shells expect; the
+    // playlist written and the file copied before it stay whole, and no
+    // temporary file is left.
+    writeMusic(music_ + QStringLiteral("/Big/Long.mp3"), qint64(400) << 20);
+    const QString lists = dir_->filePath(QStringLiteral("lists"));
+    QDir().mkpath(lists);
+    writeFile(lists + QStringLiteral("/Road.m3u"),
+              (music_ + QStringLiteral("/Rock/One.mp3\n") + music_ + QStringLiteral("/Big/Long.mp3\n")).toUtf8());
+    QProcess process;
+    process.start(QStringLiteral(VELANDRY_CONVERT_EXE),
+                  {QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-c"), QStringLiteral("1252"), QStringLiteral("--copy-music"),
+                   QStringLiteral("--card"), card_, QStringLiteral("-r"), music_, lists + QStringLiteral("/Road.m3u")});
+    QVERIFY(process.waitForStarted(-1));
+    // Once the large file is on its way.
+    const QString folder = card_ + QStringLiteral("/My Music/Big");
+    while (process.state() == QProcess::Running && temporaryFilesIn(folder).isEmpty())
+        QThread::msleep(5);
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(-1));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 143);
+    QVERIFY(QFileInfo::exists(lists + QStringLiteral("/Road.asx")));
+    QCOMPARE(QFileInfo(card_ + QStringLiteral("/My Music/rock/One.mp3")).size(), 1000);
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Long.mp3")));
+    QCOMPARE(temporaryFilesIn(card_), QStringList{});
+#else
+    QSKIP("Signals are POSIX's; the console's Ctrl+C takes the same way on Windows");
+#endif
+}
+
+QTEST_GUILESS_MAIN(MusicCopyTest)
+#include "tst_music_copy.moc"
