@@ -64,7 +64,10 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION sound)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
+    # Qt's own texts in the user's language; the window's font, and fonts for
+    # the scripts it lacks (Chinese, Japanese, Korean, Thai).
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-droid-fallback | fonts-noto-cjk, fonts-nanum | fonts-noto-cjk, fonts-tlwg-loma-ttf | fonts-thai-tlwg, fonts-dejavu-core")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
     string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
         "Velandry turns playlists (Windows Media Player's WPL, M3U, PLS, XSPF, ASX\n"

@@ -80,10 +80,16 @@ build_preset() {
 
 # The build, ICU for the code pages, and fonts for the window and its tests on
 # the offscreen platform: Tahoma, the window's font, comes with fonts-wine.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev fonts-dejavu-core fonts-wine bash-completion)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-translations-l10n libicu-dev fonts-dejavu-core fonts-wine fonts-droid-fallback fonts-nanum fonts-tlwg-loma-ttf
+  bash-completion)
+
+# Copying the music onto a card, tested on a real FAT file system.
+COPY_TEST_PACKAGES=(dosfstools fusefat)
 
 # The Windows cross-build and its checks under Wine.
-WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-translations-l10n libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
   gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils)
 
 # The windows under a real window manager (scripts/check-window-frames).

@@ -1,6 +1,7 @@
 #include "test_files.h"
 
 #include "conversion_run.h"
+#include "translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void statuses_data();
     void statuses();
     void defaultsToPlaylistFolder();
+    void inTheUsersLanguage_data();
+    void inTheUsersLanguage();
     void failureDoesNotStopOthers();
     void helpAgreesWithManualPage();
     void playlistChangedDuringRun_data();
@@ -111,6 +114,44 @@ void CommandLineTest::statuses()
         QCOMPARE(run.err, QString());
     else
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
+}
+
+void CommandLineTest::inTheUsersLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("told"); // in Russian, on standard error
+
+    velandry::installTranslations({QStringLiteral("ru")});
+    QTest::newRow("a usage error") << QStringList{QStringLiteral("-t"), QStringLiteral("mp3")} << 2
+                                   << QCoreApplication::translate("CommandLine", "no playlist given");
+    QTest::newRow("a warning") << QStringList{QStringLiteral("-c"), QStringLiteral("1252"), QStringLiteral("-t"), QStringLiteral("mp3"),
+                                              QStringLiteral("Odd.wpl")}
+                               << 0
+                               << QCoreApplication::translate("CommandLine", "warning: %1")
+                                      .arg(QCoreApplication::translate("Wording", "%1: not UTF-8, read as code page %2")
+                                               .arg(QStringLiteral("Odd.wpl"), QStringLiteral("1252")));
+    QTest::newRow("a failure") << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Notes.txt")} << 1
+                               << QCoreApplication::translate("Wording", "It is not a playlist of a kind read here (%1)")
+                                      .arg(QStringLiteral("WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX"));
+    velandry::installTranslations({QStringLiteral("en")});
+}
+
+void CommandLineTest::inTheUsersLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, told);
+    QVERIFY2(!told.isEmpty() && !told.startsWith(QStringLiteral("no ")) && !told.startsWith(QStringLiteral("warning")),
+             qPrintable(told)); // the rows were made in Russian
+    writeFile(dir_->filePath(QStringLiteral("Odd.wpl")), "..\\Caf\xE9.mp3");
+    QDir::setCurrent(dir_->path());
+    QProcessEnvironment russian = QProcessEnvironment::systemEnvironment();
+    russian.insert(QStringLiteral("LANGUAGE"), QStringLiteral("ru"));
+    russian.insert(QStringLiteral("LC_MESSAGES"), QStringLiteral("ru_RU.UTF-8"));
+    const ConverterRun run = runConverter(arguments, QProcess::SeparateChannels, russian);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(told), qPrintable(run.err));
 }
 
 void CommandLineTest::defaultsToPlaylistFolder()

@@ -89,27 +89,27 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach den Wiedergabelisten die darin genannten Dateien, die auf der Karte fehlen, auf die Karte kopieren, jede an die Stelle, an der das Gerät sie öffnet, und zwar von dem Ort, den die Wiedergabeliste angibt, oder aus dem Musikstammordner (--music-root, sonst der Musikordner des Benutzers).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überhaupt nichts schreiben (keine Wiedergabeliste, keine Musik, keinen Ordner): nur ausgeben, was getan würde.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music benötigt die Karte: Geben Sie sie mit --card DIR an, oder schreiben Sie die Wiedergabelisten mit --output-folder DIR auf die Karte</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 und %n weiterer</numerusform>
             <numerusform>%1 und %n weitere</numerusform>
         </translation>
@@ -117,99 +117,99 @@ zum Beispiel WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Datei %1 von %n wird kopiert, %2 von %3</numerusform>
+            <numerusform>Datei %1 von %n wird kopiert, %2 von %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei, die in den Wiedergabelisten genannt ist, fehlt auf der Karte (%1): insgesamt %2.</numerusform>
+            <numerusform>%n Dateien, die in den Wiedergabelisten genannt sind, fehlen auf der Karte (%1): insgesamt %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher auf der Karte: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei, %1, würde auf die Karte (%2) kopiert.</numerusform>
+            <numerusform>%n Dateien, %1, würden auf die Karte (%2) kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dateisystem der Karte gibt nicht an, wie viel Speicher auf ihr frei ist.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag ist auch nicht auf diesem Computer: %1</numerusform>
+            <numerusform>%n Einträge sind auch nicht auf diesem Computer: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei wurde nicht kopiert, da das FAT-Dateisystem der Karte keine Datei ab 4 GiB aufnehmen kann: %1</numerusform>
+            <numerusform>%n Dateien wurden nicht kopiert, da das FAT-Dateisystem der Karte keine Datei ab 4 GiB aufnehmen kann: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag wurde nicht kopiert, da hier keine gewöhnliche Datei des Medientyps seinen Namen trägt oder eine Datei auf der Karte den Namen seines Ordners hat: %1</numerusform>
+            <numerusform>%n Einträge wurden nicht kopiert, da hier keine gewöhnliche Datei des Medientyps ihren Namen trägt oder eine Datei auf der Karte den Namen ihres Ordners hat: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei wurde nicht kopiert, da ein Ordner auf ihrem Pfad eine Verknüpfung ist, die aus der Karte hinausführt: %1</numerusform>
+            <numerusform>%n Dateien wurden nicht kopiert, da ein Ordner auf ihrem Pfad eine Verknüpfung ist, die aus der Karte hinausführt: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei (%1) wurde auf die Karte (%2) kopiert.</numerusform>
+            <numerusform>%n Dateien (%1) wurden auf die Karte (%2) kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Musik passt nicht auf die Karte (%1): %2 zu kopieren, %3 frei; es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht vollständig gelesen werden</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht kopiert werden: %2; die zuvor kopierten Dateien sind vollständig.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kopieren wurde abgebrochen; die bis dahin kopierten Dateien sind vollständig.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(ein Pfad von %1 Byte)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird kopiert</translation>
     </message>
 </context>
 <context>
@@ -658,17 +658,17 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die in den Wiedergabelisten genannte Musik auf die Karte kopieren?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kopieren</translation>
     </message>
 </context>
 <context>

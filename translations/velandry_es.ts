@@ -89,27 +89,27 @@ por ejemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de las listas de reproducción, copiar en la tarjeta los archivos que estas indican y que faltan en ella, cada uno donde el dispositivo lo abre, desde donde lo indica la lista de reproducción o bajo la raíz de música (--music-root; si no, la carpeta de música del usuario).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>No escribir nada en absoluto (ni listas de reproducción, ni música, ni carpetas): mostrar lo que se haría.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music necesita la tarjeta: indíquela con --card DIR o escriba las listas de reproducción en la tarjeta con --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 y %n más</numerusform>
             <numerusform>%1 y %n más</numerusform>
         </translation>
@@ -117,99 +117,99 @@ por ejemplo, WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copiando el archivo %1 de %n, %2 de %3</numerusform>
+            <numerusform>Copiando el archivo %1 de %n, %2 de %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo que indican las listas de reproducción no está en la tarjeta (%1): %2 en total.</numerusform>
+            <numerusform>%n archivos que indican las listas de reproducción no están en la tarjeta (%1): %2 en total.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espacio libre en la tarjeta: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se copiaría %n archivo, %1, en la tarjeta (%2).</numerusform>
+            <numerusform>Se copiarían %n archivos, %1, en la tarjeta (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de archivos de la tarjeta no indica cuánto espacio libre tiene.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento tampoco está en este equipo: %1</numerusform>
+            <numerusform>%n elementos tampoco están en este equipo: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo no se copió, porque el sistema de archivos FAT de la tarjeta no admite archivos de 4 GiB o más: %1</numerusform>
+            <numerusform>%n archivos no se copiaron, porque el sistema de archivos FAT de la tarjeta no admite archivos de 4 GiB o más: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento no se copió, porque aquí ningún archivo normal del tipo de medio tiene su nombre, o un archivo de la tarjeta tiene el nombre de su carpeta: %1</numerusform>
+            <numerusform>%n elementos no se copiaron, porque aquí ningún archivo normal del tipo de medio tiene su nombre, o un archivo de la tarjeta tiene el nombre de su carpeta: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo no se copió, porque una carpeta de su ruta es un vínculo que lleva fuera de la tarjeta: %1</numerusform>
+            <numerusform>%n archivos no se copiaron, porque una carpeta de su ruta es un vínculo que lleva fuera de la tarjeta: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se copió %n archivo (%1) en la tarjeta (%2).</numerusform>
+            <numerusform>Se copiaron %n archivos (%1) en la tarjeta (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La música no cabe en la tarjeta (%1): %2 para copiar, %3 libres; no se copió nada.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer por completo</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar %1: %2; los archivos copiados antes están completos.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la copia; los archivos copiados antes están completos.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ por ejemplo, WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(una ruta de %1 bytes)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ por ejemplo, WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiando %1</translation>
     </message>
 </context>
 <context>
@@ -658,17 +658,17 @@ por ejemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Copiar en la tarjeta la música que indican las listas de reproducción?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No copiar</translation>
     </message>
 </context>
 <context>
@@ -687,7 +687,7 @@ por ejemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation>Visítenos: actualizaciones, preguntas frecuentes y ayuda</translation>
+        <translation>Visítenos para actualizaciones, FAQ y ayuda</translation>
     </message>
     <message>
         <source>Revision History</source>

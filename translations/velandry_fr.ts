@@ -89,27 +89,27 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Après les sélections, copier sur la carte les fichiers qu&apos;elles désignent et qui n&apos;y sont pas, chacun là où l&apos;appareil l&apos;ouvre, depuis l&apos;emplacement indiqué par la sélection ou sous la racine de la musique (--music-root, sinon le dossier de musique de l&apos;utilisateur).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;écrire absolument rien (ni sélection, ni musique, ni dossier)&#xa0;: afficher ce qui serait fait.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music a besoin de la carte&#xa0;: indiquez-la avec --card DIR, ou écrivez les sélections sur la carte avec --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 et %n autre</numerusform>
             <numerusform>%1 et %n autres</numerusform>
         </translation>
@@ -117,99 +117,99 @@ par exemple WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copie du fichier %1 sur %n, %2 sur %3</numerusform>
+            <numerusform>Copie du fichier %1 sur %n, %2 sur %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier désigné par les sélections n&apos;est pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
+            <numerusform>%n fichiers désignés par les sélections ne sont pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre sur la carte&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier, %1, serait copié sur la carte (%2).</numerusform>
+            <numerusform>%n fichiers, %1, seraient copiés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système de fichiers de la carte n&apos;indique pas l&apos;espace libre dont elle dispose.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;est pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
+            <numerusform>%n éléments ne sont pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas été copié, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas été copiés, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n&apos;a pas été copié, car aucun fichier ordinaire du type de média ne porte son nom ici, ou un fichier de la carte porte le nom de son dossier&#xa0;: %1</numerusform>
+            <numerusform>%n éléments n&apos;ont pas été copiés, car aucun fichier ordinaire du type de média ne porte leur nom ici, ou un fichier de la carte porte le nom de leur dossier&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas été copié, car un dossier de son chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas été copiés, car un dossier de leur chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier (%1) a été copié sur la carte (%2).</numerusform>
+            <numerusform>%n fichiers (%1) ont été copiés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La musique ne tient pas sur la carte (%1)&#xa0;: %2 à copier pour %3 d&apos;espace libre&#xa0;; rien n&apos;a été copié.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être lu en entier</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être copié&#xa0;: %2&#xa0;; les fichiers copiés avant lui sont complets.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie a été interrompue&#xa0;; les fichiers copiés auparavant sont complets.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(un chemin de %1 octets)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1</translation>
     </message>
 </context>
 <context>
@@ -658,17 +658,17 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier sur la carte la musique désignée par les sélections&#xa0;?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas copier</translation>
     </message>
 </context>
 <context>
@@ -687,7 +687,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation>Visitez-nous pour les mises à jour, la FAQ et l&apos;aide</translation>
+        <translation>Visitez-nous&#xa0;: mises à jour, FAQ et aide</translation>
     </message>
     <message>
         <source>Revision History</source>

@@ -88,118 +88,118 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 목록을 변환한 후, 재생 목록에 적힌 파일 중 카드에 없는 파일을 각각 장치가 여는 위치로 카드에 복사합니다. 원본은 재생 목록에 적힌 위치 또는 음악 루트 폴더(--music-root, 지정하지 않으면 사용자의 음악 폴더) 아래에서 가져옵니다.</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>아무것도 기록하지 않고(재생 목록, 음악, 폴더 모두) 수행할 작업만 출력합니다.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music에는 카드가 필요합니다. --card DIR로 카드를 지정하거나 --output-folder DIR로 재생 목록을 카드에 기록하십시오.</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 외 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개 중 %1번째 파일 복사 중(%3 중 %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>재생 목록에 적힌 파일 중 %n개가 카드(%1)에 없습니다(총 %2).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>카드의 사용 가능한 공간은 %1입니다.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2(%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개(%1)를 카드(%2)에 복사하게 됩니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드의 파일 시스템에서 사용 가능한 공간을 알 수 없습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>항목 %n개는 이 컴퓨터에도 없습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>카드의 FAT 파일 시스템에는 4 GiB 이상인 파일을 저장할 수 없으므로 파일 %n개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>이 컴퓨터에 해당 이름을 가진 이 미디어 유형의 일반 파일이 없거나, 카드에 해당 폴더와 이름이 같은 파일이 있으므로 항목 %n개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>경로 중간의 폴더가 카드 밖을 가리키는 링크이므로 파일 %n개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개(%1)를 카드(%2)에 복사했습니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>공간이 부족하여 음악을 카드(%1)에 복사할 수 없습니다(복사할 크기: %2, 사용 가능한 공간: %3). 아무것도 복사하지 않았습니다.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 전체를 읽지 못했습니다</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>쓰기에 실패했습니다</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 복사할 수 없습니다: %2. 그 전에 복사한 파일은 온전합니다.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>복사가 중지되었습니다. 그 전에 복사한 파일은 온전합니다.</translation>
     </message>
 </context>
 <context>
@@ -461,7 +461,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1바이트 길이의 경로)</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 복사 중</translation>
     </message>
 </context>
 <context>
@@ -638,17 +638,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 목록에 적힌 음악을 카드에 복사하시겠습니까?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>복사</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>복사 안 함</translation>
     </message>
 </context>
 <context>

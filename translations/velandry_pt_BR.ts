@@ -89,27 +89,27 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois das listas de reprodução, copiar para o cartão os arquivos que elas indicam e que faltam nele, cada um onde o dispositivo o abre, a partir de onde a lista de reprodução o indica ou abaixo da raiz de música (--music-root; se não, a pasta de música do usuário).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não gravar absolutamente nada (nenhuma lista de reprodução, música ou pasta): exibir o que seria feito.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music precisa do cartão: indique-o com --card DIR ou grave as listas de reprodução no cartão com --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 e mais %n</numerusform>
             <numerusform>%1 e mais %n</numerusform>
         </translation>
@@ -117,99 +117,99 @@ por exemplo, WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copiando o arquivo %1 de %n, %2 de %3</numerusform>
+            <numerusform>Copiando o arquivo %1 de %n, %2 de %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo indicado pelas listas de reprodução não está no cartão (%1): %2 no total.</numerusform>
+            <numerusform>%n arquivos indicados pelas listas de reprodução não estão no cartão (%1): %2 no total.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espaço livre no cartão: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo, %1, seria copiado para o cartão (%2).</numerusform>
+            <numerusform>%n arquivos, %1, seriam copiados para o cartão (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de arquivos do cartão não informa quanto espaço livre há nele.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item também não está neste computador: %1</numerusform>
+            <numerusform>%n itens também não estão neste computador: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo não foi copiado, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
+            <numerusform>%n arquivos não foram copiados, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item não foi copiado, pois nenhum arquivo comum do tipo de mídia tem o nome dele aqui, ou um arquivo do cartão tem o nome da pasta dele: %1</numerusform>
+            <numerusform>%n itens não foram copiados, pois nenhum arquivo comum do tipo de mídia tem o nome deles aqui, ou um arquivo do cartão tem o nome da pasta deles: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo não foi copiado, pois uma pasta do seu caminho é um link que leva para fora do cartão: %1</numerusform>
+            <numerusform>%n arquivos não foram copiados, pois uma pasta do caminho deles é um link que leva para fora do cartão: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo (%1) foi copiado para o cartão (%2).</numerusform>
+            <numerusform>%n arquivos (%1) foram copiados para o cartão (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As músicas não cabem no cartão (%1): %2 a copiar, %3 livres; nada foi copiado.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível lê-lo por inteiro</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravá-lo</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar %1: %2; os arquivos copiados antes dele estão completos.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia foi interrompida; os arquivos copiados antes estão completos.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(um caminho de %1 bytes)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiando %1</translation>
     </message>
 </context>
 <context>
@@ -658,17 +658,17 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar para o cartão as músicas indicadas pelas listas de reprodução?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não copiar</translation>
     </message>
 </context>
 <context>
@@ -687,7 +687,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation>Visite-nos para atualizações, perguntas frequentes e ajuda</translation>
+        <translation>Visite-nos para atualizações, FAQ e ajuda</translation>
     </message>
     <message>
         <source>Revision History</source>

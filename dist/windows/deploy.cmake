@@ -16,6 +16,20 @@ foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
 
+# Qt's own texts (the folder chooser, the message boxes' buttons, Cancel) in
+# the languages Velandry speaks, from the build machine's Qt (Debian's
+# qt6-translations-l10n), where Qt has them: beside the programs, where they
+# look for them.
+set(velandry_qt_translations ${QT_HOST_PATH}/share/qt6/translations)
+if(NOT EXISTS ${velandry_qt_translations}/qtbase_de.qm)
+    message(FATAL_ERROR "Qt's translations are not in ${velandry_qt_translations}: install qt6-translations-l10n")
+endif()
+foreach(language IN LISTS VELANDRY_LANGUAGES)
+    if(EXISTS ${velandry_qt_translations}/qtbase_${language}.qm)
+        install(FILES ${velandry_qt_translations}/qtbase_${language}.qm DESTINATION translations)
+    endif()
+endforeach()
+
 # Shipped without their symbols: the runtime alone is 23 MB with them.
 install(CODE "
     file(GLOB_RECURSE shipped \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")

@@ -39,6 +39,9 @@ expect $'Road Mix.m3u8\nRoad Radio.PLS\nRoad Trip.wpl\nRoad Works.WPL\nRoad.Trip
 expect "Road.Trip.wpl" velandry-convert -t wma Road.T
 expect $'My Cards\nMy Cards 2' velandry-convert -o My
 expect $'My Cards\nMy Cards 2' velandry-convert --output-folder My
+expect $'My Cards\nMy Cards 2' velandry-convert --card My
+expect $'--copy-music' velandry-convert --cop
+expect $'--dry-run' velandry-convert --dry
 expect $'1250\n1251\n1252\n1253\n1254\n1255\n1256\n1257\n1258' velandry-convert -c 125
 [ "$failures" -eq 0 ]
 echo "1 passed, 0 failed"

@@ -18,7 +18,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -105,6 +107,7 @@ private Q_SLOTS:
     void playlistChangedDuringRun();
     void nameNotUtf8();
     void largeFolderAndQueue();
+    void copyTheMusic();
     void openPlaylists();
     void screenReaderNames();
     void textsFitAnyFont_data();
@@ -876,6 +879,81 @@ void Form1Test::largeFolderAndQueue()
     QVERIFY(closedDuringRun);
     QVERIFY(!window->isVisible());
     QVERIFY(messages_.shown.isEmpty());
+}
+
+void Form1Test::copyTheMusic()
+{
+#ifdef Q_OS_LINUX
+    // A card of its own volume, as the window finds one: a size-limited tmpfs.
+    const QString card = dir_->filePath(QStringLiteral("CARD"));
+    QDir().mkpath(card);
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                    QStringLiteral("size=400m"), QStringLiteral("tmpfs"), card})
+        != 0)
+        QSKIP("mounting a tmpfs as the card was refused (needs root)");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {card}); });
+    QDir().mkpath(card + QStringLiteral("/My Music"));
+    QDir().mkpath(card + QStringLiteral("/Playlists"));
+    const QString music = dir_->filePath(QStringLiteral("My Music"));
+    QDir().mkpath(music + QStringLiteral("/A"));
+    writeFile(music + QStringLiteral("/A/x.mp3"), QByteArray(3000, 'x'));
+    writeFile(music + QStringLiteral("/A/y.mp3"), QByteArray(1000, 'y'));
+    QFile large(music + QStringLiteral("/A/large.mp3"));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(300) << 20));
+    large.close();
+    const QString lists = dir_->filePath(QStringLiteral("lists"));
+    QDir().mkpath(lists);
+    writeFile(lists + QStringLiteral("/Road.m3u"), (music + QStringLiteral("/A/x.mp3\n") + music + QStringLiteral("/A/y.mp3\n")).toUtf8());
+    writeFile(lists + QStringLiteral("/Long.m3u"), (music + QStringLiteral("/A/large.mp3\n")).toUtf8());
+
+    auto window = makeWindow();
+    window->setProgressDelay(std::chrono::milliseconds(0));
+    window->show();
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtPlaylistLoc->setText(lists + u'/');
+    ui(window).txtOutputLoc->setText(card + QStringLiteral("/Playlists/"));
+    ui(window).ListBox2->addItem(QStringLiteral("Road.m3u"));
+    // "All Done" first, then the question of its own, and "Copy".
+    messages_.answers = {true};
+    QVERIFY(convert(*window));
+    QCOMPARE(messages_.shown.size(), 2);
+    QCOMPARE(messages_.shown[0].text, QStringLiteral("All Done"));
+    QCOMPARE(messages_.asked.size(), 1);
+    QCOMPARE(messages_.asked[0].yes, QStringLiteral("Copy"));
+    QCOMPARE(messages_.asked[0].no, QStringLiteral("Don't copy"));
+    QVERIFY2(messages_.asked[0].informativeText.startsWith(
+                 QStringLiteral("2 files that the playlists name are not on the card (%1): 4.0 kB in all.").arg(card)),
+             qPrintable(messages_.asked[0].informativeText));
+    QCOMPARE(messages_.shown[1].text, QStringLiteral("Copied 2 files (4.0 kB) to the card (%1).").arg(card));
+    QCOMPARE(readFile(card + QStringLiteral("/My Music/A/x.mp3")), QByteArray(3000, 'x'));
+
+    // The copy of a large file cancelled in its progress dialog: no half file.
+    messages_ = FakeMessages();
+    messages_.answers = {true};
+    ui(window).ListBox2->clear();
+    ui(window).ListBox2->addItem(QStringLiteral("Long.m3u"));
+    QTimer cancel;
+    cancel.setInterval(10);
+    connect(&cancel, &QTimer::timeout, window.get(), [&] {
+        auto *progress = window->findChild<QProgressDialog *>(QStringLiteral("progress"));
+        if (progress && progress->isVisible() && progress->labelText().startsWith(QStringLiteral("Copying")))
+            progress->findChild<QPushButton *>()->click();
+    });
+    cancel.start();
+    QVERIFY(convert(*window));
+    cancel.stop();
+    const QString told = messages_.shown.last().text;
+    const QFileInfo copied(card + QStringLiteral("/My Music/A/large.mp3"));
+    if (told == QStringLiteral("Copying was stopped; the files copied before are whole."))
+        QVERIFY(!copied.exists());
+    else // the copy was done before Cancel came
+        QCOMPARE(copied.size(), qint64(300) << 20);
+    const QStringList left = QDir(card + QStringLiteral("/My Music/A")).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(!name.startsWith(u'.'), qPrintable(name));
+#else
+    QSKIP("The card is a tmpfs of its own, which only Linux mounts here; under Wine the converter's copy is checked on E:");
+#endif
 }
 
 void Form1Test::openPlaylists()
