@@ -89,27 +89,27 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετά τις λίστες αναπαραγωγής, αντιγραφή στην κάρτα των αρχείων που αναφέρουν και δεν υπάρχουν σε αυτήν, του καθενός στη θέση από την οποία θα το ανοίξει η συσκευή, από το σημείο όπου το ορίζει η λίστα αναπαραγωγής ή από τον ριζικό φάκελο μουσικής (--music-root, αλλιώς τον φάκελο μουσικής του χρήστη).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Να μη γραφτεί απολύτως τίποτα (ούτε λίστες αναπαραγωγής ούτε μουσική ούτε φάκελοι): να εμφανιστεί μόνο τι θα γινόταν.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>η επιλογή --copy-music χρειάζεται την κάρτα: ορίστε την με --card DIR ή γράψτε τις λίστες αναπαραγωγής στην κάρτα με --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 και %n ακόμη</numerusform>
             <numerusform>%1 και %n ακόμη</numerusform>
         </translation>
@@ -117,99 +117,99 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Αντιγραφή αρχείου %1 από %n, %2 από %3</numerusform>
+            <numerusform>Αντιγραφή αρχείου %1 από %n, %2 από %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n αρχείο που αναφέρουν οι λίστες αναπαραγωγής δεν βρίσκεται στην κάρτα (%1): %2 συνολικά.</numerusform>
+            <numerusform>%n αρχεία που αναφέρουν οι λίστες αναπαραγωγής δεν βρίσκονται στην κάρτα (%1): %2 συνολικά.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερος χώρος στην κάρτα: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Θα αντιγραφόταν %n αρχείο, %1, στην κάρτα (%2).</numerusform>
+            <numerusform>Θα αντιγράφονταν %n αρχεία, %1, στην κάρτα (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το σύστημα αρχείων της κάρτας δεν αναφέρει πόσος ελεύθερος χώρος υπάρχει σε αυτήν.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n καταχώρηση δεν βρίσκεται ούτε σε αυτόν τον υπολογιστή: %1</numerusform>
+            <numerusform>%n καταχωρήσεις δεν βρίσκονται ούτε σε αυτόν τον υπολογιστή: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν αντιγράφηκε %n αρχείο, επειδή το σύστημα αρχείων FAT της κάρτας δεν χωράει αρχεία 4 GiB ή μεγαλύτερα: %1</numerusform>
+            <numerusform>Δεν αντιγράφηκαν %n αρχεία, επειδή το σύστημα αρχείων FAT της κάρτας δεν χωράει αρχεία 4 GiB ή μεγαλύτερα: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν αντιγράφηκε %n καταχώρηση, επειδή εδώ δεν υπάρχει κανονικό αρχείο του τύπου πολυμέσων με το όνομά της ή επειδή ένα αρχείο στην κάρτα έχει το όνομα του φακέλου της: %1</numerusform>
+            <numerusform>Δεν αντιγράφηκαν %n καταχωρήσεις, επειδή εδώ δεν υπάρχει κανονικό αρχείο του τύπου πολυμέσων με το όνομά τους ή επειδή ένα αρχείο στην κάρτα έχει το όνομα του φακέλου τους: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν αντιγράφηκε %n αρχείο, επειδή ένας φάκελος στη διαδρομή του είναι σύνδεσμος που οδηγεί έξω από την κάρτα: %1</numerusform>
+            <numerusform>Δεν αντιγράφηκαν %n αρχεία, επειδή ένας φάκελος στη διαδρομή τους είναι σύνδεσμος που οδηγεί έξω από την κάρτα: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Αντιγράφηκε %n αρχείο (%1) στην κάρτα (%2).</numerusform>
+            <numerusform>Αντιγράφηκαν %n αρχεία (%1) στην κάρτα (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η μουσική δεν χωράει στην κάρτα (%1): %2 προς αντιγραφή, %3 ελεύθερα· δεν αντιγράφηκε τίποτα.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν ήταν δυνατή η πλήρης ανάγνωσή του</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν ήταν δυνατή η εγγραφή του</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η αντιγραφή του %1: %2· τα αρχεία που αντιγράφηκαν πριν από αυτό είναι πλήρη.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η αντιγραφή διακόπηκε· τα αρχεία που είχαν αντιγραφεί ως τότε είναι πλήρη.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(μια διαδρομή %1 byte)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή του %1</translation>
     </message>
 </context>
 <context>
@@ -542,7 +542,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Playlist contains :</source>
-        <translation>Η λίστα περιέχει:</translation>
+        <translation>Η λίστα έχει:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
@@ -562,7 +562,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation>Μετατροπή(&amp;C)</translation>
+        <translation>Έναρξη(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -658,17 +658,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Να αντιγραφεί στην κάρτα η μουσική που αναφέρουν οι λίστες αναπαραγωγής;</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Παράλειψη</translation>
     </message>
 </context>
 <context>
@@ -687,7 +687,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation>Επισκεφθείτε μας για ενημερώσεις, ερωτήσεις και βοήθεια</translation>
+        <translation>Ενημερώσεις, συχνές ερωτήσεις και βοήθεια</translation>
     </message>
     <message>
         <source>Revision History</source>
@@ -695,7 +695,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>Κλείσιμο(&amp;C)</translation>
+        <translation>OK(&amp;C)</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>

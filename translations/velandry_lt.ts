@@ -90,27 +90,27 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Po grojaraščių nukopijuoti į kortelę juose nurodytus failus, kurių kortelėje nėra, kiekvieną ten, kur jį atidarys įrenginys, paimant jį iš ten, kur jį nurodo grojaraštis, arba iš muzikos šakninio aplanko (--music-root, kitaip – iš naudotojo muzikos aplanko).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiškai nieko nerašyti (jokių grojaraščių, muzikos ar aplankų): tik išspausdinti, kas būtų atlikta.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>parinkčiai --copy-music reikia kortelės: nurodykite ją parinktimi --card DIR arba įrašykite grojaraščius į kortelę parinktimi --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 ir dar %n</numerusform>
             <numerusform>%1 ir dar %n</numerusform>
             <numerusform>%1 ir dar %n</numerusform>
@@ -119,107 +119,107 @@ pavyzdžiui, WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopijuojamas failas %1 iš %n, %2 iš %3</numerusform>
+            <numerusform>Kopijuojamas failas %1 iš %n, %2 iš %3</numerusform>
+            <numerusform>Kopijuojamas failas %1 iš %n, %2 iš %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kortelėje (%1) nėra %n grojaraščiuose nurodyto failo: iš viso %2.</numerusform>
+            <numerusform>Kortelėje (%1) nėra %n grojaraščiuose nurodytų failų: iš viso %2.</numerusform>
+            <numerusform>Kortelėje (%1) nėra %n grojaraščiuose nurodytų failų: iš viso %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kortelėje laisva %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Į kortelę (%2) būtų nukopijuotas %n failas, %1.</numerusform>
+            <numerusform>Į kortelę (%2) būtų nukopijuoti %n failai, %1.</numerusform>
+            <numerusform>Į kortelę (%2) būtų nukopijuota %n failų, %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortelės failų sistema nenurodo, kiek joje yra laisvos vietos.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ir šiame kompiuteryje nėra %n įrašo: %1</numerusform>
+            <numerusform>Ir šiame kompiuteryje nėra %n įrašų: %1</numerusform>
+            <numerusform>Ir šiame kompiuteryje nėra %n įrašų: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nenukopijuotas %n failas, nes kortelės FAT failų sistemoje negali būti 4 GiB ar didesnių failų: %1</numerusform>
+            <numerusform>Nenukopijuoti %n failai, nes kortelės FAT failų sistemoje negali būti 4 GiB ar didesnių failų: %1</numerusform>
+            <numerusform>Nenukopijuota %n failų, nes kortelės FAT failų sistemoje negali būti 4 GiB ar didesnių failų: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nenukopijuotas %n įrašas, nes čia nėra tokio pavadinimo įprasto šio medijos tipo failo arba kortelėje esantis failas turi jo aplanko pavadinimą: %1</numerusform>
+            <numerusform>Nenukopijuoti %n įrašai, nes čia nėra tokio pavadinimo įprastų šio medijos tipo failų arba kortelėje esantis failas turi jų aplanko pavadinimą: %1</numerusform>
+            <numerusform>Nenukopijuota %n įrašų, nes čia nėra tokio pavadinimo įprastų šio medijos tipo failų arba kortelėje esantis failas turi jų aplanko pavadinimą: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nenukopijuotas %n failas, nes vienas jo kelio aplankas yra saitas, vedantis už kortelės ribų: %1</numerusform>
+            <numerusform>Nenukopijuoti %n failai, nes vienas jų kelio aplankas yra saitas, vedantis už kortelės ribų: %1</numerusform>
+            <numerusform>Nenukopijuota %n failų, nes vienas jų kelio aplankas yra saitas, vedantis už kortelės ribų: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Į kortelę (%2) nukopijuotas %n failas (%1).</numerusform>
+            <numerusform>Į kortelę (%2) nukopijuoti %n failai (%1).</numerusform>
+            <numerusform>Į kortelę (%2) nukopijuota %n failų (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muzika netelpa kortelėje (%1): reikia nukopijuoti %2, laisva %3; nieko nenukopijuota.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>nepavyko jo perskaityti iki galo</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nepavyko jo įrašyti</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nepavyko nukopijuoti %1: %2; prieš jį nukopijuoti failai nepažeisti.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopijavimas sustabdytas; anksčiau nukopijuoti failai nepažeisti.</translation>
     </message>
 </context>
 <context>
@@ -497,7 +497,7 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(kelias, kurio ilgis baitais: %1)</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopijuojamas %1</translation>
     </message>
 </context>
 <context>
@@ -678,17 +678,17 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nukopijuoti į kortelę grojaraščiuose nurodytą muziką?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopijuoti</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nekopijuoti</translation>
     </message>
 </context>
 <context>
