@@ -90,27 +90,27 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Po převodu seznamů stop zkopírovat na kartu soubory, které seznamy uvádějí a které na kartě chybějí, každý na místo, odkud jej zařízení otevře, a to z místa, které uvádí seznam stop, nebo z hudební složky (--music-root, jinak hudební složka uživatele).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nezapisovat (žádný seznam stop, žádnou hudbu, žádnou složku): jen vypsat, co by se provedlo.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music vyžaduje kartu: zadejte ji pomocí --card DIR, nebo zapište seznamy stop na kartu pomocí --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 a %n další</numerusform>
             <numerusform>%1 a %n další</numerusform>
             <numerusform>%1 a %n dalších</numerusform>
@@ -119,107 +119,107 @@ například WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopírování souboru %1 z %n, %2 z %3</numerusform>
+            <numerusform>Kopírování souboru %1 z %n, %2 z %3</numerusform>
+            <numerusform>Kopírování souboru %1 z %n, %2 z %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n soubor uvedený v seznamech stop není na kartě (%1): celkem %2.</numerusform>
+            <numerusform>%n soubory uvedené v seznamech stop nejsou na kartě (%1): celkem %2.</numerusform>
+            <numerusform>%n souborů uvedených v seznamech stop není na kartě (%1): celkem %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo na kartě: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartu (%2) by se zkopíroval %n soubor, celkem %1.</numerusform>
+            <numerusform>Na kartu (%2) by se zkopírovaly %n soubory, celkem %1.</numerusform>
+            <numerusform>Na kartu (%2) by se zkopírovalo %n souborů, celkem %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém souborů karty neuvádí, kolik je na ní volného místa.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n položka není ani na tomto počítači: %1</numerusform>
+            <numerusform>%n položky nejsou ani na tomto počítači: %1</numerusform>
+            <numerusform>%n položek není ani na tomto počítači: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n soubor nebyl zkopírován, protože systém souborů FAT na kartě nepojme soubor o velikosti 4 GiB a více: %1</numerusform>
+            <numerusform>%n soubory nebyly zkopírovány, protože systém souborů FAT na kartě nepojme soubor o velikosti 4 GiB a více: %1</numerusform>
+            <numerusform>%n souborů nebylo zkopírováno, protože systém souborů FAT na kartě nepojme soubor o velikosti 4 GiB a více: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n položka nebyla zkopírována, protože zde není žádný běžný soubor daného typu média s jejím názvem nebo je na kartě soubor s názvem její složky: %1</numerusform>
+            <numerusform>%n položky nebyly zkopírovány, protože zde není žádný běžný soubor daného typu média s jejich názvem nebo je na kartě soubor s názvem jejich složky: %1</numerusform>
+            <numerusform>%n položek nebylo zkopírováno, protože zde není žádný běžný soubor daného typu média s jejich názvem nebo je na kartě soubor s názvem jejich složky: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n soubor nebyl zkopírován, protože některá složka na jeho cestě je odkaz, který vede mimo kartu: %1</numerusform>
+            <numerusform>%n soubory nebyly zkopírovány, protože některá složka na jejich cestě je odkaz, který vede mimo kartu: %1</numerusform>
+            <numerusform>%n souborů nebylo zkopírováno, protože některá složka na jejich cestě je odkaz, který vede mimo kartu: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartu (%2) byl zkopírován %n soubor (%1).</numerusform>
+            <numerusform>Na kartu (%2) byly zkopírovány %n soubory (%1).</numerusform>
+            <numerusform>Na kartu (%2) bylo zkopírováno %n souborů (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hudba se na kartu (%1) nevejde: ke zkopírování %2, volné místo %3; nic nebylo zkopírováno.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>nepodařilo se jej přečíst celý</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nepodařilo se jej zapsat</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 se nepodařilo zkopírovat: %2; soubory zkopírované před ním jsou úplné.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírování bylo zastaveno; dříve zkopírované soubory jsou úplné.</translation>
     </message>
 </context>
 <context>
@@ -497,7 +497,7 @@ například WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(cesta o délce %1 bajtů)</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ například WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopírování: %1</translation>
     </message>
 </context>
 <context>
@@ -678,17 +678,17 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkopírovat na kartu hudbu uvedenou v seznamech stop?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nekopírovat</translation>
     </message>
 </context>
 <context>

@@ -90,27 +90,27 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Po przekonwertowaniu list odtwarzania kopiuje na kartę wskazane w nich pliki, których na niej brakuje, każdy tam, skąd urządzenie go otworzy, z miejsca podanego w liście odtwarzania lub z folderu muzyki (--music-root, a bez tej opcji folder muzyki użytkownika).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisuje niczego (żadnej listy odtwarzania, muzyki ani folderu): tylko wypisuje, co zostałoby zrobione.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>opcja --copy-music wymaga karty: wskaż ją opcją --card DIR albo zapisz listy odtwarzania na karcie opcją --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 i jeszcze %n</numerusform>
             <numerusform>%1 i jeszcze %n</numerusform>
             <numerusform>%1 i jeszcze %n</numerusform>
@@ -119,107 +119,107 @@ na przykład WMA, MP3</translation>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopiowanie pliku %1 z %n, %2 z %3</numerusform>
+            <numerusform>Kopiowanie pliku %1 z %n, %2 z %3</numerusform>
+            <numerusform>Kopiowanie pliku %1 z %n, %2 z %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n plik wskazany w listach odtwarzania nie znajduje się na karcie (%1): łącznie %2.</numerusform>
+            <numerusform>%n pliki wskazane w listach odtwarzania nie znajdują się na karcie (%1): łącznie %2.</numerusform>
+            <numerusform>%n plików wskazanych w listach odtwarzania nie znajduje się na karcie (%1): łącznie %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wolne miejsce na karcie: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartę (%2) zostałby skopiowany %n plik, łącznie %1.</numerusform>
+            <numerusform>Na kartę (%2) zostałyby skopiowane %n pliki, łącznie %1.</numerusform>
+            <numerusform>Na kartę (%2) zostałoby skopiowanych %n plików, łącznie %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>System plików karty nie podaje, ile jest na niej wolnego miejsca.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pozycja nie znajduje się również na tym komputerze: %1</numerusform>
+            <numerusform>%n pozycje nie znajdują się również na tym komputerze: %1</numerusform>
+            <numerusform>%n pozycji nie znajduje się również na tym komputerze: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie skopiowano %n pliku, ponieważ system plików FAT karty nie mieści plików o rozmiarze 4 GiB lub większym: %1</numerusform>
+            <numerusform>Nie skopiowano %n plików, ponieważ system plików FAT karty nie mieści plików o rozmiarze 4 GiB lub większym: %1</numerusform>
+            <numerusform>Nie skopiowano %n plików, ponieważ system plików FAT karty nie mieści plików o rozmiarze 4 GiB lub większym: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie skopiowano %n pozycji, ponieważ na tym komputerze nie ma zwykłego pliku tego typu multimediów o jej nazwie albo na karcie istnieje plik o nazwie jej folderu: %1</numerusform>
+            <numerusform>Nie skopiowano %n pozycji, ponieważ na tym komputerze nie ma zwykłych plików tego typu multimediów o ich nazwach albo na karcie istnieje plik o nazwie ich folderu: %1</numerusform>
+            <numerusform>Nie skopiowano %n pozycji, ponieważ na tym komputerze nie ma zwykłych plików tego typu multimediów o ich nazwach albo na karcie istnieje plik o nazwie ich folderu: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie skopiowano %n pliku, ponieważ jeden z folderów na jego ścieżce jest dowiązaniem prowadzącym poza kartę: %1</numerusform>
+            <numerusform>Nie skopiowano %n plików, ponieważ jeden z folderów na ich ścieżce jest dowiązaniem prowadzącym poza kartę: %1</numerusform>
+            <numerusform>Nie skopiowano %n plików, ponieważ jeden z folderów na ich ścieżce jest dowiązaniem prowadzącym poza kartę: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartę (%2) skopiowano %n plik (%1).</numerusform>
+            <numerusform>Na kartę (%2) skopiowano %n pliki (%1).</numerusform>
+            <numerusform>Na kartę (%2) skopiowano %n plików (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muzyka nie mieści się na karcie (%1): do skopiowania %2, wolne miejsce %3; nic nie skopiowano.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się odczytać go w całości</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się go zapisać</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można skopiować %1: %2; pliki skopiowane wcześniej są kompletne.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiowanie zostało zatrzymane; pliki skopiowane wcześniej są kompletne.</translation>
     </message>
 </context>
 <context>
@@ -497,7 +497,7 @@ na przykład WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(ścieżka o długości %1 bajtów)</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ na przykład WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiowanie: %1</translation>
     </message>
 </context>
 <context>
@@ -678,17 +678,17 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiować na kartę muzykę wskazaną w listach odtwarzania?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie kopiuj</translation>
     </message>
 </context>
 <context>

@@ -90,27 +90,27 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>После преобразования списков воспроизведения скопировать на карту указанные в них файлы, которых на ней нет, — каждый туда, где его откроет устройство, — из места, указанного в списке воспроизведения, или из папки музыки (--music-root, иначе папка музыки пользователя).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не записывать (ни списков воспроизведения, ни музыки, ни папок): только вывести, что было бы сделано.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>для --copy-music нужна карта: укажите ее с помощью --card DIR или запишите списки воспроизведения на карту с помощью --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 и еще %n</numerusform>
             <numerusform>%1 и еще %n</numerusform>
             <numerusform>%1 и еще %n</numerusform>
@@ -119,107 +119,107 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Копирование файла %1 из %n, %2 из %3</numerusform>
+            <numerusform>Копирование файла %1 из %n, %2 из %3</numerusform>
+            <numerusform>Копирование файла %1 из %n, %2 из %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл, указанный в списках воспроизведения, отсутствует на карте (%1): всего %2.</numerusform>
+            <numerusform>%n файла, указанных в списках воспроизведения, отсутствуют на карте (%1): всего %2.</numerusform>
+            <numerusform>%n файлов, указанных в списках воспроизведения, отсутствуют на карте (%1): всего %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Свободно на карте: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карту (%2) был бы скопирован %n файл, всего %1.</numerusform>
+            <numerusform>На карту (%2) были бы скопированы %n файла, всего %1.</numerusform>
+            <numerusform>На карту (%2) было бы скопировано %n файлов, всего %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файловая система карты не сообщает, сколько на ней свободного места.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n элемент отсутствует и на этом компьютере: %1</numerusform>
+            <numerusform>%n элемента отсутствуют и на этом компьютере: %1</numerusform>
+            <numerusform>%n элементов отсутствуют и на этом компьютере: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл не скопирован, так как файловая система FAT карты не допускает файлов размером 4 ГиБ и более: %1</numerusform>
+            <numerusform>%n файла не скопированы, так как файловая система FAT карты не допускает файлов размером 4 ГиБ и более: %1</numerusform>
+            <numerusform>%n файлов не скопировано, так как файловая система FAT карты не допускает файлов размером 4 ГиБ и более: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n элемент не скопирован, так как здесь нет обычного файла этого типа мультимедиа с его именем или на карте есть файл с именем его папки: %1</numerusform>
+            <numerusform>%n элемента не скопированы, так как здесь нет обычных файлов этого типа мультимедиа с их именами или на карте есть файл с именем их папки: %1</numerusform>
+            <numerusform>%n элементов не скопировано, так как здесь нет обычных файлов этого типа мультимедиа с их именами или на карте есть файл с именем их папки: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл не скопирован, так как одна из папок на его пути — ссылка, ведущая за пределы карты: %1</numerusform>
+            <numerusform>%n файла не скопированы, так как одна из папок на их пути — ссылка, ведущая за пределы карты: %1</numerusform>
+            <numerusform>%n файлов не скопировано, так как одна из папок на их пути — ссылка, ведущая за пределы карты: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карту (%2) скопирован %n файл (%1).</numerusform>
+            <numerusform>На карту (%2) скопировано %n файла (%1).</numerusform>
+            <numerusform>На карту (%2) скопировано %n файлов (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Музыка не помещается на карте (%1): нужно скопировать %2, свободно %3; ничего не скопировано.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>его не удалось прочитать полностью</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>его не удалось записать</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось скопировать %1: %2; файлы, скопированные до него, записаны полностью.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирование остановлено; файлы, скопированные ранее, записаны полностью.</translation>
     </message>
 </context>
 <context>
@@ -497,7 +497,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(путь длиной %1 байт)</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Копирование: %1</translation>
     </message>
 </context>
 <context>
@@ -678,17 +678,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать на карту музыку, указанную в списках воспроизведения?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не копировать</translation>
     </message>
 </context>
 <context>

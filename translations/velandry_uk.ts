@@ -90,27 +90,27 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Після перетворення списків відтворення скопіювати на картку вказані в них файли, яких на ній немає, — кожен туди, де його відкриє пристрій, — з місця, вказаного в списку відтворення, або з папки музики (--music-root, інакше папка музики користувача).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого не записувати (ні списків відтворення, ні музики, ні папок): лише вивести, що було б зроблено.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>для --copy-music потрібна картка: вкажіть її за допомогою --card DIR або запишіть списки відтворення на картку за допомогою --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 і ще %n</numerusform>
             <numerusform>%1 і ще %n</numerusform>
             <numerusform>%1 і ще %n</numerusform>
@@ -119,107 +119,107 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
+            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
+            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n файл, вказаний у списках відтворення, відсутній на картці (%1): усього %2.</numerusform>
+            <numerusform>%n файли, вказані у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
+            <numerusform>%n файлів, вказаних у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вільно на картці: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картку (%2) було б скопійовано %n файл, усього %1.</numerusform>
+            <numerusform>На картку (%2) було б скопійовано %n файли, усього %1.</numerusform>
+            <numerusform>На картку (%2) було б скопійовано %n файлів, усього %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлова система картки не повідомляє, скільки на ній вільного місця.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n елемент відсутній також на цьому комп’ютері: %1</numerusform>
+            <numerusform>%n елементи відсутні також на цьому комп’ютері: %1</numerusform>
+            <numerusform>%n елементів відсутні також на цьому комп’ютері: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не скопійовано %n файл, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
+            <numerusform>Не скопійовано %n файли, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
+            <numerusform>Не скопійовано %n файлів, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не скопійовано %n елемент, оскільки тут немає звичайного файлу цього типу мультимедіа з його назвою або на картці є файл із назвою його папки: %1</numerusform>
+            <numerusform>Не скопійовано %n елементи, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
+            <numerusform>Не скопійовано %n елементів, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не скопійовано %n файл, оскільки одна з папок на його шляху — посилання, що веде за межі картки: %1</numerusform>
+            <numerusform>Не скопійовано %n файли, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
+            <numerusform>Не скопійовано %n файлів, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картку (%2) скопійовано %n файл (%1).</numerusform>
+            <numerusform>На картку (%2) скопійовано %n файли (%1).</numerusform>
+            <numerusform>На картку (%2) скопійовано %n файлів (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Музика не вміщується на картці (%1): потрібно скопіювати %2, вільно %3; нічого не скопійовано.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>його не вдалося прочитати повністю</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>його не вдалося записати</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скопіювати %1: %2; файли, скопійовані до нього, записано повністю.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювання зупинено; файли, скопійовані раніше, записано повністю.</translation>
     </message>
 </context>
 <context>
@@ -497,7 +497,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(шлях завдовжки %1 байт)</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Копіювання: %1</translation>
     </message>
 </context>
 <context>
@@ -580,7 +580,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation>&amp;Виконати</translation>
+        <translation>&amp;Перетворіть</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -678,17 +678,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопіювати на картку музику, вказану в списках відтворення?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не копіювати</translation>
     </message>
 </context>
 <context>
