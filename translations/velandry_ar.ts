@@ -93,27 +93,27 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد تحويل قوائم التشغيل، نسخ الملفات التي تشير إليها وغير الموجودة على البطاقة إلى البطاقة، كل ملف إلى الموضع الذي يفتحه منه الجهاز، من الموضع الذي تحدده قائمة التشغيل أو من أسفل المجلد الجذر للموسيقى (--music-root، وإلا فمجلد الموسيقى الخاص بالمستخدم).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم كتابة أي شيء على الإطلاق (لا قوائم تشغيل ولا موسيقى ولا مجلدات): عرض ما كان سيتم تنفيذه فقط.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج الخيار --copy-music إلى البطاقة: حدّدها باستخدام --card DIR، أو اكتب قوائم التشغيل على البطاقة باستخدام --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">، </translation>
+        <translation>، </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 و%n عنصر آخر</numerusform>
             <numerusform>%1 و%n عنصر آخر</numerusform>
             <numerusform>%1 و%n عنصر آخر</numerusform>
@@ -125,131 +125,131 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملف، %2 من %3</numerusform>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملف، %2 من %3</numerusform>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملف، %2 من %3</numerusform>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملفات، %2 من %3</numerusform>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملفًا، %2 من %3</numerusform>
+            <numerusform>جارٍ نسخ الملف %1 من %n ملف، %2 من %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
+            <numerusform>الملفات التي تشير إليها قوائم التشغيل وليست على البطاقة (%1): %n، بحجم إجمالي %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المساحة الفارغة على البطاقة: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>سيتم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>سيتم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>سيتم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>سيتم نسخ %n ملفات (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>سيتم نسخ %n ملفًا (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>سيتم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُبيّن نظام ملفات البطاقة مقدار المساحة الفارغة عليها.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
+            <numerusform>لا يوجد %n من العناصر على هذا الكمبيوتر أيضًا: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يتم نسخ %n ملف لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملفات لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملفًا لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن نظام الملفات FAT على البطاقة لا يستوعب ملفًا بحجم 4 GiB أو أكثر: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
+            <numerusform>لم يتم نسخ %n من العناصر لأنه لا يوجد هنا ملف عادي من نوع الوسائط يحمل اسمها، أو لأن على البطاقة ملفًا يحمل اسم مجلدها: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يتم نسخ %n ملف لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملفات لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملفًا لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
+            <numerusform>لم يتم نسخ %n ملف لأن أحد المجلدات على المسار إليها ارتباط يؤدي إلى خارج البطاقة: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>تم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>تم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>تم نسخ %n ملفات (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>تم نسخ %n ملفًا (%1) إلى البطاقة (%2).</numerusform>
+            <numerusform>تم نسخ %n ملف (%1) إلى البطاقة (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا تتسع البطاقة (%1) للموسيقى: حجم النسخ %2 والمساحة الفارغة %3؛ لم يتم نسخ أي شيء.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءته بالكامل</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الكتابة إليه</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نسخ %1: %2؛ الملفات التي تم نسخها قبله سليمة.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إيقاف النسخ؛ الملفات التي تم نسخها من قبل سليمة.</translation>
     </message>
 </context>
 <context>
@@ -551,7 +551,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(مسار بطول %1 بايت)</translation>
     </message>
 </context>
 <context>
@@ -578,7 +578,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ نسخ %1</translation>
     </message>
 </context>
 <context>
@@ -738,17 +738,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد نسخ الموسيقى التي تشير إليها قوائم التشغيل إلى البطاقة؟</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدم النسخ</translation>
     </message>
 </context>
 <context>

@@ -89,27 +89,27 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>לאחר המרת רשימות ההשמעה, להעתיק לכרטיס את הקבצים שהן מציינות ושחסרים בו, כל קובץ למקום שבו ההתקן פותח אותו, מהמקום שבו רשימת ההשמעה מציינת אותו או מתחת לתיקיית השורש של המוזיקה (--music-root, אחרת תיקיית המוזיקה של המשתמש).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא לכתוב דבר (לא רשימות השמעה, לא מוזיקה, לא תיקיות): רק להציג את מה שהיה מתבצע.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות --copy-music דורשת את הכרטיס: יש לציין אותו באמצעות --card DIR, או לכתוב את רשימות ההשמעה לכרטיס באמצעות --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 ועוד %n</numerusform>
             <numerusform>%1 ועוד %n</numerusform>
         </translation>
@@ -117,99 +117,99 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מעתיק קובץ %1 מתוך %n, %2 מתוך %3</numerusform>
+            <numerusform>מעתיק קובץ %1 מתוך %n קבצים, %2 מתוך %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n קובץ שרשימות ההשמעה מציינות אינו נמצא בכרטיס (%1): %2 בסך הכול.</numerusform>
+            <numerusform>%n קבצים שרשימות ההשמעה מציינות אינם נמצאים בכרטיס (%1): %2 בסך הכול.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שטח פנוי בכרטיס: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n קובץ, %1, היה מועתק לכרטיס (%2).</numerusform>
+            <numerusform>%n קבצים, %1, היו מועתקים לכרטיס (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>מערכת הקבצים של הכרטיס אינה מדווחת כמה שטח פנוי יש בו.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n פריט אינו נמצא גם במחשב זה: %1</numerusform>
+            <numerusform>%n פריטים אינם נמצאים גם במחשב זה: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n קובץ לא הועתק, מכיוון שמערכת הקבצים FAT של הכרטיס אינה יכולה להכיל קובץ בגודל 4 GiB ומעלה: %1</numerusform>
+            <numerusform>%n קבצים לא הועתקו, מכיוון שמערכת הקבצים FAT של הכרטיס אינה יכולה להכיל קובץ בגודל 4 GiB ומעלה: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n פריט לא הועתק, מכיוון שאין כאן קובץ רגיל מסוג המדיה בשמו, או שבכרטיס יש קובץ בשם התיקיה שלו: %1</numerusform>
+            <numerusform>%n פריטים לא הועתקו, מכיוון שאין כאן קובץ רגיל מסוג המדיה בשמם, או שבכרטיס יש קובץ בשם התיקיה שלהם: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n קובץ לא הועתק, מכיוון שתיקיה בנתיב שלו היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
+            <numerusform>%n קבצים לא הועתקו, מכיוון שתיקיה בנתיב שלהם היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הועתק %n קובץ (%1) לכרטיס (%2).</numerusform>
+            <numerusform>הועתקו %n קבצים (%1) לכרטיס (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>אין די מקום למוזיקה בכרטיס (%1): %2 להעתקה, %3 פנויים; לא הועתק דבר.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לקרוא אותו במלואו</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה לכתוב אותו</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן היה להעתיק את %1: %2; הקבצים שהועתקו לפניו שלמים.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההעתקה הופסקה; הקבצים שהועתקו קודם לכן שלמים.</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(נתיב באורך %1 בתים)</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>מעתיק את %1</translation>
     </message>
 </context>
 <context>
@@ -658,17 +658,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>להעתיק לכרטיס את המוזיקה שרשימות ההשמעה מציינות?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>העתקה</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>לא להעתיק</translation>
     </message>
 </context>
 <context>

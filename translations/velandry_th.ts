@@ -88,118 +88,118 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>หลังจากแปลงรายการเล่นแล้ว ให้คัดลอกไฟล์ที่รายการเล่นอ้างถึงแต่ยังไม่มีบนการ์ดลงในการ์ด โดยวางแต่ละไฟล์ไว้ในตำแหน่งที่อุปกรณ์จะเปิด และนำมาจากตำแหน่งที่รายการเล่นระบุ หรือจากภายใต้โฟลเดอร์รากของเพลง (--music-root หรือหากไม่ได้ระบุ จะใช้โฟลเดอร์เพลงของผู้ใช้)</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่เขียนสิ่งใดเลย (ไม่มีรายการเล่น ไม่มีเพลง ไม่มีโฟลเดอร์): แสดงเฉพาะสิ่งที่จะทำ</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music ต้องทราบว่าการ์ดอยู่ที่ใด: ระบุการ์ดด้วย --card DIR หรือเขียนรายการเล่นลงในการ์ดด้วย --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 และอีก %n รายการ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>กำลังคัดลอกไฟล์ที่ %1 จาก %n ไฟล์ (%2 จาก %3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไฟล์ที่รายการเล่นอ้างถึงจำนวน %n ไฟล์ไม่มีอยู่บนการ์ด (%1): ขนาดรวม %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่างบนการ์ด: %1</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จะคัดลอก %n ไฟล์ (%1) ลงในการ์ด (%2)</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ระบบไฟล์ของการ์ดไม่ได้แจ้งว่ามีพื้นที่ว่างเหลืออยู่เท่าใด</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n รายการไม่มีอยู่บนคอมพิวเตอร์เครื่องนี้เช่นกัน: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่ได้คัดลอก %n ไฟล์ เนื่องจากระบบไฟล์ FAT ของการ์ดไม่สามารถเก็บไฟล์ขนาด 4 GiB ขึ้นไปได้: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่ได้คัดลอก %n รายการ เนื่องจากบนเครื่องนี้ไม่มีไฟล์ปกติของชนิดสื่อนี้ที่มีชื่อตรงกัน หรือบนการ์ดมีไฟล์ที่มีชื่อเดียวกับโฟลเดอร์ของรายการนั้น: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่ได้คัดลอก %n ไฟล์ เนื่องจากมีโฟลเดอร์บนเส้นทางที่เป็นลิงก์ซึ่งชี้ออกไปนอกการ์ด: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>คัดลอก %n ไฟล์ (%1) ลงในการ์ด (%2) แล้ว</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>การ์ด (%1) มีพื้นที่ไม่พอสำหรับเพลง: ต้องคัดลอก %2 แต่มีพื้นที่ว่าง %3 จึงไม่ได้คัดลอกสิ่งใด</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถอ่านไฟล์ได้ครบถ้วน</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเขียนไฟล์ได้</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถคัดลอก %1 ได้: %2 ไฟล์ที่คัดลอกไปก่อนหน้านั้นยังคงสมบูรณ์</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>หยุดการคัดลอกแล้ว ไฟล์ที่คัดลอกไปก่อนหน้านี้ยังคงสมบูรณ์</translation>
     </message>
 </context>
 <context>
@@ -461,7 +461,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(เส้นทางยาว %1 ไบต์)</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>กำลังคัดลอก %1</translation>
     </message>
 </context>
 <context>
@@ -638,17 +638,17 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณต้องการคัดลอกเพลงที่รายการเล่นอ้างถึงลงในการ์ดหรือไม่</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอก</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ไม่คัดลอก</translation>
     </message>
 </context>
 <context>
@@ -667,7 +667,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
-        <translation>โปรดเยี่ยมชมเพื่อรับการอัปเดต คำถามที่พบบ่อย และวิธีใช้</translation>
+        <translation>โปรดเยี่ยมชมเพื่อรับอัปเดต คำถามที่พบบ่อย และวิธีใช้</translation>
     </message>
     <message>
         <source>Revision History</source>

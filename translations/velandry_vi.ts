@@ -88,118 +88,118 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sau khi chuyển đổi danh sách phát, sao chép lên thẻ những tệp mà danh sách phát trỏ tới nhưng thẻ chưa có, mỗi tệp vào đúng chỗ thiết bị sẽ mở nó, lấy từ vị trí danh sách phát ghi hoặc từ bên dưới thư mục gốc của nhạc (--music-root, nếu không có thì là thư mục nhạc của người dùng).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Không ghi bất cứ thứ gì (không danh sách phát, không nhạc, không thư mục): chỉ in ra những việc sẽ được thực hiện.</translation>
     </message>
     <message>
         <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--copy-music cần biết thẻ nhớ: hãy chỉ định thẻ bằng --card DIR, hoặc ghi danh sách phát lên thẻ bằng --output-folder DIR</translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
         <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%1 và %n mục khác</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying %1 of %n files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đang sao chép tệp %1 trong tổng số %n tệp, %2 trong tổng số %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tệp mà danh sách phát trỏ tới không có trên thẻ (%1): tổng cộng %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dung lượng trống trên thẻ: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
         <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
         <source>%n files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tệp, tổng cộng %1, sẽ được sao chép lên thẻ (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hệ thống tệp của thẻ không cho biết dung lượng trống còn bao nhiêu.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mục cũng không có trên máy tính này: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tệp không được sao chép vì hệ thống tệp FAT của thẻ không chứa được tệp từ 4 GiB trở lên: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mục không được sao chép vì trên máy này không có tệp thông thường nào thuộc loại phương tiện đó mang tên của chúng, hoặc trên thẻ có một tệp trùng tên với thư mục của chúng: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tệp không được sao chép vì một thư mục trên đường dẫn tới chúng là liên kết trỏ ra ngoài thẻ: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đã sao chép %n tệp (%1) lên thẻ (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Thẻ (%1) không đủ chỗ cho nhạc: cần sao chép %2, chỉ còn trống %3; chưa có tệp nào được sao chép.</translation>
     </message>
     <message>
         <source>it could not be read whole</source>
-        <translation type="unfinished"></translation>
+        <translation>không đọc được toàn bộ tệp</translation>
     </message>
     <message>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>không ghi được tệp</translation>
     </message>
     <message>
         <source>%1 could not be copied: %2; the files copied before it are whole.</source>
         <extracomment>%1 is the file, as the device names it, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Không thể sao chép %1: %2; các tệp đã sao chép trước nó vẫn nguyên vẹn.</translation>
     </message>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Đã dừng sao chép; các tệp đã sao chép trước đó vẫn nguyên vẹn.</translation>
     </message>
 </context>
 <context>
@@ -461,7 +461,7 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>(a path of %1 bytes)</source>
         <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(một đường dẫn dài %1 byte)</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Copying %1</source>
         <extracomment>%1 is the file, as the device names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Đang sao chép %1</translation>
     </message>
 </context>
 <context>
@@ -528,7 +528,7 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
-        <translation>Danh sách Windows Media Player 9</translation>
+        <translation>Tệp Windows Media Player 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -638,17 +638,17 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bạn có muốn sao chép các tệp nhạc mà danh sách phát trỏ tới lên thẻ không?</translation>
     </message>
     <message>
         <source>Copy</source>
         <extracomment>A button: copy the music onto the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sao chép</translation>
     </message>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bỏ qua</translation>
     </message>
 </context>
 <context>
