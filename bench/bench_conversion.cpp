@@ -15,10 +15,15 @@
 // a playlist of 10,000 entries converted with and without its check against a
 // card of 10,000 files in 1,000 folders, half of the entries in another letter
 // case than the card's names.
-//   velandry-bench format m3u8|xspf MiB FILE
+//   velandry-bench format m3u8|xspf|pls|asx MiB FILE
 // writes a playlist of that kind, its entries under the music folder given
 // with --music-root /home/ana/Music.
+//   velandry-bench copy MUSIC CARD
+// copies the .mp3 files of MUSIC onto the folder CARD as --copy-music does.
+//   velandry-bench plan
+// plans the copy of 10,000 entries.
 #include "conversion_run.h"
+#include "music_copy.h"
 #include "media_paths.h"
 #include "wpl_references.h"
 #include "playlist_text.h"
@@ -26,6 +31,7 @@
 #include <optional>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -92,32 +98,50 @@ QByteArray generatePlaylist(qsizetype bytes, Names names)
     return text;
 }
 
-// The same tracks as an M3U8 (with #EXTINF lines, as players write it) or an
-// XSPF playlist (file URLs, percent-encoded).
-QByteArray generateFormat(qsizetype bytes, bool xspf)
+// The same tracks as an M3U8 (with #EXTINF lines, as players write it), an
+// XSPF playlist (file URLs, percent-encoded), a PLS (FileN, TitleN, LengthN)
+// or an ASX playlist (an ENTRY with its REF and TITLE each).
+QByteArray generateFormat(qsizetype bytes, QByteArrayView kind)
 {
     QRandomGenerator random(20030519);
     static const char *const artists[] = {"Martin O'Donnell & Michael Salvatori", "The Strokes", "Asian Kung-Fu Generation",
                                           "E Nomine", "Beyonc\xC3\xA9", "Caf\xC3\xA9 Tacvba"};
+    const bool xspf = kind == "xspf";
+    const bool pls = kind == "pls";
+    const bool asx = kind == "asx";
     QByteArray text = xspf ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<playlist version=\"1\" "
                              "xmlns=\"http://xspf.org/ns/0/\">\n  <trackList>\n"
-                           : "#EXTM3U\n";
+                      : pls ? "[playlist]\n"
+                      : asx ? "<ASX version=\"3.0\">\n  <TITLE>Road</TITLE>\n"
+                            : "#EXTM3U\n";
     text.reserve(bytes + 4096);
-    for (int track = 1; text.size() < bytes; ++track) {
+    int track = 1;
+    for (; text.size() < bytes; ++track) {
         const QByteArray artist = artists[random.bounded(6)];
         const QByteArray path = "/home/ana/Music/" + artist + "/Album " + QByteArray::number(track / 12) + "/"
                                 + QByteArray::number(track) + " Track.mp3";
+        const QByteArray number = QByteArray::number(track);
         if (xspf) {
             text += "    <track>\n      <location>file://" + path.toPercentEncoding("/") + "</location>\n      <title>Track "
-                    + QByteArray::number(track) + "</title>\n      <creator>"
-                    + QByteArray(artist).replace('&', "&amp;") + "</creator>\n    </track>\n";
+                    + number + "</title>\n      <creator>" + QByteArray(artist).replace('&', "&amp;")
+                    + "</creator>\n    </track>\n";
+        } else if (pls) {
+            text += "File" + number + "=" + path + "\nTitle" + number + "=" + artist + " - Track " + number + "\nLength"
+                    + number + "=" + QByteArray::number(random.bounded(100, 500)) + "\n";
+        } else if (asx) {
+            text += "  <ENTRY>\n    <TITLE>Track " + number + "</TITLE>\n    <REF HREF=\"" + QByteArray(path).replace('&', "&amp;")
+                    + "\"/>\n  </ENTRY>\n";
         } else {
-            text += "#EXTINF:" + QByteArray::number(random.bounded(100, 500)) + "," + artist + " - Track "
-                    + QByteArray::number(track) + "\n" + path + "\n";
+            text += "#EXTINF:" + QByteArray::number(random.bounded(100, 500)) + "," + artist + " - Track " + number + "\n"
+                    + path + "\n";
         }
     }
     if (xspf)
         text += "  </trackList>\n</playlist>\n";
+    if (pls)
+        text += "NumberOfEntries=" + QByteArray::number(track - 1) + "\nVersion=2\n";
+    if (asx)
+        text += "</ASX>\n";
     return text;
 }
 
@@ -180,6 +204,53 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
         << "returned after " << unwound / 1e6 << " ms\n";
 }
 
+// Copies the .mp3 files of `music` onto `card` (an existing folder, the file
+// system to measure), as --copy-music does, and prints its pace.
+int benchCopy(const QString &music, const QString &card)
+{
+    QTextStream out(stdout);
+    QList<MissingEntry> missing;
+    for (const QString &name : QDir(music).entryList({QStringLiteral("*.mp3")}, QDir::Files))
+        missing.append({QStringLiteral("My Music\\") + name, name, music + u'/' + name});
+    const QString target = card + QStringLiteral("/velandry-bench-") + QString::number(QCoreApplication::applicationPid());
+    QDir().mkpath(target);
+    const MusicPlan plan = planMusicCopy(target, missing, {music, QStringLiteral("mp3")});
+    CopyReport report;
+    const double copying = timed([&] { report = copyMusic(plan); });
+    out << "copied " << report.copied << " files, " << plan.bytes / (1 << 20) << " MiB, in " << copying << " ms: "
+        << (plan.bytes / 1e6) / (copying / 1e3) << " MB/s\n";
+    QDir(target).removeRecursively();
+    return report.status == CopyReport::Status::Completed ? 0 : 1;
+}
+
+// Plans the copy of 10,000 entries, half found as the playlist names them and
+// half below the music root, against a card of 500 folders named in another
+// letter case: the lookups on both sides.
+int benchPlan()
+{
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    const QString music = dir.filePath(QStringLiteral("Music"));
+    for (int i = 0; i < 40; ++i) {
+        QDir().mkpath(music + QStringLiteral("/Artist %1").arg(i / 10));
+        writeFile(music + QStringLiteral("/Artist %1/Track %2.mp3").arg(i / 10).arg(i), "x");
+    }
+    QList<MissingEntry> many;
+    for (int i = 0; i < 10000; ++i) {
+        const QString name = QStringLiteral("Artist %1/Track %2.mp3").arg(i % 40 / 10).arg(i % 40);
+        many.append({QStringLiteral("My Music\\Folder %1\\Track %2.mp3").arg(i / 10).arg(i),
+                     QString(name).replace(u'/', u'\\'), i % 2 ? music + u'/' + name : QString()});
+    }
+    const QString card = dir.filePath(QStringLiteral("CARD"));
+    for (int folder = 0; folder < 1000; folder += 2)
+        QDir().mkpath(card + QStringLiteral("/My Music/FOLDER %1").arg(folder));
+    MusicPlan plan;
+    const double planning = timed([&] { plan = planMusicCopy(card, many, {music, QStringLiteral("mp3")}); });
+    out << "planned the copy of 10,000 entries against a card of 500 folders in " << planning << " ms ("
+        << plan.files.size() << " to copy)\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -210,9 +281,13 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (argc > 4 && QByteArray(argv[1]) == "format") {
-        const QByteArray text = generateFormat(QByteArray(argv[3]).toLongLong() << 20, QByteArray(argv[2]) == "xspf");
+        const QByteArray text = generateFormat(QByteArray(argv[3]).toLongLong() << 20, QByteArray(argv[2]));
         return writeFile(QString::fromLocal8Bit(argv[4]), text) ? 0 : 1;
     }
+    if (argc > 3 && QByteArray(argv[1]) == "copy")
+        return benchCopy(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc > 1 && QByteArray(argv[1]) == "plan")
+        return benchPlan();
     if (argc > 2 && QByteArray(argv[1]) == "overlap") {
         const QByteArray text = overlappingPlaylist(362 << 10, 1840);
         return writeFile(QString::fromLocal8Bit(argv[2]), text) ? 0 : 1;
@@ -232,11 +307,11 @@ int main(int argc, char *argv[])
         if (!writeFile(input, overlappingPlaylist(mebibytes << 20, 1)))
             return 1;
         measureStops(out, input, output, "one giant entry");
-        for (const bool xspf : {false, true}) {
-            const QString other = dir.filePath(xspf ? QStringLiteral("cancel.xspf") : QStringLiteral("cancel.m3u8"));
-            if (!writeFile(other, generateFormat(mebibytes << 20, xspf)))
+        for (const char *kind : {"m3u8", "xspf", "pls", "asx"}) {
+            const QString other = dir.filePath(QStringLiteral("cancel.") + QLatin1StringView(kind));
+            if (!writeFile(other, generateFormat(mebibytes << 20, kind)))
                 return 1;
-            measureStops(out, other, output, xspf ? "XSPF" : "M3U8");
+            measureStops(out, other, output, QByteArray(kind).toUpper().constData());
         }
         return 0;
     }

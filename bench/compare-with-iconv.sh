@@ -2,10 +2,11 @@
 # Side by side in one run, on the same generated playlists: velandry-convert
 # against iconv, with peak memory (maximum resident set, the mapped playlist
 # included). Windows-1252 at [MiB] (default 64) and at four times that;
-# Japanese names in code page 932 at a quarter of it; an M3U8 and an XSPF
-# playlist of [MiB]; how the time grows from
+# Japanese names in code page 932 at a quarter of it; an M3U8, an XSPF, a PLS
+# and an ASX playlist of [MiB]; how the time grows from
 # 16 MiB to 256 MiB; a 370 KB playlist whose overlapping references make a
-# 682 MB file, beside cat of a file that size; and how long a stop waits.
+# 682 MB file, beside cat of a file that size; how long a stop waits; and
+# copying the music beside cp.
 # Run from the source root after scripts/test (or any release build):
 #   bench/compare-with-iconv.sh [MiB]
 set -euo pipefail
@@ -72,7 +73,7 @@ echo "growth from 16 to $((size * 4)) MiB: $(echo "${measured[16]} ${measured[$(
 compare $((size / 4)) 932 CP932 ja
 
 # The other playlist formats, their entries under the music root, the same way.
-compare_format() { # m3u8|xspf MiB
+compare_format() { # m3u8|xspf|pls|asx MiB
   local kind=$1 mib=$2
   local file="$work/list$mib.$kind"
   "$build/bench/velandry-bench" format "$kind" "$mib" "$file"
@@ -86,8 +87,9 @@ compare_format() { # m3u8|xspf MiB
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
   rm -f "$file" "$work"/*.asx
 }
-compare_format m3u8 "$size"
-compare_format xspf "$size"
+for kind in m3u8 xspf pls asx; do
+  compare_format "$kind" "$size"
+done
 
 "$build/bench/velandry-bench" overlap "$work/overlap.wpl"
 "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl"
@@ -100,3 +102,19 @@ rm -f "$work"/*
 
 "$build/bench/velandry-bench" cancel $((size * 4))
 "$build/bench/velandry-bench" card
+
+# Copying the music beside cp of the same files onto the same file system
+# (this one's /tmp; with `sync`, as the copy flushes each file to the card).
+music=$work/music
+mkdir -p "$music"
+for i in $(seq 1 40); do head -c $((size * 1024 * 1024 / 40)) /dev/urandom >"$music/track$i.mp3"; done
+copy_with_cp() { rm -rf "$work/cp"; mkdir "$work/cp"; cp "$music"/*.mp3 "$work/cp/"; }
+copy_with_cp_sync() { copy_with_cp; sync "$work/cp"/*.mp3; }
+export -f copy_with_cp copy_with_cp_sync
+export work music
+side_by_side "$build/bench/velandry-bench" copy "$music" "$work" -- bash -c copy_with_cp_sync
+echo "copying $size MiB in 40 files onto $(stat -f -c %T "$work"): velandry ${t_a}s, cp and sync ${t_b}s" \
+     "(velandry at $(echo "$t_b $t_a" | awk '{ printf "%.2f", $1 / $2 }') times cp's pace)"
+side_by_side "$build/bench/velandry-bench" copy "$music" "$work" -- bash -c copy_with_cp
+echo "the same against cp without sync: ${t_b}s ($(echo "$t_b $t_a" | awk '{ printf "%.2f", $1 / $2 }') times)"
+"$build/bench/velandry-bench" plan
