@@ -51,6 +51,8 @@ int copyTheMusic(const QList<PlaylistResult> &converted, const MusicSources &sou
     const bool drawProgress = !quiet && !dryRun && detail::isTerminal(stderr);
     int status = ExitOk;
     for (auto card = byCard.cbegin(); card != byCard.cend(); ++card) {
+        if (card.value().isEmpty())
+            continue; // the card has every entry
         const MusicPlan plan = planMusicCopy(card.key(), card.value(), sources);
         if (dryRun) {
             for (const QString &line : copyPlanLines(plan))
@@ -73,9 +75,11 @@ int copyTheMusic(const QList<PlaylistResult> &converted, const MusicSources &sou
             err.flush();
         }
         const CopyWords words = copyReportWords(plan, report);
-        if (!words.problem.isEmpty())
+        if (!words.problem.isEmpty()) {
             err << "velandry-convert: " << words.problem << "\n";
-        if (!words.copied.isEmpty() && !quiet)
+            err.flush();
+        }
+        if (!words.copied.isEmpty() && !quiet && (report.copied > 0 || words.problem.isEmpty()))
             out << words.copied << "\n";
         for (const QString &line : words.leftOut)
             err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";

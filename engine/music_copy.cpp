@@ -271,10 +271,11 @@ CopyReport copyMusic(const MusicPlan &plan, const CopyProgressCheck &progress)
         const qint64 before = state.bytesCopied;
         bool stopped = false;
         bool reading = false;
-        const QString copyError = detail::copyFileData(source, temporary, kCopyPiece, [&](qint64 copied) {
-            state.bytesCopied = before + copied;
+        qint64 copied = 0;
+        const QString copyError = detail::copyFileData(source, temporary, kCopyPiece, [&](qint64 soFar) {
+            state.bytesCopied = before + soFar;
             return !progress || progress(state);
-        }, stopped, reading);
+        }, stopped, reading, copied);
         if (stopped) {
             discard();
             report.status = CopyReport::Status::Cancelled;
@@ -287,7 +288,7 @@ CopyReport copyMusic(const MusicPlan &plan, const CopyProgressCheck &progress)
             return fail(file, copyError, reading);
         }
         // A source that changed size while it was copied is no whole copy.
-        if (state.bytesCopied - before != file.size) {
+        if (copied != file.size) {
             discard();
             return fail(file, {}, true);
         }

@@ -89,9 +89,9 @@ bool removeFile(const QString &path);
 // copied after each piece of at most `piece` bytes, and stops the copy by
 // answering false. An empty text where it finished or was stopped (`stopped`
 // says which), else the system's reason; `reading` tells whether reading
-// failed rather than writing.
+// failed rather than writing. `copied` is how many bytes were copied.
 QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64 copied)> &keepGoing,
-                     bool &stopped, bool &reading);
+                     bool &stopped, bool &reading, qint64 &copied);
 // Flushes an open file's data to the disk.
 bool syncFile(QFile &file);
 // Gives `from` the name `to`, where no file of that name (in any letter case

@@ -369,13 +369,13 @@ bool removeFile(const QString &path)
 }
 
 QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing,
-                     bool &stopped, bool &reading)
+                     bool &stopped, bool &reading, qint64 &copied)
 {
     stopped = false;
     reading = false;
     const int in = from.handle();
     const int out = to.handle();
-    qint64 copied = 0;
+    copied = 0;
     // copy_file_range first (in the kernel, across file systems where it can),
     // then sendfile, then reading and writing: each where the one before is
     // not to be had between these two files.

@@ -7,6 +7,10 @@
 
 #include <qt_windows.h>
 
+#include <mlang.h>
+#include <objbase.h>
+#include <oleauto.h>
+
 #include <io.h>
 
 #include <atomic>
@@ -58,58 +62,86 @@ bool loadUncorrectedSystemTables(int codePage, CodePageTables &tables)
 
 namespace {
 
-// The code page Windows' MIME database has for a charset name ("iso-8859-15"
-// is 28605), following its aliases; 0 for none. Key names ignore letter case.
-UINT codePageForCharset(QString name)
+// Windows' own converter for the encodings the web names (MLang): it knows
+// "ISO-8859-15" as 28605, "EUC-JP" as 51932, "KOI8-R" as 20866. COM is
+// started for the call where the thread has not started it.
+class ComForThisCall final
 {
-    for (int alias = 0; alias < 4 && !name.isEmpty(); ++alias) {
-        const QString path = QStringLiteral("MIME\\Database\\Charset\\") + name;
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CLASSES_ROOT, reinterpret_cast<const wchar_t *>(path.utf16()), 0, KEY_READ, &key)
-            != ERROR_SUCCESS)
-            return 0;
-        DWORD type = 0;
-        DWORD codePage = 0;
-        DWORD size = sizeof codePage;
-        if (RegQueryValueExW(key, L"InternetEncoding", nullptr, &type, reinterpret_cast<BYTE *>(&codePage), &size)
-                == ERROR_SUCCESS
-            && type == REG_DWORD) {
-            RegCloseKey(key);
-            return codePage;
-        }
-        wchar_t target[128] = {};
-        size = sizeof target - sizeof(wchar_t);
-        const LONG read = RegQueryValueExW(key, L"AliasForCharset", nullptr, &type, reinterpret_cast<BYTE *>(target), &size);
-        RegCloseKey(key);
-        if (read != ERROR_SUCCESS || type != REG_SZ)
-            return 0;
-        name = QString::fromWCharArray(target);
+public:
+    ComForThisCall() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) { }
+    ~ComForThisCall()
+    {
+        if (started_)
+            CoUninitialize();
     }
-    return 0;
+    ComForThisCall(const ComForThisCall &) = delete;
+    ComForThisCall &operator=(const ComForThisCall &) = delete;
+
+private:
+    bool started_;
+};
+
+// IMultiLanguage2's interface id (mlang.idl), which mingw-w64's libraries lack.
+const IID kMultiLanguage2 = {0xdccfc164, 0x2b38, 0x11d2, {0xb7, 0xec, 0x00, 0xc0, 0x4f, 0x8f, 0x5d, 0x9a}};
+
+IMultiLanguage2 *multiLanguage()
+{
+    IMultiLanguage2 *languages = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_CMultiLanguage, nullptr, CLSCTX_INPROC_SERVER, kMultiLanguage2,
+                                reinterpret_cast<void **>(&languages))))
+        return nullptr;
+    return languages;
 }
 
-// The system converts the whole text at once: a character that a piece's end
-// would cut cannot be told apart in every encoding it knows.
+// The encoding MLang has for a charset name, 0 for none it can convert.
+DWORD encodingForCharset(const QString &name)
+{
+    const ComForThisCall com;
+    IMultiLanguage2 *languages = multiLanguage();
+    if (!languages)
+        return 0;
+    BSTR charset = SysAllocString(reinterpret_cast<const wchar_t *>(name.utf16()));
+    MIMECSETINFO info = {};
+    const bool known = SUCCEEDED(languages->GetCharsetInfo(charset, &info))
+                       && languages->IsConvertible(info.uiInternetEncoding, 1200) == S_OK;
+    SysFreeString(charset);
+    languages->Release();
+    return known ? info.uiInternetEncoding : 0;
+}
+
+// The whole text at once: a character that a piece's end would cut cannot be
+// told apart in every encoding MLang knows.
 class WindowsDecoder final : public TextDecoder
 {
 public:
-    explicit WindowsDecoder(UINT codePage) : codePage_(codePage) { }
+    explicit WindowsDecoder(DWORD encoding) : encoding_(encoding) { }
 
     void decode(QByteArrayView piece, bool last, QString &out) override
     {
         pending_.append(piece.data(), piece.size());
         if (!last || pending_.isEmpty())
             return;
-        const int length = MultiByteToWideChar(codePage_, 0, pending_.constData(), int(pending_.size()), nullptr, 0);
+        const ComForThisCall com;
+        IMultiLanguage2 *languages = multiLanguage();
+        if (!languages)
+            return;
+        DWORD mode = 0;
+        UINT source = UINT(pending_.size());
+        UINT length = 0;
+        languages->ConvertStringToUnicode(&mode, encoding_, pending_.data(), &source, nullptr, &length);
         const qsizetype start = out.size();
         out.resize(start + length);
-        MultiByteToWideChar(codePage_, 0, pending_.constData(), int(pending_.size()),
-                            reinterpret_cast<wchar_t *>(out.data() + start), length);
+        mode = 0;
+        source = UINT(pending_.size());
+        languages->ConvertStringToUnicode(&mode, encoding_, pending_.data(), &source,
+                                          reinterpret_cast<WCHAR *>(out.data() + start), &length);
+        out.resize(start + length);
+        languages->Release();
         pending_.clear();
     }
 
 private:
-    UINT codePage_;
+    DWORD encoding_;
     QByteArray pending_;
 };
 
@@ -117,10 +149,10 @@ private:
 
 std::unique_ptr<TextDecoder> systemDecoder(QByteArrayView name)
 {
-    const UINT codePage = codePageForCharset(QString::fromLatin1(name.trimmed()));
-    if (codePage == 0 || !IsValidCodePage(codePage))
+    const DWORD encoding = encodingForCharset(QString::fromLatin1(name.trimmed()));
+    if (encoding == 0)
         return nullptr;
-    return std::make_unique<WindowsDecoder>(codePage);
+    return std::make_unique<WindowsDecoder>(encoding);
 }
 
 int systemAnsiCodePage()
@@ -222,15 +254,14 @@ QString windowsError(DWORD error = GetLastError())
 } // namespace
 
 QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing,
-                     bool &stopped, bool &reading)
+                     bool &stopped, bool &reading, qint64 &copied)
 {
     stopped = false;
     reading = false;
     const auto in = reinterpret_cast<HANDLE>(_get_osfhandle(from.handle()));
     const auto out = reinterpret_cast<HANDLE>(_get_osfhandle(to.handle()));
     QByteArray buffer(int(qMin<qint64>(piece, qint64(1) << 20)), Qt::Uninitialized);
-    qint64 copied = 0;
-    qint64 sinceAsked = 0;
+    copied = 0;
     for (;;) {
         DWORD read = 0;
         if (!ReadFile(in, buffer.data(), DWORD(buffer.size()), &read, nullptr)) {
@@ -246,13 +277,9 @@ QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<b
             written += now;
         }
         copied += read;
-        sinceAsked += read;
-        if (sinceAsked >= piece) {
-            sinceAsked = 0;
-            if (keepGoing && !keepGoing(copied)) {
-                stopped = true;
-                return {};
-            }
+        if (keepGoing && !keepGoing(copied)) {
+            stopped = true;
+            return {};
         }
     }
 }

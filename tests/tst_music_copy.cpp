@@ -253,11 +253,14 @@ void MusicCopyTest::copiedWhole()
                                          {music_, QStringLiteral("mp3")});
 #ifdef Q_OS_UNIX
     QCOMPARE(skippedOf(plan), QStringList{QStringLiteral("leads out:My Music\\Out\\Two.mp3")});
+    const qsizetype files = 2;
+#else
+    const qsizetype files = 3; // no link to lead out
 #endif
-    QCOMPARE(plan.bytes, 4000);
+    QCOMPARE(plan.files.size(), files);
     const CopyReport report = copyMusic(plan);
     QCOMPARE(report.status, CopyReport::Status::Completed);
-    QCOMPARE(report.copied, 2);
+    QCOMPARE(report.copied, files);
     // Into the folder that is there in another letter case, and a new one.
     QCOMPARE(readFile(card_ + QStringLiteral("/My Music/rock/One.mp3")), readFile(music_ + QStringLiteral("/Rock/One.mp3")));
     QCOMPARE(QFileInfo(card_ + QStringLiteral("/My Music/Pop/Caf\u00E9.mp3")).size(), 3000);
