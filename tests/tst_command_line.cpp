@@ -139,6 +139,10 @@ void CommandLineTest::inTheUsersLanguage_data()
 
 void CommandLineTest::inTheUsersLanguage()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows takes the language from the user's settings, not from the environment (scripts/test-windows "
+          "starts the converter under a Russian locale)");
+#endif
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, told);
