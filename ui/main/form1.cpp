@@ -102,11 +102,11 @@ void Form1::createControls()
     File1 = named(new QListWidget(client), "File1");
     File1->setSelectionMode(QAbstractItemView::MultiSelection);
     File1->setUniformItemSizes(true);
-    // The arrows point the way they move entries: towards the queue, which
-    // stands on the left where the window reads right to left.
-    const bool mirrored = layoutDirection() == Qt::RightToLeft;
-    Command2 = named(makeButton(mirrored ? QStringLiteral("<<") : QStringLiteral(">>"), client), "Command2");
-    Command4 = named(makeButton(mirrored ? QStringLiteral(">>") : QStringLiteral("<<"), client), "Command4");
+    // The arrows point the way they move entries. Where the window reads
+    // right to left, the queue stands on the left, and the text's own
+    // direction turns "<" and ">" round (they are mirrored characters).
+    Command2 = named(makeButton(QStringLiteral(">>"), client), "Command2");
+    Command4 = named(makeButton(QStringLiteral("<<"), client), "Command4");
     Label2 = named(new QLabel(tr("Playlists to be converted"), client), "Label2");
     ListBox2 = named(new QListWidget(client), "ListBox2");
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
