@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -254,15 +253,8 @@ CopyReport copyMusic(const MusicPlan &plan, const CopyProgressCheck &progress)
             return fail(file, refused, true);
         QFile temporary;
         QString temporaryPath;
-        for (int attempt = 0;; ++attempt) {
-            temporaryPath = folder + QStringLiteral("/.velandry-%1.tmp")
-                                         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            const QString refused = detail::createNewFile(temporary, temporaryPath);
-            if (refused.isEmpty())
-                break;
-            if (detail::kindOf(temporaryPath) == detail::FileKind::Missing || attempt == 16)
-                return fail(file, refused, false);
-        }
+        if (const QString refused = createTemporaryFile(folder, temporary, temporaryPath); !refused.isEmpty())
+            return fail(file, refused, false);
         // From here on, a failure or a stop takes the temporary file away.
         const auto discard = [&] {
             temporary.close();

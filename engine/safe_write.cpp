@@ -20,6 +20,17 @@ bool nameTooLongForSaveFile(const QString &path)
 
 } // namespace
 
+QString createTemporaryFile(const QString &folder, QFile &file, QString &path)
+{
+    for (int attempt = 0;; ++attempt) {
+        path = folder + QStringLiteral("/.velandry-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString reason = detail::createNewFile(file, path);
+        // Only a name that is already taken is worth another try.
+        if (reason.isEmpty() || detail::kindOf(path) == detail::FileKind::Missing || attempt == 16)
+            return reason;
+    }
+}
+
 QString systemErrorOf(const QFileDevice &file)
 {
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
@@ -56,20 +67,12 @@ bool AtomicFile::open()
     }
     const QFileInfo output(path_);
     target_ = output.isSymLink() ? output.symLinkTarget() : path_;
-    const QString folder = QFileInfo(target_).absolutePath() + u'/';
     temporary_ = std::make_unique<QFile>();
-    for (int attempt = 0;; ++attempt) {
-        temporaryPath_ = folder + QStringLiteral(".velandry-%1.tmp")
-                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        systemError_ = detail::createNewFile(*temporary_, temporaryPath_);
-        if (systemError_.isEmpty())
-            return true;
-        // Only a name that is already taken is worth another try.
-        if (detail::kindOf(temporaryPath_) == detail::FileKind::Missing || attempt == 16) {
-            temporary_.reset();
-            return false;
-        }
-    }
+    systemError_ = createTemporaryFile(QFileInfo(target_).absolutePath(), *temporary_, temporaryPath_);
+    if (systemError_.isEmpty())
+        return true;
+    temporary_.reset();
+    return false;
 }
 
 QFileDevice &AtomicFile::device()

@@ -62,6 +62,11 @@ private:
     QString systemError_;
 };
 
+// Creates a new file of a short, unused name in `folder` (".velandry-
+// 1a2b3c4d.tmp"), open for writing, and puts its path in `path`; an empty text
+// on success, else the system's reason.
+QString createTemporaryFile(const QString &folder, QFile &file, QString &path);
+
 // What the system said of a failed file operation, where it said anything.
 QString systemErrorOf(const QFileDevice &file);
 
