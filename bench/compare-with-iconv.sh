@@ -77,15 +77,17 @@ compare_format() { # m3u8|xspf|pls|asx MiB
   local kind=$1 mib=$2
   local file="$work/list$mib.$kind"
   "$build/bench/velandry-bench" format "$kind" "$mib" "$file"
-  side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work" "$file" \
+  # An ASX playlist's output has its own name, so the outputs go to a folder apart.
+  mkdir -p "$work/out"
+  side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file" \
     -- sh -c "iconv -c -f UTF-8 -t WINDOWS-1252 '$file' > '$work/out.txt'"
   local peak bytes
-  peak=$(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work" "$file")
+  peak=$(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file")
   bytes=$(stat -c %s "$file")
   echo "$mib MiB of $kind: velandry-convert ${t_a}s, iconv -c -t WINDOWS-1252 ${t_b}s" \
        "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
-  rm -f "$file" "$work"/*.asx
+  rm -f "$file" "$work"/out/*.asx
 }
 for kind in m3u8 xspf pls asx; do
   compare_format "$kind" "$size"

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace velandry {
 
@@ -117,9 +118,9 @@ public:
         folderLost_ = codePage_.encodeInto(mediaFolder, folder_);
         folderPlain_ = folderLost_ == 0 && plainBytes(folder_, doubleByte_);
         // A piece's worth, or as much as a small playlist's document takes.
-        out_.reserve(qMin<qint64>(kPiece, 2 * textSize) + 4096);
+        reserve(qMin<qint64>(kPiece, 2 * textSize) + 4096);
         stats_.codePage = codePage_.number();
-        out_.append(kHeader);
+        append(QByteArrayView(kHeader, sizeof kHeader - 1));
     }
 
     // Told each reference as written, while set.
@@ -129,7 +130,7 @@ public:
     WriteOutcome entry(QByteArrayView text, const Reference &path, EntryText form)
     {
         append(QByteArrayView(kEntryOpen, sizeof kEntryOpen - 1));
-        qsizetype referenceAt = out_.size();
+        qsizetype referenceAt = used_;
         qint64 referenceFlushed = 0; // of a reference that goes out in pieces
         const qint64 flushedBefore = state_.bytesWritten;
         append(folder_);
@@ -141,7 +142,7 @@ public:
             const auto *const textEnd = data + text.size();
             qsizetype from = path.begin.byte;
             if (path.begin.afterHighHalf) {
-                out_.append('?'); // the low half of a pair alone
+                append("?"); // the low half of a pair alone
                 ++lost;
                 from += detail::decodeUtf8(data + from, textEnd).length;
             }
@@ -153,37 +154,38 @@ public:
                 writePiece(text, from, limit, form, lost, heldMarkup, plain);
                 from = limit;
                 // Only a path of a megabyte or more goes out in pieces.
-                if (out_.size() - referenceAt >= kPiece) {
-                    referenceFlushed += out_.size() - referenceAt;
+                if (used_ - referenceAt >= kPiece) {
+                    referenceFlushed += used_ - referenceAt;
                     if (const WriteOutcome outcome = flush(); outcome != WriteOutcome::Written)
                         return outcome;
                     referenceAt = 0;
                 }
             }
             if (path.end.afterHighHalf) {
-                out_.append('?'); // the high half of a pair alone
+                append("?"); // the high half of a pair alone
                 ++lost;
             }
         }
         if (written) {
             // A reference that went out in pieces is past any path a device opens.
             const bool whole = state_.bytesWritten == flushedBefore;
-            const QByteArrayView reference = whole ? QByteArrayView(out_).sliced(referenceAt) : QByteArrayView();
+            const QByteArrayView reference =
+                whole ? QByteArrayView(buffer_.get() + referenceAt, used_ - referenceAt) : QByteArrayView();
             plain = plain && whole && lost == 0 && reference.size() <= kLongestPlain
                     && (reference.isEmpty() || (reference.back() != ' ' && reference.back() != '.'));
-            written({reference, !whole, plain, referenceFlushed + out_.size() - referenceAt});
+            written({reference, !whole, plain, referenceFlushed + used_ - referenceAt});
         }
         append(QByteArrayView(kEntryClose, sizeof kEntryClose - 1));
         ++stats_.entries;
         stats_.lostCharacters += lost;
         stats_.entriesWithLostCharacters += lost > 0 ? 1 : 0;
         stats_.cutAcrossMarkup += heldMarkup ? 1 : 0;
-        return out_.size() >= kPiece ? flush() : WriteOutcome::Written;
+        return used_ >= kPiece ? flush() : WriteOutcome::Written;
     }
 
     WriteOutcome finish()
     {
-        out_.append(kFooter);
+        append(QByteArrayView(kFooter, sizeof kFooter - 1));
         return flush();
     }
 
@@ -198,20 +200,29 @@ public:
     }
 
 private:
-    // Room for `bytes` more bytes at the end of the output, which is cut back
-    // to what was written by done().
+    // Room for `bytes` more bytes at the end of the output; done() says where
+    // what was written there ends.
     char *grow(qsizetype bytes)
     {
-        const qsizetype at = out_.size();
-        out_.resize(at + bytes);
-        return out_.data() + at;
+        if (used_ + bytes > capacity_)
+            reserve(qMax(used_ + bytes, 2 * capacity_));
+        return buffer_.get() + used_;
     }
-    void done(const char *end) { out_.resize(end - out_.constData()); }
+    void done(const char *end) { used_ = end - buffer_.get(); }
+    void reserve(qsizetype capacity)
+    {
+        auto larger = std::make_unique_for_overwrite<char[]>(size_t(capacity));
+        if (used_ > 0)
+            std::memcpy(larger.get(), buffer_.get(), size_t(used_));
+        buffer_ = std::move(larger);
+        capacity_ = capacity;
+    }
 
     void append(QByteArrayView bytes)
     {
         char *const at = grow(bytes.size());
         std::memcpy(at, bytes.data(), size_t(bytes.size()));
+        done(at + bytes.size());
     }
 
     // Writes the bytes [from, limit) of a path in one walk: runs of bytes that
@@ -223,7 +234,7 @@ private:
         const bool asMarkup = form == EntryText::AsMarkup;
         // An entity takes at most six bytes for one.
         char *out = grow(6 * (limit - from));
-        const char *const start = out_.constData();
+        const char *const start = buffer_.get();
         const auto endsName = [&] { return out > start && (out[-1] == ' ' || out[-1] == '.'); };
         qsizetype at = from;
         while (at < limit) {
@@ -301,10 +312,10 @@ private:
 
     WriteOutcome flush()
     {
-        if (device_.write(out_) != out_.size())
+        if (device_.write(buffer_.get(), used_) != used_)
             return WriteOutcome::DeviceFailed;
-        state_.bytesWritten += out_.size();
-        out_.resize(0); // keeps the capacity
+        state_.bytesWritten += used_;
+        used_ = 0; // the capacity stays
         if (progress_ && !progress_(state_))
             return WriteOutcome::Stopped;
         return WriteOutcome::Written;
@@ -318,7 +329,11 @@ private:
     QByteArray folder_;
     qsizetype folderLost_ = 0;
     bool folderPlain_ = false;
-    QByteArray out_;
+    // The output not yet handed on, in a buffer of its own: the walk writes
+    // through a pointer.
+    std::unique_ptr<char[]> buffer_;
+    qsizetype used_ = 0;
+    qsizetype capacity_ = 0;
     AsxStats stats_;
 };
 

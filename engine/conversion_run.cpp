@@ -157,8 +157,19 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
         }
     };
     QIODevice &device = options.dryRun ? static_cast<QIODevice &>(nowhere) : output.device();
+    // The disk is set to work as the document grows: the flush before the
+    // file takes its name then waits for little more than the last pieces.
+    constexpr qint64 kWritebackPiece = qint64(8) << 20;
+    qint64 writtenBack = 0;
+    const ProgressCheck writing = [&](const ConversionProgress &state) {
+        if (!options.dryRun && state.bytesWritten - writtenBack >= kWritebackPiece) {
+            writtenBack = state.bytesWritten;
+            detail::startWriteback(output.device());
+        }
+        return !progress || progress(state);
+    };
     const WriteOutcome outcome = writeAsxDocument(device, entries, textSize, options.mediaFolder, options.codePage,
-                                                  &result.stats, progress, written);
+                                                  &result.stats, writing, written);
     result.entries = entries.counts();
     result.card = card.report();
     switch (outcome) {

@@ -94,6 +94,10 @@ QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<b
                      bool &stopped, bool &reading, qint64 &copied);
 // Flushes an open file's data to the disk.
 bool syncFile(QFile &file);
+// Starts writing what was written to an open file out to the disk, without
+// waiting for it: the flush at its end then has less to wait for. Nothing
+// where the system has no such call.
+void startWriteback(QFileDevice &file);
 // Gives `from` the name `to`, where no file of that name (in any letter case
 // the file system ignores) exists yet: never replaces one. An empty text on
 // success, else the system's reason.

@@ -432,6 +432,16 @@ bool syncFile(QFile &file)
     return file.flush() && ::fsync(file.handle()) == 0;
 }
 
+void startWriteback(QFileDevice &file)
+{
+#ifdef Q_OS_LINUX
+    if (file.flush())
+        ::sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
 QString renameWithoutReplacing(const QString &from, const QString &to)
 {
     const QByteArray source = nativeName(from);

@@ -284,6 +284,8 @@ QString copyFileData(QFile &from, QFile &to, qint64 piece, const std::function<b
     }
 }
 
+void startWriteback(QFileDevice &) { }
+
 bool syncFile(QFile &file)
 {
     return file.flush() && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));

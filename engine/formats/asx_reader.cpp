@@ -107,12 +107,11 @@ private:
             tag.end = found < 0 ? -1 : at + found + end.size();
             return tag;
         };
-        if (rest.startsWith("<!--"))
-            return skipTo("-->");
-        if (rest.startsWith("<?"))
+        const char second = rest.size() > 1 ? rest[1] : '\0';
+        if (second == '!')
+            return skipTo(rest.startsWith("<!--") ? QByteArrayView("-->") : QByteArrayView(">"));
+        if (second == '?')
             return skipTo("?>");
-        if (rest.startsWith("<!"))
-            return skipTo(">");
         qsizetype i = 1;
         if (i < rest.size() && rest[i] == '/') {
             tag.closing = true;

@@ -53,13 +53,16 @@ public:
                 const qint64 number = fileNumber(line, valueAt);
                 if (number >= 0) {
                     const QByteArrayView value = line.sliced(valueAt).trimmed();
+                    inOrder_ = inOrder_ && (values_.isEmpty() || values_.constLast().number <= number);
                     values_.append({number, value.data() - text_.data(), value.size()});
                 }
                 if (lines_.position() >= stop && lines_.position() < text_.size())
                     return Step::Paused;
             }
-            std::stable_sort(values_.begin(), values_.end(),
-                             [](const Value &a, const Value &b) { return a.number < b.number; });
+            // Most playlists number their entries in order already.
+            if (!inOrder_)
+                std::stable_sort(values_.begin(), values_.end(),
+                                 [](const Value &a, const Value &b) { return a.number < b.number; });
             indexed_ = true;
         }
         while (handedOut_ < values_.size()) {
@@ -88,6 +91,7 @@ private:
     QList<Value> values_;
     qsizetype handedOut_ = 0;
     bool indexed_ = false;
+    bool inOrder_ = true;
 };
 
 } // namespace

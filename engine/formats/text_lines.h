@@ -17,25 +17,32 @@ public:
     {
         if (at_ >= text_.size())
             return false;
-        // The next LF is looked for once and kept: in a text whose lines end
-        // in CR alone it is far away, or nowhere.
-        if (lf_ < at_) {
-            const auto *found = static_cast<const char *>(std::memchr(text_.data() + at_, '\n', size_t(text_.size() - at_)));
-            lf_ = found ? found - text_.data() : text_.size();
-        }
-        const auto *cr = static_cast<const char *>(std::memchr(text_.data() + at_, '\r', size_t(lf_ - at_)));
-        const qsizetype end = cr ? cr - text_.data() : lf_;
+        // The next LF and the next CR are each looked for once and kept: in a
+        // text whose lines end in one of them, the other is far away, or
+        // nowhere.
+        if (lf_ < at_)
+            lf_ = find('\n');
+        if (cr_ < at_)
+            cr_ = find('\r');
+        const qsizetype end = qMin(lf_, cr_);
         line = text_.sliced(at_, end - at_);
-        at_ = end + (cr && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1);
+        at_ = end + (end == cr_ && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1);
         return true;
     }
 
     qsizetype position() const { return qMin(at_, text_.size()); }
 
 private:
+    qsizetype find(char c) const
+    {
+        const auto *found = static_cast<const char *>(std::memchr(text_.data() + at_, c, size_t(text_.size() - at_)));
+        return found ? found - text_.data() : text_.size();
+    }
+
     QByteArrayView text_;
     qsizetype at_ = 0;
     qsizetype lf_ = -1;
+    qsizetype cr_ = -1;
 };
 
 // The line that `offset` lies on, from 1, whatever ends the lines: CR LF, LF

@@ -1,6 +1,7 @@
 #include "xml_text.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace velandry {
 
@@ -73,6 +74,12 @@ void appendXmlText(QByteArray &out, QByteArrayView data, XmlText kind)
 {
     const bool lineEnds = kind != XmlText::AsWritten;
     const bool attribute = kind == XmlText::AttributeValue;
+    // Most text holds nothing to decode: taken whole.
+    const auto holds = [&](char c) { return std::memchr(data.data(), c, size_t(data.size())) != nullptr; };
+    if (!holds('&') && (!lineEnds || !holds('\r')) && (!attribute || (!holds('\n') && !holds('\t')))) {
+        out.append(data.data(), data.size());
+        return;
+    }
     const auto special = [&](char c) {
         return c == '&' || (lineEnds && c == '\r') || (attribute && (c == '\n' || c == '\t'));
     };

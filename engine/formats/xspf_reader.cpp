@@ -193,10 +193,10 @@ private:
         return true;
     }
 
-    static QByteArrayView localName(QByteArrayView name)
+    // Whether `name`, less any prefix ("xspf:track"), is `local`.
+    static bool named(QByteArrayView name, QByteArrayView local)
     {
-        const qsizetype colon = name.lastIndexOf(':');
-        return colon < 0 ? name : name.sliced(colon + 1);
+        return name.endsWith(local) && (name.size() == local.size() || name[name.size() - local.size() - 1] == ':');
     }
 
     // `base`: its xml:base, empty for none.
@@ -209,11 +209,10 @@ private:
             here = (here.isEmpty() ? document_ : here).resolved(QUrl(base));
         elements_.append({name, here});
         const qsizetype depth = elements_.size();
-        const QByteArrayView local = localName(name);
-        if (local == "track" && trackDepth_ == 0) {
+        if (trackDepth_ == 0 && named(name, "track")) {
             trackDepth_ = depth;
             locationTaken_ = false;
-        } else if (local == "location" && trackDepth_ > 0 && depth == trackDepth_ + 1 && !locationTaken_) {
+        } else if (trackDepth_ > 0 && depth == trackDepth_ + 1 && !locationTaken_ && named(name, "location")) {
             inLocation_ = true;
             location_.clear();
         }
