@@ -297,7 +297,7 @@ int main(int argc, char *argv[])
         QTemporaryDir dir;
         QTextStream out(stdout);
         const QString input = dir.filePath(QStringLiteral("cancel.wpl"));
-        const QString output = dir.filePath(QStringLiteral("cancel.asx"));
+        const QString output = dir.filePath(QStringLiteral("written.asx"));
         if (!writeFile(input, generatePlaylist(mebibytes << 20, Names::Western)))
             return 1;
         measureStops(out, input, output, "playlist of the player's shape");

@@ -47,6 +47,9 @@ side_by_side() { # LABEL COMMAND-A -- COMMAND-B: median seconds of each, in turn
   t_b=$(printf '%s\n' "${tb[@]}" | median)
 }
 peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+# Processor seconds of one run (user and system): the wall clock also waits for
+# the disk to hold the finished file, which iconv's output never does.
+cpu_seconds() { /usr/bin/time -f '%U %S' "$@" 2>&1 >/dev/null | tail -1 | awk '{ printf "%.2f", $1 + $2 }'; }
 
 declare -A measured
 compare() { # MiB code-page iconv-target [ja]
@@ -55,11 +58,12 @@ compare() { # MiB code-page iconv-target [ja]
   "$build/bench/velandry-bench" "$mib" "$file" $names >/dev/null
   side_by_side "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file" \
     -- sh -c "iconv -c -f UTF-8 -t $target '$file' > '$work/out.txt'"
-  local peak bytes
+  local peak bytes cpu
   peak=$(peak_kib "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file")
+  cpu=$(cpu_seconds "$build/cli/velandry-convert" -q -c "$cp" -t wma -o "$work" "$file")
   bytes=$(stat -c %s "$file")
   measured[$mib$names]=$t_a
-  echo "$mib MiB, code page $cp: velandry-convert ${t_a}s, iconv -c -t $target ${t_b}s" \
+  echo "$mib MiB, code page $cp: velandry-convert ${t_a}s (processor ${cpu}s), iconv -c -t $target ${t_b}s" \
        "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
   rm -f "$file" "$work"/*.asx
@@ -81,10 +85,11 @@ compare_format() { # m3u8|xspf|pls|asx MiB
   mkdir -p "$work/out"
   side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file" \
     -- sh -c "iconv -c -f UTF-8 -t WINDOWS-1252 '$file' > '$work/out.txt'"
-  local peak bytes
+  local peak bytes cpu
   peak=$(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file")
+  cpu=$(cpu_seconds "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file")
   bytes=$(stat -c %s "$file")
-  echo "$mib MiB of $kind: velandry-convert ${t_a}s, iconv -c -t WINDOWS-1252 ${t_b}s" \
+  echo "$mib MiB of $kind: velandry-convert ${t_a}s (processor ${cpu}s), iconv -c -t WINDOWS-1252 ${t_b}s" \
        "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
   rm -f "$file" "$work"/out/*.asx
@@ -100,7 +105,7 @@ side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/o
 echo "$(stat -c %s "$work/overlap.wpl") bytes writing $(stat -c %s "$work/overlap.asx") bytes: velandry-convert" \
      "${t_a}s, cat of the output ${t_b}s, peak memory" \
      "$(( $(peak_kib "$build/cli/velandry-convert" -q -c 1252 -t mp3 -o "$work" "$work/overlap.wpl") / 1024 )) MiB"
-rm -f "$work"/*
+rm -rf "${work:?}"/*
 
 "$build/bench/velandry-bench" cancel $((size * 4))
 "$build/bench/velandry-bench" card

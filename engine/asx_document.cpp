@@ -368,7 +368,10 @@ WriteOutcome forEachEntry(EntrySource &entries, const ProgressCheck &progress, C
                 return outcome;
             ++foundSinceAsked;
         }
-        if (entries.bytesScanned() - asked >= kPiece || foundSinceAsked >= kEntriesBetweenAsks) {
+        // A source pauses after a budget's worth of its text, or of entries
+        // it left out.
+        if (step == EntrySource::Step::Paused || entries.bytesScanned() - asked >= kPiece
+            || foundSinceAsked >= kEntriesBetweenAsks) {
             asked = entries.bytesScanned();
             foundSinceAsked = 0;
             if (walk == Walk::Measure)

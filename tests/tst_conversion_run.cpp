@@ -38,6 +38,8 @@ private Q_SLOTS:
     void failedWriteKeepsEarlierFile();
     void cancelStopsBeforeNextPlaylist();
     void cancelWhileWritingKeepsEarlierFile();
+    void askedWhileLeavingEntriesOut_data();
+    void askedWhileLeavingEntriesOut();
     void outputNeverReplacesInput();
     void changedWhileRead_data();
     void changedWhileRead();
@@ -233,6 +235,42 @@ void ConversionRunTest::cancelWhileWritingKeepsEarlierFile()
     QVERIFY(written[0] < written[1] && written[1] < written[2]);
     QCOMPARE(readFile(out_ + QStringLiteral("Big.asx")), earlier);
     QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
+}
+
+void ConversionRunTest::askedWhileLeavingEntriesOut_data()
+{
+    // Many short entries, none of the type kept: few bytes between them, and a
+    // reader that indexes first (PLS) reads no bytes while it hands them out.
+    constexpr int kEntries = 300000;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("text");
+    QByteArray m3u, pls = "[playlist]\n", xspf = "<playlist><trackList>", asx = "<asx version=\"3.0\">";
+    for (int i = 1; i <= kEntries; ++i) {
+        m3u += "a.wma\n";
+        pls += "File" + QByteArray::number(i) + "=a.wma\n";
+        xspf += "<track><location>a.wma</location></track>";
+        asx += "<entry><ref href=\"a.wma\"/></entry>";
+    }
+    QTest::newRow("M3U8") << QStringLiteral("Many.m3u8") << m3u;
+    QTest::newRow("PLS") << QStringLiteral("Many.pls") << pls + "NumberOfEntries=300000\n";
+    QTest::newRow("XSPF") << QStringLiteral("Many.xspf") << xspf + "</trackList></playlist>";
+    QTest::newRow("ASX") << QStringLiteral("Many.asx") << asx + "</asx>";
+}
+
+void ConversionRunTest::askedWhileLeavingEntriesOut()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, text);
+    writeFile(lists_ + name, text);
+    int asked = 0;
+    const ConversionReport report = runConversion(
+        {QStringLiteral("mp3"), lists_, {name}, QString(), out_, kWestern}, [&](const RunProgress &progress) {
+            asked += progress.playlist.bytesExpected > 0 ? 1 : 0;
+            return true;
+        });
+    QCOMPARE(report.status, ConversionReport::Status::Completed);
+    // A stop is asked about at least every 32,768 entries left out.
+    QVERIFY2(asked >= 300000 / 32768, qPrintable(QString::number(asked)));
 }
 
 void ConversionRunTest::outputNeverReplacesInput()

@@ -90,7 +90,8 @@ public:
 
     // Looks for the next entry within about `budget` more bytes of the
     // playlist: Found (its path is the part `path` of `text`, which stays valid
-    // until the next call), Paused (call again), Ended, or Failed (the
+    // until the next call), Paused (the budget spent, or as many entries left
+    // out as a budget's worth of work: call again), Ended, or Failed (the
     // playlist cannot be read as its format: fault()).
     virtual Step next(QByteArrayView &text, Reference &path, qsizetype budget) = 0;
 

@@ -22,6 +22,10 @@ public:
     Step next(QByteArrayView &text, Reference &path, qsizetype budget) override
     {
         const qsizetype stop = reader_->bytesRead() + budget;
+        // A reader that hands out what it indexed first reads no further
+        // bytes meanwhile: so many entries left out is a pause as well.
+        constexpr int kEntriesPerStep = 1 << 14;
+        int read = 0;
         QByteArrayView entry;
         for (;;) {
             switch (reader_->next(entry, qMax<qsizetype>(1, stop - reader_->bytesRead()))) {
@@ -48,7 +52,7 @@ public:
             case EntryCutter::Outcome::OtherType:
                 break;
             }
-            if (reader_->bytesRead() >= stop)
+            if (reader_->bytesRead() >= stop || ++read >= kEntriesPerStep)
                 return Step::Paused;
         }
     }
