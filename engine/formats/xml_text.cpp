@@ -74,14 +74,16 @@ void appendXmlText(QByteArray &out, QByteArrayView data, XmlText kind)
 {
     const bool lineEnds = kind != XmlText::AsWritten;
     const bool attribute = kind == XmlText::AttributeValue;
+    const bool references = kind != XmlText::CdataSection;
     // Most text holds nothing to decode: taken whole.
     const auto holds = [&](char c) { return std::memchr(data.data(), c, size_t(data.size())) != nullptr; };
-    if (!holds('&') && (!lineEnds || !holds('\r')) && (!attribute || (!holds('\n') && !holds('\t')))) {
+    if ((!references || !holds('&')) && (!lineEnds || !holds('\r'))
+        && (!attribute || (!holds('\n') && !holds('\t')))) {
         out.append(data.data(), data.size());
         return;
     }
     const auto special = [&](char c) {
-        return c == '&' || (lineEnds && c == '\r') || (attribute && (c == '\n' || c == '\t'));
+        return (references && c == '&') || (lineEnds && c == '\r') || (attribute && (c == '\n' || c == '\t'));
     };
     for (qsizetype i = 0; i < data.size(); ++i) {
         // Runs of plain characters in one step.

@@ -17,12 +17,13 @@ inline bool isXmlSpace(char c)
 }
 
 // How character data is read: as written, as an element's content (line ends
-// as LF), or as an attribute's value (each white-space character a space), as
-// XML reads them.
-enum class XmlText { AsWritten, Content, AttributeValue };
+// as LF), as a CDATA section's (line ends as LF, nothing else decoded), or as
+// an attribute's value (each white-space character a space), as XML reads them.
+enum class XmlText { AsWritten, Content, CdataSection, AttributeValue };
 
 // Appends `data` with the five entities and numeric character references
-// decoded; any other "&" stands for itself, as loose playlists mean it.
+// decoded (but in a CDATA section); any other "&" stands for itself, as loose
+// playlists mean it.
 void appendXmlText(QByteArray &out, QByteArrayView data, XmlText kind);
 
 // The same for text already decoded from its bytes (a written entry read back).

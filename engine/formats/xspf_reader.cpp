@@ -116,7 +116,7 @@ private:
             if (end < 0)
                 return fail(tagAt, ReadFault::What::CdataNotClosed);
             if (inLocation_)
-                location_.append(text_.sliced(at_ + 9, end - at_ - 9).data(), end - at_ - 9);
+                appendXmlText(location_, text_.sliced(at_ + 9, end - at_ - 9), XmlText::CdataSection);
             at_ = end + 3;
             return true;
         }
