@@ -92,6 +92,11 @@ compare_format() { # m3u8|xspf|pls|asx MiB
   echo "$mib MiB of $kind: velandry-convert ${t_a}s (processor ${cpu}s), iconv -c -t WINDOWS-1252 ${t_b}s" \
        "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))," \
        "peak memory $((peak / 1024)) MiB ($(echo "$peak $bytes" | awk '{ printf "%.2f", $1 * 1024 / $2 }')x the file)"
+  # Like for like: iconv's output flushed to the disk too, as every .asx is.
+  side_by_side "$build/cli/velandry-convert" -q -c 1252 -t mp3 -r /home/ana/Music -o "$work/out" "$file" \
+    -- sh -c "{ iconv -c -f UTF-8 -t WINDOWS-1252 '$file' > '$work/out.txt' || [ \$? -eq 1 ]; } && sync '$work/out.txt'"
+  echo "  beside iconv and sync of its output: velandry-convert ${t_a}s, iconv and sync ${t_b}s" \
+       "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))"
   rm -f "$file" "$work"/out/*.asx
 }
 for kind in m3u8 xspf pls asx; do
