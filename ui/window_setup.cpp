@@ -1,6 +1,7 @@
 #include "window_setup.h"
 
 #include <QAbstractItemView>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPersistentModelIndex>
@@ -48,10 +49,13 @@ QPoint centredFrameTopLeft(QSize client, QMargins frame, QRect available)
 namespace {
 
 // Centres a window by its frame. The frame is known only once the window
-// manager has framed the window, some time after it is shown, and no event
-// says when; so the window is centred at once (by its client area, as no
-// frame is known yet), then again as soon as the frame appears, looking for
-// it a little while.
+// manager has framed the window, some time after it is shown (seconds on a
+// busy machine), and no event says when; so the window is centred at once (by
+// its client area, as no frame is known yet), then again as soon as the frame
+// appears, until the frame stands where it was asked to: a window manager
+// busy placing a new window may pass over a move. Where no frame appears in
+// ten seconds (no window manager, or one that draws no frame), the window
+// stays where it is.
 class FrameCentring final : public QObject
 {
 public:
@@ -59,32 +63,39 @@ public:
     {
         window->installEventFilter(this);
         look_.setInterval(20);
-        connect(&look_, &QTimer::timeout, this, [this] {
-            if (!frameMargins().isNull() || ++looks_ == kLooks) {
-                look_.stop();
-                centre();
-                deleteLater();
-            }
-        });
+        connect(&look_, &QTimer::timeout, this, &FrameCentring::look);
     }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && !look_.isActive() && looks_ == 0) {
+        if (event->type() == QEvent::Show && !shown_.isValid()) {
             window_->removeEventFilter(this);
             centre();
+            shown_.start();
             look_.start();
         }
         return false;
     }
 
 private:
-    static constexpr int kLooks = 100; // two seconds
+    static constexpr qint64 kLookFor = 10'000; // ms
+    // How long a move is given to take effect before it is asked again.
+    static constexpr qint64 kMoveTakes = 250; // ms
 
-    QMargins frameMargins() const
+    void look()
     {
         const QWindow *handle = window_->windowHandle();
-        return handle ? handle->frameMargins() : QMargins();
+        const QScreen *screen = window_->screen();
+        const QMargins frame = handle ? handle->frameMargins() : QMargins();
+        if (shown_.hasExpired(kLookFor) || !screen
+            || (!frame.isNull()
+                && handle->framePosition() == centredFrameTopLeft(window_->size(), frame, screen->availableGeometry()))) {
+            look_.stop();
+            deleteLater();
+            return;
+        }
+        if (!frame.isNull() && (!moved_.isValid() || moved_.hasExpired(kMoveTakes)))
+            centre();
     }
 
     void centre()
@@ -92,13 +103,17 @@ private:
         const QScreen *screen = window_->screen();
         if (!screen)
             return;
+        const QWindow *handle = window_->windowHandle();
         // A window's position is its frame's.
-        window_->move(centredFrameTopLeft(window_->size(), frameMargins(), screen->availableGeometry()));
+        window_->move(centredFrameTopLeft(window_->size(), handle ? handle->frameMargins() : QMargins(),
+                                          screen->availableGeometry()));
+        moved_.start();
     }
 
     QWidget *window_;
     QTimer look_;
-    int looks_ = 0;
+    QElapsedTimer shown_;
+    QElapsedTimer moved_;
 };
 
 class CurrentWhileFocused final : public QObject
