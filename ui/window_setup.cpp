@@ -85,28 +85,34 @@ private:
     void look()
     {
         const QWindow *handle = window_->windowHandle();
-        const QScreen *screen = window_->screen();
-        const QMargins frame = handle ? handle->frameMargins() : QMargins();
-        if (shown_.hasExpired(kLookFor) || !screen
-            || (!frame.isNull()
-                && handle->framePosition() == centredFrameTopLeft(window_->size(), frame, screen->availableGeometry()))) {
+        const bool framed = !frameMargins().isNull();
+        if (shown_.hasExpired(kLookFor) || !window_->screen() || (framed && handle->framePosition() == target())) {
             look_.stop();
             deleteLater();
             return;
         }
-        if (!frame.isNull() && (!moved_.isValid() || moved_.hasExpired(kMoveTakes)))
+        if (framed && (!moved_.isValid() || moved_.hasExpired(kMoveTakes)))
             centre();
+    }
+
+    QMargins frameMargins() const
+    {
+        const QWindow *handle = window_->windowHandle();
+        return handle ? handle->frameMargins() : QMargins();
+    }
+
+    // Where the frame stands in the middle of the screen (the frame as known).
+    QPoint target() const
+    {
+        return centredFrameTopLeft(window_->size(), frameMargins(), window_->screen()->availableGeometry());
     }
 
     void centre()
     {
-        const QScreen *screen = window_->screen();
-        if (!screen)
+        if (!window_->screen())
             return;
-        const QWindow *handle = window_->windowHandle();
         // A window's position is its frame's.
-        window_->move(centredFrameTopLeft(window_->size(), handle ? handle->frameMargins() : QMargins(),
-                                          screen->availableGeometry()));
+        window_->move(target());
         moved_.start();
     }
 
