@@ -1,8 +1,8 @@
-#include "form1.h"
-#include "message_boxes.h"
-#include "system_shell.h"
-#include "translations.h"
-#include "window_setup.h"
+#include "ui/main/form1.h"
+#include "platform/message_boxes.h"
+#include "platform/system_shell.h"
+#include "wording/translations.h"
+#include "ui/window_setup.h"
 
 #include <QApplication>
 

@@ -22,11 +22,12 @@
 // copies the .mp3 files of MUSIC onto the folder CARD as --copy-music does.
 //   velandry-bench plan
 // plans the copy of 10,000 entries.
-#include "conversion_run.h"
-#include "music_copy.h"
-#include "media_paths.h"
-#include "wpl_references.h"
-#include "playlist_text.h"
+#include "engine/conversion_run.h"
+#include "engine/music/card_writer.h"
+#include "engine/music/music_plan.h"
+#include "tests/media_paths.h"
+#include "engine/formats/wpl_references.h"
+#include "engine/playlist_text.h"
 
 #include <optional>
 
@@ -179,7 +180,7 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
     qint64 last = 0;
     qint64 longest[3] = {};
     int phase = 0;
-    convertPlaylist(input, output, u"mp3", u"\\CF\\", *CodePage::fromNumber(1252),
+    convertPlaylist(input, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = *CodePage::fromNumber(1252)},
                     [&](const ConversionProgress &at) {
                         const qint64 now = clock.nsecsElapsed();
                         const int current = at.bytesExpected > 0 ? 2 : at.bytesRead * 2 < at.bytesToRead ? 0 : 1;
@@ -191,7 +192,7 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
                     });
     // And one real stop: from the callback's "no" to the engine's return.
     qint64 asked = 0;
-    convertPlaylist(input, output, u"mp3", u"\\CF\\", *CodePage::fromNumber(1252),
+    convertPlaylist(input, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = *CodePage::fromNumber(1252)},
                     [&](const ConversionProgress &at) {
                         if (at.bytesExpected == 0 || at.bytesWritten < at.bytesExpected / 2)
                             return true;
@@ -214,13 +215,14 @@ int benchCopy(const QString &music, const QString &card)
         missing.append({QStringLiteral("My Music\\") + name, name, music + u'/' + name});
     const QString target = card + QStringLiteral("/velandry-bench-") + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(target);
-    const MusicPlan plan = planMusicCopy(target, missing, {music, QStringLiteral("mp3")});
-    CopyReport report;
-    const double copying = timed([&] { report = copyMusic(plan); });
-    out << "copied " << report.copied << " files, " << plan.bytes / (1 << 20) << " MiB, in " << copying << " ms: "
+    const MusicPlan plan = planMusic(target, missing, {.mediaType = QStringLiteral("mp3"), .musicRoot = music});
+    PlanReport report;
+    CardWriter writer(plan.card);
+    const double copying = timed([&] { report = carryOut(plan, writer); });
+    out << "copied " << report.done << " files, " << plan.bytes / (1 << 20) << " MiB, in " << copying << " ms: "
         << (plan.bytes / 1e6) / (copying / 1e3) << " MB/s\n";
     QDir(target).removeRecursively();
-    return report.status == CopyReport::Status::Completed ? 0 : 1;
+    return report.status == PlanReport::Status::Completed ? 0 : 1;
 }
 
 // Plans the copy of 10,000 entries, half found as the playlist names them and
@@ -245,9 +247,9 @@ int benchPlan()
     for (int folder = 0; folder < 1000; folder += 2)
         QDir().mkpath(card + QStringLiteral("/My Music/FOLDER %1").arg(folder));
     MusicPlan plan;
-    const double planning = timed([&] { plan = planMusicCopy(card, many, {music, QStringLiteral("mp3")}); });
+    const double planning = timed([&] { plan = planMusic(card, many, {.mediaType = QStringLiteral("mp3"), .musicRoot = music}); });
     out << "planned the copy of 10,000 entries against a card of 500 folders in " << planning << " ms ("
-        << plan.files.size() << " to copy)\n";
+        << plan.actions.size() << " to copy)\n";
     return 0;
 }
 
@@ -271,11 +273,14 @@ int main(int argc, char *argv[])
         }
         const QString input = dir.filePath(QStringLiteral("Card.wpl"));
         writeFile(input, text);
-        ConversionOptions options{QStringLiteral("mp3"), QStringLiteral("\\CF-Card\\My Music\\"), *CodePage::fromNumber(1252)};
+        const ConversionRequest options{.mediaType = QStringLiteral("mp3"),
+                                        .mediaFolder = QStringLiteral("\\CF-Card\\My Music\\"),
+                                        .codePage = *CodePage::fromNumber(1252)};
         PlaylistOutcome outcome;
         const double plain = timed([&] { outcome = convertPlaylist(input, dir.filePath(QStringLiteral("Card.asx")), options); });
-        options.card = std::make_shared<CardFolders>(dir.filePath(QStringLiteral("CARD")));
-        const double checked = timed([&] { outcome = convertPlaylist(input, dir.filePath(QStringLiteral("Card.asx")), options); });
+        const auto card = std::make_shared<FolderIndex>(dir.filePath(QStringLiteral("CARD")));
+        const double checked =
+            timed([&] { outcome = convertPlaylist(input, dir.filePath(QStringLiteral("Card.asx")), options, {}, card); });
         out << "10,000 entries, a card of 10,000 files in 1,000 folders: converted in " << plain << " ms, with the card "
             << "checked " << checked << " ms (" << outcome.result.card.notOnCard << " not on the card)\n";
         return 0;
@@ -358,7 +363,7 @@ int main(int argc, char *argv[])
         file.open(QIODevice::WriteOnly);
         file.write(document);
     });
-    const double whole = timed([&] { convertPlaylist(input, output, u"wma", u"\\CF-Card\\My Music\\", codePage); });
+    const double whole = timed([&] { convertPlaylist(input, output, {.mediaType = QStringLiteral("wma"), .mediaFolder = QStringLiteral("\\CF-Card\\My Music\\"), .codePage = codePage}); });
 
     out << "references:       " << references << "\n"
         << "check UTF-8:      " << check << " ms\n"

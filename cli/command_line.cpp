@@ -1,16 +1,17 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "conversion_run.h"
-#include "conversion_wording.h"
-#include "copy_wording.h"
-#include "music_copy.h"
-#include "system.h"
+#include "cli/console_system.h"
+#include "cli/stop_requests.h"
+#include "engine/conversion_run.h"
+#include "engine/music/card_writer.h"
+#include "engine/system/files.h"
+#include "wording/conversion_wording.h"
+#include "wording/music_wording.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMap>
 #include <QTextStream>
 
 namespace velandry {
@@ -37,59 +38,65 @@ QString helpText(const QCommandLineParser &parser)
     return text;
 }
 
-// Copies, card by card, what the playlists name and the cards lack; or, in a
-// dry run, prints what it would copy. The exit status it comes to.
-int copyTheMusic(const QList<PlaylistResult> &converted, const MusicSources &sources, bool dryRun, bool quiet,
-                 QTextStream &out, QTextStream &err)
+void warn(QTextStream &err, const QStringList &lines)
 {
-    QMap<QString, QList<MissingEntry>> byCard;
-    for (const PlaylistResult &result : converted) {
-        if (!result.card.card.isEmpty())
-            byCard[result.card.card] += result.missing;
-    }
+    for (const QString &line : lines)
+        err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
+    err.flush();
+}
+
+// Carries out the plans of the run card by card, or, in a dry run, prints
+// them; then tells what is still not on the cards. The exit status it comes
+// to.
+int putTheMusic(const ConversionReport &run, bool dryRun, bool quiet, QTextStream &out, QTextStream &err)
+{
     // One line on a terminal, drawn again in place.
-    const bool drawProgress = !quiet && !dryRun && detail::isTerminal(stderr);
+    const bool drawProgress = !quiet && !dryRun && console::isTerminal(stderr);
     int status = ExitOk;
-    for (auto card = byCard.cbegin(); card != byCard.cend(); ++card) {
-        if (card.value().isEmpty())
-            continue; // the card has every entry
-        const MusicPlan plan = planMusicCopy(card.key(), card.value(), sources);
+    QList<PlanReport> reports;
+    for (const MusicPlan &plan : run.music) {
+        if (plan.actions.isEmpty() && plan.skipped.isEmpty())
+            continue;
         if (dryRun) {
-            for (const QString &line : copyPlanLines(plan))
-                out << line << "\n";
-            out.flush();
-            for (const QString &line : leftOutLines(plan))
-                err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
-            err.flush();
+            if (!plan.actions.isEmpty()) {
+                for (const QString &line : planLines(plan))
+                    out << line << "\n";
+                out.flush();
+            }
+            warn(err, leftOutLines(plan));
+            reports.append(PlanReport{});
             continue;
         }
-        const CopyReport report = copyMusic(plan, [&](const CopyProgress &progress) {
+        CardWriter card(plan.card);
+        const PlanReport report = carryOut(plan, card, [&](const PlanProgress &progress) {
             if (drawProgress) {
-                err << "\r" << copyProgressLine(progress) << "\x1b[K";
+                err << "\r" << planProgressLine(progress) << "\x1b[K";
                 err.flush();
             }
-            return detail::stopRequest() == 0;
+            return stopRequest() == 0;
         });
+        reports.append(report);
         if (drawProgress) {
             err << "\r\x1b[K";
             err.flush();
         }
-        const CopyWords words = copyReportWords(plan, report);
+        const PlanWords words = planReportWords(plan, report);
         if (!words.problem.isEmpty()) {
             err << "velandry-convert: " << words.problem << "\n";
             err.flush();
         }
-        if (!words.copied.isEmpty() && !quiet && (report.copied > 0 || words.problem.isEmpty()))
-            out << words.copied << "\n";
-        for (const QString &line : words.leftOut)
-            err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
+        if (!words.done.isEmpty() && !quiet && (report.done > 0 || words.problem.isEmpty()) && !plan.actions.isEmpty())
+            out << words.done << "\n";
         out.flush();
-        err.flush();
-        if (report.status == CopyReport::Status::Cancelled)
-            return 128 + detail::stopRequest();
-        if (report.status != CopyReport::Status::Completed)
+        for (const QString &line : words.failed)
+            err << "velandry-convert: " << line << "\n";
+        warn(err, words.leftOut);
+        if (report.status == PlanReport::Status::Cancelled)
+            return 128 + stopRequest();
+        if (report.status != PlanReport::Status::Completed || report.failedBySource() > 0)
             status = ExitPlaylistFailed;
     }
+    warn(err, stillNotOnCard(run.converted, run.music, reports));
     return status;
 }
 
@@ -189,29 +196,35 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const std::optional<QString> outputFolder =
         parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
                                    : std::nullopt;
-    if (outputFolder && detail::kindOf(*outputFolder) != detail::FileKind::Folder) {
+    if (outputFolder && files::kindOf(*outputFolder) != files::Kind::Folder) {
         err << "velandry-convert: " << CommandLine::tr("the output folder %1 does not exist").arg(shownPath(*outputFolder))
             << "\n";
         return ExitUsage;
     }
-    if (parser.isSet(cardOption) && detail::kindOf(parser.value(cardOption)) != detail::FileKind::Folder) {
+    if (parser.isSet(cardOption) && files::kindOf(parser.value(cardOption)) != files::Kind::Folder) {
         err << "velandry-convert: "
             << CommandLine::tr("the card %1 does not exist").arg(shownPath(parser.value(cardOption))) << "\n";
         return ExitUsage;
     }
-    ConversionOptions options{mediaType, parser.value(mediaOption), *codePage, parser.value(musicRootOption)};
-    options.collectMissing = parser.isSet(copyOption);
-    options.dryRun = parser.isSet(dryRunOption);
-    Cards cards(parser.value(cardOption), options.mediaFolder);
-    const bool quiet = parser.isSet(quietOption);
-    const auto outputOf = [&](const QString &playlist) {
-        const QFileInfo info(playlist);
-        return (outputFolder ? *outputFolder : withTrailingSeparator(info.path())) + outputFileName(info.fileName());
+    const ConversionRequest request{
+        .mediaType = mediaType,
+        .playlistNames = playlists,
+        .mediaFolder = parser.value(mediaOption),
+        .outputFolder = outputFolder.value_or(QString()),
+        .codePage = *codePage,
+        .outputBesidePlaylists = !outputFolder,
+        .musicRoot = parser.value(musicRootOption),
+        .card = parser.value(cardOption),
+        .stopAtFailure = false,
+        .planMusic = parser.isSet(copyOption),
+        .dryRun = parser.isSet(dryRunOption),
     };
+    const bool quiet = parser.isSet(quietOption);
     // The music goes onto a card: named, or found where the playlists go.
-    if (options.collectMissing) {
+    if (request.planMusic) {
+        Cards cards(request.card, request.mediaFolder);
         for (const QString &playlist : playlists) {
-            if (!cards.forOutput(outputOf(playlist))) {
+            if (!cards.forOutput(outputPathOf(request, playlist))) {
                 err << "velandry-convert: "
                     << CommandLine::tr("--copy-music needs the card: name it with --card DIR, or write the playlists "
                                        "onto the card with --output-folder DIR")
@@ -221,50 +234,38 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         }
     }
     // SIGINT and SIGTERM stop the run where it stands: no half file is left.
-    detail::watchStopRequests();
-    const auto stopped = [] { return detail::stopRequest() != 0; };
+    watchStopRequests();
 
     int status = ExitOk;
-    OutputClaims claims;
-    QList<PlaylistResult> converted;
-    for (const QString &playlist : playlists) {
-        const QString outputPath = outputOf(playlist);
-        PlaylistOutcome outcome;
-        outcome.failure = outputTaken(claims, playlist, outputPath);
-        if (!outcome.failure) {
-            options.card = cards.forOutput(outputPath);
-            outcome = convertPlaylist(playlist, outputPath, options, [&](const ConversionProgress &) { return !stopped(); });
-        }
-        if (outcome.cancelled || stopped())
-            return 128 + detail::stopRequest();
-        // Each line goes out as it is written, so that on a terminal, where
-        // both streams meet, the lines stand in the order things happened.
+    // Each line goes out as it is written, so that on a terminal, where both
+    // streams meet, the lines stand in the order things happened.
+    const auto told = [&](const PlaylistOutcome &outcome) {
         if (outcome.failure) {
-            err << "velandry-convert: " << shownPath(outcome.failure->path) << ": "
-                << failureReason(*outcome.failure) << "\n";
+            err << "velandry-convert: " << shownPath(outcome.failure->path) << ": " << failureReason(*outcome.failure)
+                << "\n";
             err.flush();
             status = ExitPlaylistFailed;
-            continue;
+            return;
         }
-        claims.written(playlist, outputPath);
-        converted.append(outcome.result);
+        const PlaylistResult &result = outcome.result;
         if (!quiet) {
             //: %1 is the playlist, %2 the .asx file written.
-            out << CommandLine::tr("%1 -> %2 (%n entries)", nullptr, int(outcome.result.stats.entries))
-                       .arg(shownPath(playlist), shownPath(outputPath))
+            out << CommandLine::tr("%1 -> %2 (%n entries)", nullptr, int(result.stats.entries))
+                       .arg(shownPath(result.inputPath), shownPath(result.outputPath))
                 << "\n";
             out.flush();
         }
-        for (const QString &warning :
-             conversionWarnings({outcome.result}, CommandLine::tr(" (name it with --music-root)")))
-            err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(warning) << "\n";
-        err.flush();
-    }
-    if (!options.collectMissing)
+        // What is not on the card is told once the music is there.
+        warn(err, conversionWarnings({result}, CommandLine::tr(" (name it with --music-root)"), !request.planMusic));
+    };
+    const ConversionReport run =
+        runConversion(request, [](const RunProgress &) { return stopRequest() == 0; }, told);
+    if (run.status == ConversionReport::Status::Cancelled || stopRequest() != 0)
+        return 128 + stopRequest();
+    if (!request.planMusic)
         return status;
-    const QString musicRoot = QFileInfo(options.musicRoot).isDir() ? options.musicRoot : defaultMusicFolder();
-    const int copied = copyTheMusic(converted, {musicRoot, mediaType}, options.dryRun, quiet, out, err);
-    return copied != ExitOk ? copied : status;
+    const int put = putTheMusic(run, request.dryRun, quiet, out, err);
+    return put != ExitOk ? put : status;
 }
 
 } // namespace velandry

@@ -1,12 +1,12 @@
-#include "console_output.h"
+#include "cli/console_output.h"
 
-#include "system.h"
+#include "cli/console_system.h"
 
 #include <QString>
 
 namespace velandry {
 
-ConsoleOutput::ConsoleOutput(std::FILE *stream) : stream_(stream), console_(detail::consoleOf(stream))
+ConsoleOutput::ConsoleOutput(std::FILE *stream) : stream_(stream), console_(console::of(stream))
 {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
@@ -26,7 +26,7 @@ qint64 ConsoleOutput::writeData(const char *data, qint64 size)
                 complete = pending_.size() - back;
             break;
         }
-        detail::writeToConsole(console_, QString::fromUtf8(pending_.constData(), complete));
+        console::write(console_, QString::fromUtf8(pending_.constData(), complete));
         pending_.remove(0, complete);
         return size;
     }

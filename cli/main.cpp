@@ -1,7 +1,7 @@
-#include "command_line.h"
-#include "console_output.h"
-#include "system.h"
-#include "translations.h"
+#include "cli/command_line.h"
+#include "cli/console_output.h"
+#include "engine/system/file_names.h"
+#include "wording/translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -20,5 +20,5 @@ int main(int argc, char *argv[])
     QTextStream err(&standardError);
     // Names as the system gave them: a playlist whose name is not UTF-8 is
     // still found, and its output written under the same bytes.
-    return velandry::runCommandLine(velandry::detail::commandLineArguments(argc, argv), out, err);
+    return velandry::runCommandLine(velandry::commandLineArguments(argc, argv), out, err);
 }

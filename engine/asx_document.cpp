@@ -1,6 +1,7 @@
-#include "asx_document.h"
+#include "engine/asx_document.h"
 
-#include "utf8_text.h"
+#include "engine/device_rules.h"
+#include "engine/utf8_text.h"
 
 #include <array>
 #include <cstdint>
@@ -25,7 +26,7 @@ constexpr qsizetype kPiece = qsizetype(1) << 20;
 
 // The longest reference the device opens, in bytes of a code page of single
 // bytes (characters); see WrittenEntry::plain.
-constexpr qsizetype kLongestPlain = 259;
+constexpr qsizetype kLongestPlain = kDevicePathLimit;
 
 // What the writer does with each byte of a path's UTF-8 text, in one walk
 // that also tells whether the device reads the reference back plainly. The
@@ -42,26 +43,34 @@ enum ByteClass : std::uint8_t {
     High,        // 0x80 and more: a character the code page encodes
 };
 
+// Made from the device's rules for names, so that the writer's quick look
+// and the card check cannot disagree.
 constexpr std::array<ByteClass, 256> kByteClasses = [] {
     std::array<ByteClass, 256> classes{};
     for (int byte = 0; byte < 256; ++byte) {
-        ByteClass c = Copy;
-        if (byte < 0x20)
-            c = Control;
-        else if (byte >= 0x80)
-            c = High;
-        else if (byte == ' ' || byte == '.')
-            c = SpaceOrDot;
-        else if (byte == '*' || byte == ':' || byte == '?' || byte == '|')
-            c = NotInName;
-        else if (byte == '/')
-            c = Slash;
-        else if (byte == '\\')
-            c = Backslash;
-        else if (byte == '&')
+        ByteClass c = High;
+        if (byte == '&') {
             c = Ampersand;
-        else if (byte == '"' || byte == '<' || byte == '>')
+        } else if (byte == '"' || byte == '<' || byte == '>') {
             c = Markup;
+        } else if (byte < 0x20) {
+            c = Control;
+        } else if (byte < 0x80) {
+            switch (kAsciiInName[byte]) {
+            case AsciiInName::Held:
+                c = Copy;
+                break;
+            case AsciiInName::SpaceOrDot:
+                c = SpaceOrDot;
+                break;
+            case AsciiInName::Forbidden:
+                c = NotInName;
+                break;
+            case AsciiInName::Separator:
+                c = byte == '/' ? Slash : Backslash;
+                break;
+            }
+        }
         classes[byte] = c;
     }
     return classes;

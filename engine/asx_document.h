@@ -1,7 +1,7 @@
 #pragma once
 
-#include "code_page.h"
-#include "entry_source.h"
+#include "engine/code_page.h"
+#include "engine/formats/entry_source.h"
 
 #include <QIODevice>
 #include <QString>

@@ -1,6 +1,7 @@
-#include "card_check.h"
+#include "engine/card_check.h"
 
-#include "xml_text.h"
+#include "engine/device_rules.h"
+#include "engine/formats/xml_text.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,19 +13,6 @@
 namespace velandry {
 
 namespace {
-
-// A name that a FAT long name cannot hold: the device never finds it.
-bool notInFatName(char16_t c)
-{
-    return c < 0x20 || c == u'"' || c == u'*' || c == u':' || c == u'<' || c == u'>' || c == u'?' || c == u'|';
-}
-
-bool fatCannotHold(QStringView name)
-{
-    if (name.endsWith(u' ') || name.endsWith(u'.'))
-        return true;
-    return std::any_of(name.begin(), name.end(), [](QChar c) { return notInFatName(c.unicode()); });
-}
 
 // Named as a line of text can show it: a control character as "?", a name
 // longer than a line by its ends.
@@ -44,60 +32,7 @@ void note(qsizetype &count, QStringList &names, QString name)
 
 } // namespace
 
-CardFolders::CardFolders(QString root) : root_(std::move(root)) { }
-
-const CardFolders::Listing &CardFolders::listingOf(const QString &folder)
-{
-    if (const auto known = listings_.constFind(folder); known != listings_.cend())
-        return *known;
-    Listing listing;
-    const QFileInfo info(folder);
-    listing.readable = info.isDir() && info.isReadable();
-    if (listing.readable) {
-        QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        while (entries.hasNext()) {
-            entries.next();
-            const QFileInfo entry = entries.fileInfo();
-            listing.names.insert(entry.fileName().toCaseFolded(), {entry.fileName(), entry.isDir()});
-        }
-    }
-    return *listings_.insert(folder, std::move(listing));
-}
-
-CardFolders::Found CardFolders::find(const QStringList &components, qsizetype from, bool folder)
-{
-    QString at = root_;
-    for (qsizetype i = from; i < components.size(); ++i) {
-        const Listing &listing = listingOf(at);
-        if (!listing.readable) {
-            // A folder that is there but cannot be read, or a card that is
-            // gone: nothing can be said. A folder that is gone is missing.
-            return at == root_ || QFileInfo::exists(at) || !QFileInfo::exists(root_) ? Found::Unreadable
-                                                                                     : Found::Missing;
-        }
-        const auto name = listing.names.constFind(components[i].toCaseFolded());
-        const bool last = i == components.size() - 1;
-        if (name == listing.names.cend() || name->second != (!last || folder))
-            return Found::Missing;
-        at = QDir(at).filePath(name->first);
-    }
-    return Found::Yes;
-}
-
-std::optional<QString> CardFolders::locate(const QStringList &components, qsizetype from)
-{
-    QString at = root_;
-    for (qsizetype i = from; i < components.size(); ++i) {
-        const Listing &listing = listingOf(at);
-        const auto name = listing.names.constFind(components[i].toCaseFolded());
-        if (!listing.readable || name == listing.names.cend())
-            return std::nullopt;
-        at = QDir(at).filePath(name->first);
-    }
-    return at;
-}
-
-CardCheck::CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage, const QString &mediaFolder)
+CardCheck::CardCheck(std::shared_ptr<FolderIndex> card, CodePage codePage, const QString &mediaFolder)
     : card_(std::move(card)), codePage_(codePage)
 {
     if (card_)
@@ -140,14 +75,14 @@ CardCheck::Verdict CardCheck::entry(const WrittenEntry &written)
     if (report_.unreadable || components.size() < 2)
         return Verdict::CardUnreadable;
     switch (card_->find(components, 1)) {
-    case CardFolders::Found::Yes:
+    case FolderIndex::Found::Yes:
         return Verdict::OnCard;
-    case CardFolders::Found::Missing:
+    case FolderIndex::Found::Missing:
         note(report_.notOnCard, report_.notOnCardNames, onCard);
         missing_.onCard = onCard;
         missing_.belowMediaFolder = path.startsWith(mediaFolder_) ? path.sliced(mediaFolder_.size()) : onCard;
         return Verdict::NotOnCard;
-    case CardFolders::Found::Unreadable:
+    case FolderIndex::Found::Unreadable:
         report_.unreadable = true;
         break;
     }
@@ -165,7 +100,7 @@ QString Cards::systemVolumeRoot(const QString &folder)
     return QStorageInfo(folder).rootPath();
 }
 
-std::shared_ptr<CardFolders> Cards::forOutput(const QString &outputPath)
+std::shared_ptr<FolderIndex> Cards::forOutput(const QString &outputPath)
 {
     QString root = card_;
     if (root.isEmpty()) {
@@ -180,9 +115,9 @@ std::shared_ptr<CardFolders> Cards::forOutput(const QString &outputPath)
     const QString key = QDir::cleanPath(root);
     if (const auto known = found_.constFind(key); known != found_.cend())
         return *known;
-    auto folders = std::make_shared<CardFolders>(key);
+    auto folders = std::make_shared<FolderIndex>(key);
     // Found, not named: it must hold the media folder (less the card's name).
-    if (card_.isEmpty() && folders->find(mediaComponents_, 1, true) != CardFolders::Found::Yes)
+    if (card_.isEmpty() && folders->find(mediaComponents_, 1, true) != FolderIndex::Found::Yes)
         folders = nullptr;
     found_.insert(key, folders);
     return folders;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "asx_document.h"
-#include "code_page.h"
+#include "engine/asx_document.h"
+#include "engine/code_page.h"
+#include "engine/folder_index.h"
 
 #include <QHash>
 #include <QString>
@@ -12,9 +13,6 @@
 #include <optional>
 
 namespace velandry {
-
-// The longest path the device opens, in characters.
-inline constexpr qsizetype kDevicePathLimit = 259;
 
 // What reading a document's entries back as the device reads them found.
 struct CardReport
@@ -29,37 +27,6 @@ struct CardReport
     bool unreadable = false; // the card could not be read: nothing is said of what is on it
 
     static constexpr qsizetype kNamesShown = 5;
-};
-
-// The folders of one storage card, each listed once and kept for a run, and
-// names looked up in them without regard to letter case, as FAT and the
-// device compare them.
-class CardFolders final
-{
-public:
-    explicit CardFolders(QString root);
-
-    const QString &root() const { return root_; }
-
-    enum class Found { Yes, Missing, Unreadable };
-    // The file (or `folder`) that `components` from `from` on name below the
-    // card's root.
-    Found find(const QStringList &components, qsizetype from, bool folder = false);
-    // The same, as the path that names it with each name as it is written
-    // (which may be a file where a folder was looked for, or the other way);
-    // nothing where a name is not there.
-    std::optional<QString> locate(const QStringList &components, qsizetype from = 0);
-
-private:
-    struct Listing
-    {
-        bool readable = false;
-        QHash<QString, std::pair<QString, bool>> names; // case-folded: the name, and whether a folder
-    };
-    const Listing &listingOf(const QString &folder);
-
-    QString root_;
-    QHash<QString, Listing> listings_;
 };
 
 // An entry that is not on the card, for copying its file there: where the
@@ -81,7 +48,7 @@ class CardCheck final
 public:
     // `card` may be null: then only what can never play is told.
     // `mediaFolder` is what each reference starts with.
-    CardCheck(std::shared_ptr<CardFolders> card, CodePage codePage, const QString &mediaFolder = {});
+    CardCheck(std::shared_ptr<FolderIndex> card, CodePage codePage, const QString &mediaFolder = {});
 
     enum class Verdict { Playable, OnCard, NotOnCard, NeverPlay, CardUnreadable };
     // One entry as written: Playable where there is no card to look on.
@@ -93,7 +60,7 @@ public:
     const CardReport &report() const { return report_; }
 
 private:
-    std::shared_ptr<CardFolders> card_;
+    std::shared_ptr<FolderIndex> card_;
     CodePage codePage_;
     QString mediaFolder_; // as the device reads it back
     CardReport report_;
@@ -104,7 +71,7 @@ private:
 // where the user named one; else the root of the output's volume where it is
 // not the system's own and holds the media folder less its first component
 // (the card's name on the device), and the media folder names a card at all.
-// One CardFolders per card for the run.
+// One FolderIndex per card for the run.
 class Cards final
 {
 public:
@@ -112,7 +79,7 @@ public:
 
     Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot = {});
 
-    std::shared_ptr<CardFolders> forOutput(const QString &outputPath);
+    std::shared_ptr<FolderIndex> forOutput(const QString &outputPath);
 
     // The root of the volume that holds `folder` (QStorageInfo).
     static QString systemVolumeRoot(const QString &folder);
@@ -121,7 +88,7 @@ private:
     QString card_;
     QStringList mediaComponents_;
     VolumeRoot volumeRoot_;
-    QHash<QString, std::shared_ptr<CardFolders>> found_; // by volume root; null: not a card
+    QHash<QString, std::shared_ptr<FolderIndex>> found_; // by volume root; null: not a card
 };
 
 } // namespace velandry

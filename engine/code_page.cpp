@@ -1,8 +1,8 @@
-#include "code_page.h"
+#include "engine/code_page.h"
 
-#include "code_page_tables.h"
-#include "system.h"
-#include "utf8_text.h"
+#include "engine/code_page_tables.h"
+#include "engine/system/code_page_system.h"
+#include "engine/utf8_text.h"
 
 #include <QtGlobal>
 
@@ -95,7 +95,7 @@ struct LocaleCodePage
 };
 
 constexpr LocaleCodePage kLocaleCodePages[] = {
-#include "locale_code_pages.inc"
+#include "engine/locale_code_pages.inc"
 };
 
 bool matches(QStringView wanted, QStringView given)

@@ -1,11 +1,13 @@
-#include "conversion_run.h"
+#include "engine/conversion_run.h"
 
-#include "entry_sources.h"
-#include "playlist_file.h"
-#include "system.h"
+#include "engine/formats/entry_sources.h"
+#include "engine/playlist_file.h"
+#include "engine/system/file_names.h"
+#include "engine/system/files.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -133,8 +135,9 @@ protected:
 // stopped it.
 std::optional<ConversionFailure> writeDocument(const QString &inputPath, const QString &outputPath,
                                                EntrySource &entries, qsizetype textSize,
-                                               const ConversionOptions &options, PlaylistFile &playlist,
-                                               const ProgressCheck &progress, PlaylistResult &result, bool &stopped)
+                                               const ConversionRequest &options, const std::shared_ptr<FolderIndex> &cardFolders,
+                                               PlaylistFile &playlist, const ProgressCheck &progress,
+                                               PlaylistResult &result, bool &stopped)
 {
     switch (refusalToWrite(outputPath)) {
     case WriteRefusal::FolderInTheWay:
@@ -148,9 +151,9 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
     NowhereDevice nowhere;
     if (!options.dryRun && !output.open())
         return failure(outputPath, Kind::System, output.systemError());
-    CardCheck card(options.card, options.codePage, options.mediaFolder);
+    CardCheck card(cardFolders, options.codePage, options.mediaFolder);
     const auto written = [&](const WrittenEntry &entry) {
-        if (card.entry(entry) == CardCheck::Verdict::NotOnCard && options.collectMissing) {
+        if (card.entry(entry) == CardCheck::Verdict::NotOnCard && options.planMusic) {
             MissingEntry missing = card.lastMissing();
             missing.localPath = QString::fromUtf8(entries.localPath());
             result.missing.append(std::move(missing));
@@ -164,7 +167,7 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
     const ProgressCheck writing = [&](const ConversionProgress &state) {
         if (!options.dryRun && state.bytesWritten - writtenBack >= kWritebackPiece) {
             writtenBack = state.bytesWritten;
-            detail::startWriteback(output.device());
+            files::startWriteback(output.device());
         }
         return !progress || progress(state);
     };
@@ -218,8 +221,14 @@ QString defaultMusicFolder()
     return QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
 }
 
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionOptions &options,
-                                const ProgressCheck &progress)
+QString musicSourceFolder(const ConversionRequest &request)
+{
+    return !request.musicRoot.isEmpty() && QFileInfo(request.musicRoot).isDir() ? request.musicRoot
+                                                                                : request.musicFolder;
+}
+
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionRequest &options,
+                                const ProgressCheck &progress, const std::shared_ptr<FolderIndex> &card)
 {
     PlaylistOutcome outcome;
     outcome.result.inputPath = inputPath;
@@ -233,7 +242,7 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
     if ((outcome.failure = openPlaylist(playlist, inputPath)))
         return outcome;
     // Converting "x.asx" next to itself would replace the playlist being read.
-    if (detail::sameFile(inputPath, outputPath)) {
+    if (files::sameFile(inputPath, outputPath)) {
         outcome.failure = failure(outputPath, Kind::ReplacesPlaylist);
         return outcome;
     }
@@ -243,10 +252,13 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return outcome;
     if (text) {
         outcome.result.encoding = text->encoding();
-        const std::unique_ptr<EntrySource> entries = openEntrySource(
-            *format, text->utf8(),
-            {options.mediaType, QFileInfo(inputPath).absolutePath(), options.musicRoot, options.musicFolder});
-        outcome.failure = writeDocument(inputPath, outputPath, *entries, text->utf8().size(), options, playlist,
+        const std::unique_ptr<EntrySource> entries =
+            openEntrySource(*format, text->utf8(),
+                            {.mediaType = options.mediaType,
+                             .playlistFolder = QFileInfo(inputPath).absolutePath(),
+                             .musicRoot = options.musicRoot,
+                             .musicFolder = options.musicFolder});
+        outcome.failure = writeDocument(inputPath, outputPath, *entries, text->utf8().size(), options, card, playlist,
                                         told.writing(text->utf8().size()), outcome.result, outcome.cancelled);
     } else {
         outcome.cancelled = true;
@@ -271,16 +283,45 @@ std::optional<ConversionFailure> outputTaken(const OutputClaims &claims, const Q
     return taken;
 }
 
-ConversionReport runConversion(const ConversionRequest &request, const ProgressCallback &progress)
+QString inputPathOf(const ConversionRequest &request, const QString &name)
+{
+    return request.playlistFolder + name;
+}
+
+QString outputPathOf(const ConversionRequest &request, const QString &name)
+{
+    const QFileInfo playlist(inputPathOf(request, name));
+    if (!request.outputBesidePlaylists)
+        return request.outputFolder + outputFileName(playlist.fileName());
+    return withTrailingSeparator(playlist.path()) + outputFileName(playlist.fileName());
+}
+
+namespace {
+
+// Step 4: what each card lacks, planned card by card.
+QList<MusicPlan> planTheMusic(const QList<PlaylistResult> &converted, const ConversionRequest &request)
+{
+    QMap<QString, QList<MissingEntry>> byCard;
+    for (const PlaylistResult &result : converted) {
+        if (!result.card.card.isEmpty() && !result.missing.isEmpty())
+            byCard[result.card.card] += result.missing;
+    }
+    QList<MusicPlan> plans;
+    for (auto card = byCard.cbegin(); card != byCard.cend(); ++card)
+        plans.append(planMusic(card.key(), card.value(), request));
+    return plans;
+}
+
+} // namespace
+
+ConversionReport runConversion(const ConversionRequest &request, const ProgressCallback &progress,
+                               const PlaylistCallback &converted)
 {
     ConversionReport report;
     if (request.mediaType == kMediaTypePlaceholder) {
         report.status = ConversionReport::Status::Refused;
         return report;
     }
-    ConversionOptions options{request.mediaType, request.mediaFolder, request.codePage, request.musicRoot,
-                              request.musicFolder};
-    options.collectMissing = request.collectMissing;
     Cards cards(request.card, request.mediaFolder, request.volumeRoot);
     OutputClaims claims;
     for (qsizetype i = 0; i < request.playlistNames.size(); ++i) {
@@ -292,26 +333,39 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
         ProgressCheck playlistProgress;
         if (progress)
             playlistProgress = [&](const ConversionProgress &state) { return progress({i, name, state}); };
-        const QString inputPath = request.playlistFolder + name;
-        const QString outputPath = request.outputFolder + outputFileName(name);
-        if (std::optional<ConversionFailure> taken = outputTaken(claims, inputPath, outputPath)) {
-            report.status = ConversionReport::Status::Failed;
-            report.failure = std::move(taken);
-            return report;
-        }
-        options.card = cards.forOutput(outputPath);
-        PlaylistOutcome outcome = convertPlaylist(inputPath, outputPath, options, playlistProgress);
+        const QString inputPath = inputPathOf(request, name);
+        const QString outputPath = outputPathOf(request, name);
+        PlaylistOutcome outcome;
+        outcome.result.inputPath = inputPath;
+        outcome.result.outputPath = outputPath;
+        outcome.failure = outputTaken(claims, inputPath, outputPath);
+        if (!outcome.failure)
+            outcome = convertPlaylist(inputPath, outputPath, request, playlistProgress, cards.forOutput(outputPath));
         if (outcome.cancelled) {
             report.status = ConversionReport::Status::Cancelled;
             return report;
         }
+        if (converted)
+            converted(outcome);
         if (outcome.failure) {
-            report.status = ConversionReport::Status::Failed;
-            report.failure = std::move(outcome.failure);
-            return report;
+            report.failures.append(std::move(*outcome.failure));
+            if (request.stopAtFailure) {
+                report.status = ConversionReport::Status::Failed;
+                return report;
+            }
+            continue;
         }
         claims.written(inputPath, outputPath);
         report.converted.append(std::move(outcome.result));
+    }
+    if (request.planMusic && !report.converted.isEmpty()) {
+        // A lookup a file: a stop asked for meanwhile is heard before it.
+        const qsizetype last = request.playlistNames.size() - 1;
+        if (progress && !progress({last, request.playlistNames[last], {}})) {
+            report.status = ConversionReport::Status::Cancelled;
+            return report;
+        }
+        report.music = planTheMusic(report.converted, request);
     }
     report.status = ConversionReport::Status::Completed;
     return report;
@@ -319,7 +373,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
 
 QStringList playlistNames(const QString &folder)
 {
-    QStringList names = detail::ordinaryFileNames(folder);
+    QStringList names = ordinaryFileNames(folder);
     names.removeIf([](const QString &name) { return !formatOfName(name); });
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int order = a.compare(b, Qt::CaseInsensitive);

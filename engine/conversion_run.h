@@ -1,63 +1,23 @@
 #pragma once
 
-#include "asx_document.h"
-#include "card_check.h"
-#include "entry_source.h"
-#include "playlist_format.h"
-#include "playlist_text.h"
-#include "safe_write.h"
+#include "engine/asx_document.h"
+#include "engine/card_check.h"
+#include "engine/formats/entry_source.h"
+#include "engine/formats/playlist_format.h"
+#include "engine/playlist_text.h"
+#include "engine/safe_write.h"
+#include "engine/conversion_request.h"
+#include "engine/music/music_plan.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace velandry {
-
-// The media type box's text until a type is chosen; a run refuses it.
-inline constexpr QStringView kMediaTypePlaceholder = u"Please select";
-inline constexpr QStringView kDefaultMediaFolder = u"\\CF-Card\\My Music\\";
-
-// The user's music folder (QStandardPaths' MusicLocation): entries below it
-// are cut there.
-QString defaultMusicFolder();
-
-// The inputs of one run, as the main window's fields hold them. The folders
-// are joined to the names with nothing in between.
-struct ConversionRequest
-{
-    QString mediaType;
-    QString playlistFolder;
-    QStringList playlistNames;
-    QString mediaFolder;
-    QString outputFolder;
-    CodePage codePage = CodePage::systemDefault();
-    // Entries of playlists other than WPL below this folder are cut there
-    // (velandry-convert --music-root); empty for none.
-    QString musicRoot = QString();
-    QString musicFolder = defaultMusicFolder();
-    // The storage card the entries are checked against (velandry-convert
-    // --card); empty: the output folder's volume, where it is a card.
-    QString card = QString();
-    Cards::VolumeRoot volumeRoot = {};
-    // Keep the entries that are not on the card (PlaylistResult::missing).
-    bool collectMissing = false;
-};
-
-// What each playlist of a run is converted with.
-struct ConversionOptions
-{
-    QString mediaType;
-    QString mediaFolder;
-    CodePage codePage = CodePage::systemDefault();
-    QString musicRoot = QString();
-    QString musicFolder = defaultMusicFolder();
-    std::shared_ptr<CardFolders> card = {}; // null: no card to check against
-    bool collectMissing = false;            // keep the entries not on the card
-    bool dryRun = false;                    // write nothing: the document goes nowhere
-};
 
 struct PlaylistResult
 {
@@ -110,10 +70,18 @@ struct PlaylistOutcome
 
 struct ConversionReport
 {
-    enum class Status { Refused, Completed, Failed, Cancelled };
+    enum class Status {
+        Refused,   // the placeholder media type: nothing was read or written
+        Completed, // every playlist was tried (where the request goes on after a failure, some failed)
+        Failed,    // stopped at the first playlist that failed, as the request asks
+        Cancelled,
+    };
     Status status = Status::Completed;
-    QList<PlaylistResult> converted;          // in queue order
-    std::optional<ConversionFailure> failure; // with Status::Failed
+    QList<PlaylistResult> converted;   // in queue order
+    QList<ConversionFailure> failures; // in queue order; with Failed, the one that stopped the run
+    // Where the request plans the music: what each card lacks, a plan per
+    // card, in the order of the cards' paths.
+    QList<MusicPlan> music;
 };
 
 // A folder text, as the folder fields hold it, ends in exactly one native
@@ -132,21 +100,15 @@ std::optional<ConversionFailure> outputTaken(const OutputClaims &claims, const Q
                                              const QString &outputPath);
 
 // Reads `inputPath` (its format told by its extension; mapped, not copied,
-// where the system allows), finds the entries of `mediaType` and streams the
-// ASX document to `outputPath` atomically: a failure, or a stop asked for by
-// `progress`, leaves an earlier file of that name whole and no temporary file
-// behind. `progress` is asked from the first byte on, at least every few
-// megabytes read or written.
-PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionOptions &options,
-                                const ProgressCheck &progress = {});
-
-inline PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, QStringView mediaType,
-                                       QStringView mediaFolder, CodePage codePage, const ProgressCheck &progress = {})
-{
-    return convertPlaylist(inputPath, outputPath,
-                           {mediaType.toString(), mediaFolder.toString(), codePage, QString(), defaultMusicFolder()},
-                           progress);
-}
+// where the system allows), finds the entries of the request's media type
+// and streams the ASX document to `outputPath` atomically: a failure, or a
+// stop asked for by `progress`, leaves an earlier file of that name whole and
+// no temporary file behind. `progress` is asked from the first byte on, at
+// least every few megabytes read or written. Each entry is read back as the
+// device reads it, and looked for on `card` where there is one (those not
+// there kept in PlaylistResult::missing where the request plans the music).
+PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionRequest &request,
+                                const ProgressCheck &progress = {}, const std::shared_ptr<FolderIndex> &card = {});
 
 struct RunProgress
 {
@@ -158,11 +120,20 @@ struct RunProgress
 // Asked before each playlist and while its file is written; returning false
 // stops the run at once.
 using ProgressCallback = std::function<bool(const RunProgress &)>;
+// Told each playlist's outcome as soon as it has one.
+using PlaylistCallback = std::function<void(const PlaylistOutcome &)>;
 
-// Converts the queue in order. Refuses the placeholder media type without
-// touching any file; stops at the first playlist that fails.
-ConversionReport runConversion(const ConversionRequest &request,
-                               const ProgressCallback &progress = {});
+// The run both front ends call: refuses the placeholder media type without
+// touching any file, converts the queue in order (stopping at the first
+// playlist that fails where the request says so), checks each playlist's
+// entries against its card, and plans, card by card, the music the cards
+// lack where the request asks for it.
+ConversionReport runConversion(const ConversionRequest &request, const ProgressCallback &progress = {},
+                               const PlaylistCallback &converted = {});
+
+// Where a run reads the queued `name` and where it writes its document.
+QString inputPathOf(const ConversionRequest &request, const QString &name);
+QString outputPathOf(const ConversionRequest &request, const QString &name);
 
 // The playlists in `folder` that a run reads, as a file list shows them:
 // sorted by name, letter case ignored. A name whose bytes are not UTF-8 is

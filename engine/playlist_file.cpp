@@ -1,4 +1,4 @@
-#include "playlist_file.h"
+#include "engine/playlist_file.h"
 
 #include <new>
 
@@ -6,26 +6,26 @@ namespace velandry {
 
 PlaylistFile::Opened PlaylistFile::open()
 {
-    const detail::FileKind kind = detail::kindOf(path_);
-    if (kind == detail::FileKind::Folder)
+    const files::Kind kind = files::kindOf(path_);
+    if (kind == files::Kind::Folder)
         return Opened::IsFolder;
-    if (kind == detail::FileKind::Other)
+    if (kind == files::Kind::Other)
         return Opened::NotOrdinaryFile;
-    systemError_ = detail::openForReading(file_, path_);
-    if (!systemError_.isEmpty()) {
+    if (const Result<void, files::Error> opened = files::openForReading(file_, path_); !opened) {
+        systemError_ = opened.error().reason;
         // A name whose bytes are not UTF-8 reaches the window with U+FFFD in
         // their place, and no file has that name.
-        return kind == detail::FileKind::Missing && path_.contains(QChar::ReplacementCharacter) ? Opened::Missing
-                                                                                                : Opened::Failed;
+        return kind == files::Kind::Missing && path_.contains(QChar::ReplacementCharacter) ? Opened::Missing
+                                                                                           : Opened::Failed;
     }
     // What it was when the reading began, to hold against what it is at the end.
-    stamp_ = detail::stampOf(file_, path_);
+    stamp_ = files::stampOf(file_, path_);
     const qint64 size = file_.size();
     if (size <= 0)
         return Opened::Yes;
     if (const uchar *mapped = file_.map(0, size)) {
         bytes_ = QByteArrayView(mapped, size);
-        guard_ = std::make_unique<detail::MappingGuard>(mapped, size);
+        guard_ = std::make_unique<MappingGuard>(mapped, size);
         return Opened::Yes;
     }
     try {
@@ -43,7 +43,7 @@ PlaylistFile::Opened PlaylistFile::open()
 
 bool PlaylistFile::changed()
 {
-    return shortened() || !stamp_ || detail::stampOf(file_, path_) != stamp_;
+    return shortened() || !stamp_ || files::stampOf(file_, path_) != stamp_;
 }
 
 } // namespace velandry

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "system.h"
+#include "engine/system/files.h"
+#include "engine/system/mapping_guard.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -46,8 +47,8 @@ private:
     QFile file_;
     QByteArray read_; // where it could not be mapped
     QByteArrayView bytes_;
-    std::optional<detail::FileStamp> stamp_;
-    std::unique_ptr<detail::MappingGuard> guard_;
+    std::optional<files::Stamp> stamp_;
+    std::unique_ptr<MappingGuard> guard_;
     QString systemError_;
 };
 

@@ -1,7 +1,7 @@
-#include "playlist_text.h"
+#include "engine/playlist_text.h"
 
-#include "system.h"
-#include "utf8_text.h"
+#include "engine/system/code_page_system.h"
+#include "engine/utf8_text.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "code_page.h"
+#include "engine/code_page.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

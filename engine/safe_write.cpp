@@ -1,10 +1,10 @@
-#include "safe_write.h"
+#include "engine/safe_write.h"
 
-#include "system.h"
+#include "engine/system/file_names.h"
+#include "engine/system/files.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSaveFile>
 
 namespace velandry {
@@ -15,21 +15,10 @@ namespace {
 // within that much of the file system's limit of 255 bytes cannot have one.
 bool nameTooLongForSaveFile(const QString &path)
 {
-    return detail::nativeName(QFileInfo(path).fileName()).size() > 255 - 7;
+    return nativeName(QFileInfo(path).fileName()).size() > 255 - 7;
 }
 
 } // namespace
-
-QString createTemporaryFile(const QString &folder, QFile &file, QString &path)
-{
-    for (int attempt = 0;; ++attempt) {
-        path = folder + QStringLiteral("/.velandry-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const QString reason = detail::createNewFile(file, path);
-        // Only a name that is already taken is worth another try.
-        if (reason.isEmpty() || detail::kindOf(path) == detail::FileKind::Missing || attempt == 16)
-            return reason;
-    }
-}
 
 QString systemErrorOf(const QFileDevice &file)
 {
@@ -38,7 +27,7 @@ QString systemErrorOf(const QFileDevice &file)
 
 WriteRefusal refusalToWrite(const QString &path)
 {
-    if (detail::kindOf(path) == detail::FileKind::Folder)
+    if (files::kindOf(path) == files::Kind::Folder)
         return WriteRefusal::FolderInTheWay;
     // Replacing by renaming would be allowed, but a write-protected file is
     // meant to stay as it is.
@@ -57,7 +46,7 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::open()
 {
-    if (!nameTooLongForSaveFile(path_) && !detail::holdsRawBytes(path_)) {
+    if (!nameTooLongForSaveFile(path_) && !holdsRawBytes(path_)) {
         saveFile_ = std::make_unique<QSaveFile>(path_);
         if (saveFile_->open(QIODevice::WriteOnly))
             return true;
@@ -66,20 +55,20 @@ bool AtomicFile::open()
         return false;
     }
     const QFileInfo output(path_);
-    target_ = output.isSymLink() ? output.symLinkTarget() : path_;
-    temporary_ = std::make_unique<QFile>();
-    systemError_ = createTemporaryFile(QFileInfo(target_).absolutePath(), *temporary_, temporaryPath_);
-    if (systemError_.isEmpty())
-        return true;
-    temporary_.reset();
-    return false;
+    temporary_ = std::make_unique<CardFile>(output.isSymLink() ? output.symLinkTarget() : path_);
+    if (const Result<void, files::Error> opened = temporary_->open(); !opened) {
+        systemError_ = opened.error().reason;
+        temporary_.reset();
+        return false;
+    }
+    return true;
 }
 
 QFileDevice &AtomicFile::device()
 {
     if (saveFile_)
         return *saveFile_;
-    return *temporary_;
+    return temporary_->device();
 }
 
 bool AtomicFile::commit()
@@ -90,25 +79,14 @@ bool AtomicFile::commit()
         saveFile_.reset();
         return committed;
     }
-    bool done = temporary_->flush();
-    const QFileInfo existing(target_);
-    if (done && existing.exists())
-        temporary_->setPermissions(existing.permissions());
-    temporary_->close();
-    systemError_ = systemErrorOf(*temporary_);
-    done = done && systemError_.isEmpty();
-    if (done) {
-        systemError_ = detail::replaceFile(temporaryPath_, target_);
-        done = systemError_.isEmpty();
-    }
-    if (!done) {
-        const QString reason = systemError_;
-        cancel();
-        systemError_ = reason;
-        return false;
-    }
+    const QFileInfo existing(temporary_->path());
+    CardFile::Commit how{.replacing = CardFile::Replacing::Yes};
+    if (existing.exists())
+        how.permissions = existing.permissions();
+    const Result<void, files::Error> committed = temporary_->commit(how);
     temporary_.reset();
-    return true;
+    systemError_ = committed ? QString() : committed.error().reason;
+    return committed.ok();
 }
 
 void AtomicFile::cancel()
@@ -117,11 +95,7 @@ void AtomicFile::cancel()
         saveFile_->cancelWriting();
         saveFile_.reset(); // an unopened or cancelled QSaveFile leaves nothing
     }
-    if (temporary_) {
-        temporary_->close();
-        detail::removeFile(temporaryPath_);
-        temporary_.reset();
-    }
+    temporary_.reset(); // a CardFile not committed leaves nothing
 }
 
 QString OutputClaims::keyOf(const QString &path)

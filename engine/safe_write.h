@@ -3,6 +3,8 @@
 // Writing a file so that nothing is ever half written: the run's outputs
 // (and the claims that keep two playlists of one run from writing one file).
 
+#include "engine/card_file.h"
+
 #include <QFileDevice>
 #include <QHash>
 #include <QString>
@@ -10,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-class QFile;
 class QSaveFile;
 
 namespace velandry {
@@ -30,9 +31,9 @@ WriteRefusal refusalToWrite(const QString &path);
 // file behind. QSaveFile does it where it can. A name within seven bytes of
 // the file system's limit leaves QSaveFile no room for its temporary name, and
 // it takes no name whose bytes are not UTF-8: those go through a short
-// temporary name of their own with the same promises (a link's target is what
-// gets replaced; closed with its errors checked; the permissions the file had,
-// a new file those the umask leaves).
+// temporary name of their own, a CardFile, with the same promises (a link's
+// target is what gets replaced; closed with its errors checked; the
+// permissions the file had, a new file those the umask leaves).
 class AtomicFile final
 {
 public:
@@ -56,16 +57,9 @@ public:
 private:
     QString path_;
     std::unique_ptr<QSaveFile> saveFile_;
-    std::unique_ptr<QFile> temporary_; // the short temporary
-    QString temporaryPath_;
-    QString target_; // what the short temporary replaces: the file, or the file a link points to
+    std::unique_ptr<CardFile> temporary_; // the short temporary, in the place of the file or of the file a link points to
     QString systemError_;
 };
-
-// Creates a new file of a short, unused name in `folder` (".velandry-
-// 1a2b3c4d.tmp"), open for writing, and puts its path in `path`; an empty text
-// on success, else the system's reason.
-QString createTemporaryFile(const QString &folder, QFile &file, QString &path);
 
 // What the system said of a failed file operation, where it said anything.
 QString systemErrorOf(const QFileDevice &file);

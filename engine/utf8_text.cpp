@@ -1,4 +1,4 @@
-#include "utf8_text.h"
+#include "engine/utf8_text.h"
 
 #include <QString>
 

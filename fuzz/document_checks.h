@@ -1,6 +1,6 @@
 #pragma once
 
-#include "asx_document.h"
+#include "engine/asx_document.h"
 
 #include <QByteArray>
 

@@ -6,16 +6,16 @@
 // does (its answers in tests/data/code-pages). Built twice: fuzz_conversion
 // also holds short texts against the literal step-by-step scan, which is slow;
 // fuzz_conversion_fast leaves that out, for long runs.
-#include "asx_document.h"
-#include "media_paths.h"
-#include "wpl_references.h"
-#include "document_checks.h"
-#include "oracle_asx_document.h"
-#include "oracle_media_paths.h"
-#include "oracle_playlist_text.h"
-#include "playlist_text.h"
-#include "reference_scan.h"
-#include "windows_tables.h"
+#include "engine/asx_document.h"
+#include "tests/media_paths.h"
+#include "engine/formats/wpl_references.h"
+#include "fuzz/document_checks.h"
+#include "tests/oracle/oracle_asx_document.h"
+#include "tests/oracle/oracle_media_paths.h"
+#include "tests/oracle/oracle_playlist_text.h"
+#include "engine/playlist_text.h"
+#include "tests/reference_scan.h"
+#include "tests/windows_tables/windows_tables.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -5,12 +5,12 @@
 // Qt's XML reader; then through the cut rules and the document writer, whose
 // output no entry may add markup or control characters to, and whose quick
 // look at each reference must agree with reading it back.
-#include "asx_document.h"
-#include "document_checks.h"
-#include "entry_reader.h"
-#include "entry_sources.h"
-#include "oracle_readers.h"
-#include "playlist_text.h"
+#include "engine/asx_document.h"
+#include "fuzz/document_checks.h"
+#include "engine/formats/entry_reader.h"
+#include "engine/formats/entry_sources.h"
+#include "tests/oracle/oracle_readers.h"
+#include "engine/playlist_text.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "message_boxes.h"
+#include "platform/message_boxes.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 // ones elsewhere (system_shell_posix.cpp); the rest is common
 // (system_shell.cpp).
 
-#include "shell_services.h"
+#include "platform/shell_services.h"
 
 namespace velandry {
 

@@ -1,4 +1,4 @@
-#include "system_shell.h"
+#include "platform/system_shell.h"
 
 #include <QDir>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "media_paths.h"
+#include "tests/media_paths.h"
 
-#include "utf8_text.h"
-#include "wpl_references.h"
+#include "engine/utf8_text.h"
+#include "engine/formats/wpl_references.h"
 
 #include <QBuffer>
 

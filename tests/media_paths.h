@@ -4,8 +4,8 @@
 // a list: for tests and tools that hold short texts. The program itself
 // streams (writeAsxDocument() over the scan's WplReferences).
 
-#include "asx_document.h"
-#include "code_page.h"
+#include "engine/asx_document.h"
+#include "engine/code_page.h"
 
 #include <QByteArray>
 #include <QIODevice>

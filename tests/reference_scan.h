@@ -1,6 +1,6 @@
 #pragma once
 
-#include "oracle_media_paths.h"
+#include "tests/oracle/oracle_media_paths.h"
 
 #include <QString>
 #include <QStringList>

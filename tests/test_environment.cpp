@@ -5,7 +5,7 @@
 #include <QFile>
 
 #ifdef VELANDRY_TEST_IN_ENGLISH
-#include "translations.h"
+#include "wording/translations.h"
 
 #include <QCoreApplication>
 #endif

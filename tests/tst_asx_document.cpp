@@ -1,7 +1,7 @@
-#include "code_page.h"
-#include "asx_document.h"
-#include "media_paths.h"
-#include "playlist_text.h"
+#include "engine/code_page.h"
+#include "engine/asx_document.h"
+#include "tests/media_paths.h"
+#include "engine/playlist_text.h"
 
 #include <QTest>
 

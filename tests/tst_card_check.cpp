@@ -1,7 +1,7 @@
-#include "card_check.h"
-#include "conversion_run.h"
-#include "conversion_wording.h"
-#include "test_files.h"
+#include "engine/card_check.h"
+#include "engine/conversion_run.h"
+#include "wording/conversion_wording.h"
+#include "tests/test_files.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,10 +51,11 @@ CardReport CardCheckTest::converted(const QStringList &references, int codePage)
     for (const QString &reference : references)
         text += "<media src=\"..\\My Music\\" + reference.toUtf8() + "\"/>\r\n";
     writeFile(dir_->filePath(QStringLiteral("Pop.wpl")), text);
-    ConversionOptions options{QStringLiteral("mp3"), QStringLiteral("\\CF-Card\\My Music\\"), *CodePage::fromNumber(codePage)};
-    options.card = std::make_shared<CardFolders>(card_);
-    const PlaylistOutcome outcome =
-        convertPlaylist(dir_->filePath(QStringLiteral("Pop.wpl")), dir_->filePath(QStringLiteral("Pop.asx")), options);
+    const PlaylistOutcome outcome = convertPlaylist(
+        dir_->filePath(QStringLiteral("Pop.wpl")), dir_->filePath(QStringLiteral("Pop.asx")),
+        {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF-Card\\My Music\\"),
+         .codePage = *CodePage::fromNumber(codePage)},
+        {}, std::make_shared<FolderIndex>(card_));
     return outcome.failure ? CardReport() : outcome.result.card;
 }
 
@@ -121,7 +122,7 @@ void CardCheckTest::cardGoneDuringCheck()
              qPrintable(conversionWarnings({result}).join(u'\n')));
 
     // The card pulled half way: told once, its entries not counted missing.
-    auto folders = std::make_shared<CardFolders>(card_);
+    auto folders = std::make_shared<FolderIndex>(card_);
     CardCheck check(folders, *CodePage::fromNumber(1252));
     check.entry({"\\CF-Card\\My Music\\Rock\\Abba\\One.mp3", false, false});
     QVERIFY(QDir(card_).removeRecursively());
@@ -155,7 +156,7 @@ void CardCheckTest::cardFound()
     QFETCH(bool, found);
     const QString root = volume.isEmpty() ? QDir::rootPath() : dir_->filePath(volume);
     Cards cards(QString(), mediaFolder, [&](const QString &) { return root; });
-    const std::shared_ptr<CardFolders> card = cards.forOutput(card_ + QStringLiteral("/Playlists/Pop.asx"));
+    const std::shared_ptr<FolderIndex> card = cards.forOutput(card_ + QStringLiteral("/Playlists/Pop.asx"));
     QCOMPARE(bool(card), found);
     if (found)
         QCOMPARE(card->root(), card_);

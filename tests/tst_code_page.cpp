@@ -1,6 +1,6 @@
-#include "code_page.h"
-#include "playlist_text.h"
-#include "windows_tables.h"
+#include "engine/code_page.h"
+#include "engine/playlist_text.h"
+#include "tests/windows_tables/windows_tables.h"
 
 #include <QTest>
 

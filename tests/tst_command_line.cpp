@@ -1,7 +1,7 @@
-#include "test_files.h"
+#include "tests/test_files.h"
 
-#include "conversion_run.h"
-#include "translations.h"
+#include "engine/conversion_run.h"
+#include "wording/translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -238,7 +238,7 @@ void CommandLineTest::playlistChangedDuringRun()
     for (const bool changed : {false, true}) {
         writeFile(big, text);
         QVERIFY(!changed || changePlaylist(big, change) || change == QStringLiteral("shortened"));
-        QVERIFY(!velandry::convertPlaylist(big, output, u"mp3", u"\\CF\\", *velandry::CodePage::fromNumber(1252)).failure);
+        QVERIFY(!velandry::convertPlaylist(big, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = *velandry::CodePage::fromNumber(1252)}).failure);
         whole.append(readFile(output));
     }
     QDir::setCurrent(dir_->path());

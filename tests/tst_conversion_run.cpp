@@ -1,7 +1,7 @@
-#include "conversion_run.h"
-#include "conversion_wording.h"
-#include "test_files.h"
-#include "file_limit.h"
+#include "engine/conversion_run.h"
+#include "wording/conversion_wording.h"
+#include "tests/test_files.h"
+#include "tests/file_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,12 +165,12 @@ void ConversionRunTest::stopsAtFirstFailure()
         {QStringLiteral("mp3"), playlistFolder.isEmpty() ? lists_ : root + playlistFolder, queue,
          QStringLiteral("\\CF\\"), outputFolder.isEmpty() ? out_ : root + outputFolder});
     QCOMPARE(report.status, ConversionReport::Status::Failed);
-    QVERIFY(report.failure);
-    QCOMPARE(report.failure->path, root + failedPath);
-    QVERIFY(!failureReason(*report.failure).isEmpty());
+    QCOMPARE(report.failures.size(), 1);
+    QCOMPARE(report.failures.constLast().path, root + failedPath);
+    QVERIFY(!failureReason(report.failures.constLast()).isEmpty());
     QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), written);
-    if (report.failure->kind == ConversionFailure::Kind::OutputOfAnother) {
-        QCOMPARE(report.failure->otherPath, lists_ + QStringLiteral("Pop.wpl"));
+    if (report.failures.constLast().kind == ConversionFailure::Kind::OutputOfAnother) {
+        QCOMPARE(report.failures.constLast().otherPath, lists_ + QStringLiteral("Pop.wpl"));
         QVERIFY(readFile(out_ + QStringLiteral("Pop.asx")).contains("\\Pop\\A.mp3"));
     }
 }
@@ -192,7 +192,7 @@ void ConversionRunTest::failedWriteKeepsEarlierFile()
         report = runConversion({QStringLiteral("mp3"), lists_, {QStringLiteral("Big.wpl")}, QStringLiteral("\\CF\\"), out_});
     }
     QCOMPARE(report.status, ConversionReport::Status::Failed);
-    QCOMPARE(report.failure->path, out_ + QStringLiteral("Big.asx"));
+    QCOMPARE(report.failures.constLast().path, out_ + QStringLiteral("Big.asx"));
     QCOMPARE(readFile(out_ + QStringLiteral("Big.asx")), earlier);
     QCOMPARE(QDir(out_).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Big.asx")});
 }
@@ -278,7 +278,7 @@ void ConversionRunTest::outputNeverReplacesInput()
     const QByteArray original = playlist({QStringLiteral("..\\x.mp3")});
     writeFile(lists_ + QStringLiteral("Self.asx"), original);
     const PlaylistOutcome outcome = convertPlaylist(lists_ + QStringLiteral("Self.asx"), lists_ + QStringLiteral("Self.asx"),
-                                                    u"mp3", u"\\CF\\", kWestern);
+                                                    {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = kWestern});
     QVERIFY(outcome.failure);
     QCOMPARE(readFile(lists_ + QStringLiteral("Self.asx")), original);
 }
@@ -309,7 +309,7 @@ void ConversionRunTest::changedWhileRead()
 
     bool changed = false;
     const PlaylistOutcome outcome = convertPlaylist(
-        input, out_ + QStringLiteral("Big.asx"), u"mp3", u"\\CF\\", kWestern, [&](const ConversionProgress &state) {
+        input, out_ + QStringLiteral("Big.asx"), {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = kWestern}, [&](const ConversionProgress &state) {
             const bool read = state.bytesExpected > 0;
             const bool now = moment == QStringLiteral("checking") ? state.bytesRead > 0 && state.bytesRead < state.bytesToRead / 2
                              : moment == QStringLiteral("finding") ? !read && state.bytesRead > state.bytesToRead / 2

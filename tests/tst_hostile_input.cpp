@@ -1,11 +1,11 @@
 // Odd and hostile playlists and file-system faults, through velandry-convert as a
 // user would meet them: each has a clear outcome, and no file already on disk
 // is lost.
-#include "conversion_run.h"
-#include "oracle_media_paths.h"
-#include "oracle_playlist_text.h"
-#include "file_limit.h"
-#include "test_files.h"
+#include "engine/conversion_run.h"
+#include "tests/oracle/oracle_media_paths.h"
+#include "tests/oracle/oracle_playlist_text.h"
+#include "tests/file_limit.h"
+#include "tests/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,7 +190,7 @@ void HostileInputTest::longNames()
     const QString outputName = stem + QStringLiteral(".asx");
     if (nameLength > 255) {
         // Only the output can be too long; the window would meet it through a typed folder.
-        const PlaylistOutcome outcome = convertPlaylist(playlist, dir_->filePath(outputName), u"mp3", u"\\", *CodePage::fromNumber(1252));
+        const PlaylistOutcome outcome = convertPlaylist(playlist, dir_->filePath(outputName), {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\"), .codePage = *CodePage::fromNumber(1252)});
         QVERIFY(outcome.failure);
         QCOMPARE(outcome.failure->kind, ConversionFailure::Kind::System);
         QVERIFY(!outcome.failure->systemError.isEmpty());
@@ -209,7 +209,7 @@ void HostileInputTest::longNames()
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{outputName});
 
     const QString deep = dir_->path() + QString(4200 / 200, QChar()).replace(QChar(), QStringLiteral("/") + QString(199, u'd'));
-    const PlaylistOutcome tooDeep = convertPlaylist(playlist, deep + QStringLiteral("/x.asx"), u"mp3", u"\\", *CodePage::fromNumber(1252));
+    const PlaylistOutcome tooDeep = convertPlaylist(playlist, deep + QStringLiteral("/x.asx"), {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\"), .codePage = *CodePage::fromNumber(1252)});
     QVERIFY(tooDeep.failure);
 }
 
@@ -327,7 +327,7 @@ void HostileInputTest::longNameKeepsPromises()
 
     // A new file has the permissions the umask leaves.
     const mode_t saved = umask(027);
-    const PlaylistOutcome created = convertPlaylist(playlist, output, u"mp3", u"\\", western);
+    const PlaylistOutcome created = convertPlaylist(playlist, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\"), .codePage = western});
     umask(saved);
     QVERIFY(!created.failure);
     struct stat status = {};
@@ -338,7 +338,7 @@ void HostileInputTest::longNameKeepsPromises()
     QFile::remove(output);
     writeFile(path(QStringLiteral("out/real.asx")), "earlier");
     QVERIFY(QFile::link(QStringLiteral("real.asx"), output));
-    const PlaylistOutcome throughLink = convertPlaylist(playlist, output, u"mp3", u"\\", western);
+    const PlaylistOutcome throughLink = convertPlaylist(playlist, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\"), .codePage = western});
     QVERIFY(!throughLink.failure);
     QVERIFY(QFileInfo(output).isSymLink());
     QVERIFY(readFile(path(QStringLiteral("out/real.asx"))).contains("\\x.mp3"));

@@ -1,9 +1,9 @@
-#include "asx_document.h"
-#include "media_paths.h"
-#include "oracle_asx_document.h"
-#include "oracle_playlist_text.h"
-#include "playlist_text.h"
-#include "reference_scan.h"
+#include "engine/asx_document.h"
+#include "tests/media_paths.h"
+#include "tests/oracle/oracle_asx_document.h"
+#include "tests/oracle/oracle_playlist_text.h"
+#include "engine/playlist_text.h"
+#include "tests/reference_scan.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -2,10 +2,11 @@
 // found, what is left out and why, and the copy itself on real file systems
 // where the machine has them (a FAT image through fusefat, a size-limited
 // tmpfs), with a stop, a full card and a signal inside a large file.
-#include "conversion_run.h"
-#include "copy_wording.h"
-#include "music_copy.h"
-#include "test_files.h"
+#include "engine/conversion_run.h"
+#include "engine/music/card_writer.h"
+#include "engine/music/music_plan.h"
+#include "wording/music_wording.h"
+#include "tests/test_files.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -42,9 +43,15 @@ void writeMusic(const QString &path, qint64 bytes)
 QStringList targetsOf(const MusicPlan &plan)
 {
     QStringList targets;
-    for (const MusicPlan::File &file : plan.files)
-        targets.append(file.target);
+    for (const CardAction &action : plan.actions)
+        targets.append(action.target);
     return targets;
+}
+
+PlanReport carriedOut(const MusicPlan &plan, const PlanProgressCheck &progress = {})
+{
+    CardWriter card(plan.card);
+    return carryOut(plan, card, progress);
 }
 
 QStringList skippedOf(const MusicPlan &plan)
@@ -170,6 +177,8 @@ private Q_SLOTS:
     void signalInsideAFile();
 
 private:
+    ConversionRequest request() const { return {.mediaType = QStringLiteral("mp3"), .musicRoot = music_}; }
+
     MissingEntry entry(const QString &onCard, const QString &localPath = {}) const
     {
         return {onCard, onCard.sliced(onCard.indexOf(u'\\') + 1), localPath};
@@ -200,21 +209,22 @@ void MusicCopyTest::planned_data()
 
     const QString here = dir_ ? QString() : QString(); // the rows name paths below the test's folder as "~"
     Q_UNUSED(here)
+    // A folder the card has in another letter case is named as it stands there.
     QTest::newRow("below the music root") << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3"))}
-                                          << QStringList{QStringLiteral("My Music/Rock/One.mp3")} << QStringList{};
+                                          << QStringList{QStringLiteral("My Music/rock/One.mp3")} << QStringList{};
     QTest::newRow("where the playlist names it")
         << QList<MissingEntry>{entry(QStringLiteral("My Music\\Else\\One.mp3"), QStringLiteral("~/Music/Rock/One.mp3"))}
         << QStringList{QStringLiteral("My Music/Else/One.mp3")} << QStringList{};
     QTest::newRow("a Windows path falls back to the root")
         << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Two.mp3"), QStringLiteral("D:\\Music\\Rock\\Two.mp3"))}
-        << QStringList{QStringLiteral("My Music/Rock/Two.mp3")} << QStringList{};
+        << QStringList{QStringLiteral("My Music/rock/Two.mp3")} << QStringList{};
     QTest::newRow("letter case ignored where the exact name is not there")
         << QList<MissingEntry>{entry(QStringLiteral("My Music\\ROCK\\one.MP3")),
                                entry(QStringLiteral("My Music\\x\\CAF\u00C9.mp3"), QStringLiteral("~/music/pop/caf\u00E9.mp3"))}
-        << QStringList{QStringLiteral("My Music/ROCK/one.MP3"), QStringLiteral("My Music/x/CAF\u00C9.mp3")} << QStringList{};
+        << QStringList{QStringLiteral("My Music/rock/one.MP3"), QStringLiteral("My Music/x/CAF\u00C9.mp3")} << QStringList{};
     QTest::newRow("one file named twice is copied once")
         << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\rock\\ONE.mp3"))}
-        << QStringList{QStringLiteral("My Music/Rock/One.mp3")} << QStringList{};
+        << QStringList{QStringLiteral("My Music/rock/One.mp3")} << QStringList{};
     QTest::newRow("found nowhere, never guessed")
         << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Three.mp3"), QStringLiteral("~/Music/Rock/Three.mp3"))}
         << QStringList{} << QStringList{QStringLiteral("nowhere:My Music\\Rock\\Three.mp3")};
@@ -234,7 +244,7 @@ void MusicCopyTest::planned()
     QDir().mkpath(music_ + QStringLiteral("/Rock.mp3"));
     for (MissingEntry &one : missing)
         one.localPath.replace(QStringLiteral("~"), dir_->path());
-    const MusicPlan plan = planMusicCopy(card_, missing, {music_, QStringLiteral("mp3")});
+    const MusicPlan plan = planMusic(card_, missing, request());
     QCOMPARE(targetsOf(plan), targets);
     QCOMPARE(skippedOf(plan), skipped);
 }
@@ -246,21 +256,21 @@ void MusicCopyTest::copiedWhole()
     QDir().mkpath(dir_->filePath(QStringLiteral("elsewhere")));
     QVERIFY(QFile::link(dir_->filePath(QStringLiteral("elsewhere")), card_ + QStringLiteral("/My Music/Out")));
 #endif
-    const MusicPlan plan = planMusicCopy(card_,
+    const MusicPlan plan = planMusic(card_,
                                          {entry(QStringLiteral("My Music\\Rock\\One.mp3")),
                                           entry(QStringLiteral("My Music\\Pop\\Caf\u00E9.mp3")),
                                           entry(QStringLiteral("My Music\\Out\\Two.mp3"), dir_->filePath(QStringLiteral("Music/Rock/Two.mp3")))},
-                                         {music_, QStringLiteral("mp3")});
+                                         request());
 #ifdef Q_OS_UNIX
     QCOMPARE(skippedOf(plan), QStringList{QStringLiteral("leads out:My Music\\Out\\Two.mp3")});
     const qsizetype files = 2;
 #else
     const qsizetype files = 3; // no link to lead out
 #endif
-    QCOMPARE(plan.files.size(), files);
-    const CopyReport report = copyMusic(plan);
-    QCOMPARE(report.status, CopyReport::Status::Completed);
-    QCOMPARE(report.copied, files);
+    QCOMPARE(plan.actions.size(), files);
+    const PlanReport report = carriedOut(plan);
+    QCOMPARE(report.status, PlanReport::Status::Completed);
+    QCOMPARE(report.done, files);
     // Into the folder that is there in another letter case, and a new one.
     QCOMPARE(readFile(card_ + QStringLiteral("/My Music/rock/One.mp3")), readFile(music_ + QStringLiteral("/Rock/One.mp3")));
     QCOMPARE(QFileInfo(card_ + QStringLiteral("/My Music/Pop/Caf\u00E9.mp3")).size(), 3000);
@@ -275,13 +285,13 @@ void MusicCopyTest::copiedWhole()
 void MusicCopyTest::stopInsideAFile()
 {
     writeMusic(music_ + QStringLiteral("/Big/Long.mp3"), qint64(20) << 20);
-    const MusicPlan plan = planMusicCopy(
+    const MusicPlan plan = planMusic(
         card_, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Long.mp3"))},
-        {music_, QStringLiteral("mp3")});
+        request());
     // Stopped within a few megabytes of the large file.
-    const CopyReport report = copyMusic(plan, [](const CopyProgress &progress) { return progress.bytesCopied < (8 << 20); });
-    QCOMPARE(report.status, CopyReport::Status::Cancelled);
-    QCOMPARE(report.copied, 1);
+    const PlanReport report = carriedOut(plan, [](const PlanProgress &progress) { return progress.bytesDone < (8 << 20); });
+    QCOMPARE(report.status, PlanReport::Status::Cancelled);
+    QCOMPARE(report.done, 1);
     QVERIFY(QFileInfo::exists(card_ + QStringLiteral("/My Music/rock/One.mp3")));
     QVERIFY(!QFileInfo::exists(card_ + QStringLiteral("/My Music/Big/Long.mp3")));
     QCOMPARE(temporaryFilesIn(card_), QStringList{});
@@ -303,16 +313,16 @@ void MusicCopyTest::ontoFat()
     if (!mounted)
         QSKIP(qPrintable(why));
     QVERIFY(QDir(at).mkpath(QStringLiteral("MY MUSIC/ROCK")));
-    const MusicPlan plan = planMusicCopy(at,
+    const MusicPlan plan = planMusic(at,
                                          {entry(QStringLiteral("My Music\\Rock\\One.mp3")),
                                           entry(QStringLiteral("My Music\\Rock\\Two.mp3")),
                                           entry(QStringLiteral("My Music\\New\\One.mp3"), music_ + QStringLiteral("/Rock/One.mp3"))},
-                                         {music_, QStringLiteral("mp3")});
+                                         request());
     QVERIFY(plan.fat);
     QCOMPARE(plan.free.has_value(), !fat32);
-    const CopyReport report = copyMusic(plan);
-    QCOMPARE(report.status, CopyReport::Status::Completed);
-    QCOMPARE(report.copied, 3);
+    const PlanReport report = carriedOut(plan);
+    QCOMPARE(report.status, PlanReport::Status::Completed);
+    QCOMPARE(report.done, 3);
     QCOMPARE(readFile(at + QStringLiteral("/MY MUSIC/ROCK/Two.mp3")), readFile(music_ + QStringLiteral("/Rock/Two.mp3")));
     QCOMPARE(QFileInfo(at + QStringLiteral("/MY MUSIC/New/One.mp3")).size(), 1000);
     // fusefat gives a renamed file the time of the rename: set again after it,
@@ -325,15 +335,15 @@ void MusicCopyTest::ontoFat()
     if (fat32)
         return;
     writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(8) << 20);
-    MusicPlan tooMuch = planMusicCopy(at, {entry(QStringLiteral("My Music\\Rock\\Fits.mp3"), music_ + QStringLiteral("/Pop/Caf\u00E9.mp3")),
+    MusicPlan tooMuch = planMusic(at, {entry(QStringLiteral("My Music\\Rock\\Fits.mp3"), music_ + QStringLiteral("/Pop/Caf\u00E9.mp3")),
                                            entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
-                                      {music_, QStringLiteral("mp3")});
+                                      request());
     QVERIFY(!tooMuch.fits());
     tooMuch.free.reset(); // as a file system that tells no size
-    const CopyReport full = copyMusic(tooMuch);
-    QCOMPARE(full.status, CopyReport::Status::Failed);
-    QCOMPARE(full.copied, 1);
-    QCOMPARE(full.failedFile, QStringLiteral("My Music\\Big\\Large.mp3"));
+    const PlanReport full = carriedOut(tooMuch);
+    QCOMPARE(full.status, PlanReport::Status::CardFailed);
+    QCOMPARE(full.done, 1);
+    QCOMPARE(tooMuch.actions[full.cardFailedAt].onCard, QStringLiteral("My Music\\Big\\Large.mp3"));
     QVERIFY(!QFileInfo::exists(at + QStringLiteral("/MY MUSIC/Big/Large.mp3")));
     QCOMPARE(QFileInfo(at + QStringLiteral("/MY MUSIC/ROCK/Fits.mp3")).size(), 3000);
     QCOMPARE(temporaryFilesIn(at), QStringList{});
@@ -347,14 +357,14 @@ void MusicCopyTest::doesNotFit()
     if (!mounted)
         QSKIP(qPrintable(why));
     writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(2) << 20);
-    const MusicPlan plan = planMusicCopy(
+    const MusicPlan plan = planMusic(
         at, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
-        {music_, QStringLiteral("mp3")});
+        request());
     QVERIFY(!plan.fits());
-    const CopyReport report = copyMusic(plan);
-    QCOMPARE(report.status, CopyReport::Status::DoesNotFit);
+    const PlanReport report = carriedOut(plan);
+    QCOMPARE(report.status, PlanReport::Status::DoesNotFit);
     QVERIFY(QDir(at).isEmpty()); // nothing at all: no folder either
-    const QString told = copyReportWords(plan, report).problem;
+    const QString told = planReportWords(plan, report).problem;
     QVERIFY2(told.startsWith(QStringLiteral("The music does not fit on the card (%1): 2.1 MB to copy, ").arg(QDir::toNativeSeparators(at)))
                  && told.endsWith(QStringLiteral(" free; nothing was copied.")),
              qPrintable(told));
@@ -368,16 +378,16 @@ void MusicCopyTest::cardFillsDuringCopy()
     if (!mounted)
         QSKIP(qPrintable(why));
     writeMusic(music_ + QStringLiteral("/Big/Large.mp3"), qint64(3) << 20);
-    const MusicPlan plan = planMusicCopy(
+    const MusicPlan plan = planMusic(
         at, {entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\Big\\Large.mp3"))},
-        {music_, QStringLiteral("mp3")});
+        request());
     QVERIFY(plan.fits());
     // Another program takes the room meanwhile.
     writeMusic(at + QStringLiteral("/other.bin"), qint64(2) << 20);
-    const CopyReport report = copyMusic(plan);
-    QCOMPARE(report.status, CopyReport::Status::Failed);
-    QCOMPARE(report.copied, 1);
-    QVERIFY(!report.systemError.isEmpty());
+    const PlanReport report = carriedOut(plan);
+    QCOMPARE(report.status, PlanReport::Status::CardFailed);
+    QCOMPARE(report.done, 1);
+    QVERIFY(!report.cardFault()->reason.isEmpty());
     QVERIFY(QFileInfo::exists(at + QStringLiteral("/My Music/Rock/One.mp3")));
     QVERIFY(!QFileInfo::exists(at + QStringLiteral("/My Music/Big/Large.mp3")));
     QCOMPARE(temporaryFilesIn(at), QStringList{});
@@ -399,7 +409,7 @@ void MusicCopyTest::commandLine_data()
         << QStringLiteral("warning: 1 entry is not on this computer either: My Music\\Rock\\Gone.mp3") << true;
     QTest::newRow("a dry run writes nothing")
         << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card"), QStringLiteral("--dry-run")}
-        << 0 << QStringLiteral("@music/Rock/One.mp3 -> @card/My Music/Rock/One.mp3 (1.0 kB)\n1 file, 1.0 kB, would be copied")
+        << 0 << QStringLiteral("@music/Rock/One.mp3 -> @card/My Music/rock/One.mp3 (1.0 kB)\n1 file, 1.0 kB, would be copied")
         << QString() << false;
 }
 
@@ -417,7 +427,7 @@ void MusicCopyTest::commandLine()
     // Paths as the converter shows them, in the system's separators; the
     // device's names keep their backslashes.
     const auto placed = [&](QString text) {
-        text.replace(QStringLiteral("@card/My Music/Rock/One.mp3"), QDir::toNativeSeparators(card_ + QStringLiteral("/My Music/Rock/One.mp3")))
+        text.replace(QStringLiteral("@card/My Music/rock/One.mp3"), QDir::toNativeSeparators(card_ + QStringLiteral("/My Music/rock/One.mp3")))
             .replace(QStringLiteral("@music/Rock/One.mp3"), QDir::toNativeSeparators(music_ + QStringLiteral("/Rock/One.mp3")));
         return text.replace(QStringLiteral("@card"), QDir::toNativeSeparators(card_))
             .replace(QStringLiteral("@music"), QDir::toNativeSeparators(music_));

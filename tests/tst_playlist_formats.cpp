@@ -1,7 +1,7 @@
-#include "conversion_run.h"
-#include "conversion_wording.h"
-#include "entry_cut.h"
-#include "test_files.h"
+#include "engine/conversion_run.h"
+#include "wording/conversion_wording.h"
+#include "engine/formats/entry_cut.h"
+#include "tests/test_files.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -110,7 +110,8 @@ void PlaylistFormatsTest::realPlaylists()
     const QString output = dir_->filePath(QStringLiteral("out.asx"));
     const PlaylistOutcome outcome =
         convertPlaylist(QStringLiteral(VELANDRY_TEST_DATA "/formats/") + file, output,
-                        {type, QStringLiteral("\\CF\\"), kWestern, musicRoot, kNoMusicFolder});
+                        {.mediaType = type, .mediaFolder = QStringLiteral("\\CF\\"), .codePage = kWestern, .musicRoot = musicRoot,
+                         .musicFolder = kNoMusicFolder});
     QVERIFY2(!outcome.failure, outcome.failure ? qPrintable(outcome.failure->systemError) : "");
     QCOMPARE(hrefsOf(readFile(output)), hrefs);
     const EntryCounts &entries = outcome.result.entries;
@@ -242,7 +243,8 @@ void PlaylistFormatsTest::readAsPlayersMeanIt()
     const QString output = dir_->filePath(QStringLiteral("out.asx"));
     const CodePage page = *CodePage::fromNumber(codePage);
     const PlaylistOutcome outcome =
-        convertPlaylist(path, output, {QStringLiteral("mp3"), QStringLiteral("\\CF\\"), page, musicRoot, dir_->filePath(QStringLiteral("Music"))});
+        convertPlaylist(path, output, {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = page,
+                         .musicRoot = musicRoot, .musicFolder = dir_->filePath(QStringLiteral("Music"))});
     if (outcome.failure) {
         QCOMPARE(QStringList{failureReason(*outcome.failure)}, hrefs);
         return;
@@ -284,7 +286,7 @@ void PlaylistFormatsTest::unreadable()
     writeFile(dir_->filePath(name), content);
     writeFile(dir_->filePath(QStringLiteral("out.asx")), "earlier");
     const PlaylistOutcome outcome = convertPlaylist(dir_->filePath(name), dir_->filePath(QStringLiteral("out.asx")),
-                                                    {QStringLiteral("mp3"), QStringLiteral("\\CF\\"), kWestern});
+                                                    {.mediaType = QStringLiteral("mp3"), .mediaFolder = QStringLiteral("\\CF\\"), .codePage = kWestern});
     if (line == 0) {
         QVERIFY(!outcome.failure || outcome.failure->kind == ConversionFailure::Kind::Unreadable);
         return;

@@ -1,4 +1,4 @@
-#include "window_setup.h"
+#include "ui/window_setup.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>

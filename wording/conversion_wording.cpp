@@ -1,4 +1,4 @@
-#include "conversion_wording.h"
+#include "wording/conversion_wording.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -164,7 +164,16 @@ QStringList namedByItsSize(const CardReport &card)
     return names;
 }
 
-QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint)
+QString notOnCardLine(const PlaylistResult &result, qsizetype count, const QStringList &names)
+{
+    const CardReport &card = result.card;
+    //: %1 is the .asx file, %n of %2 entries, %3 the card's folder, %4 the entries' names.
+    return Wording::tr("%1: %n of %2 entries are not on the card (%3): %4", nullptr, int(count))
+        .arg(shownPath(QFileInfo(result.outputPath).fileName()), QLocale().toString(card.entries), shownPath(card.card),
+             namesOf(names.first(qMin(names.size(), CardReport::kNamesShown)), count));
+}
+
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint, bool notOnCard)
 {
     const QLocale locale;
     QStringList lines;
@@ -190,6 +199,9 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
             if (counts.outsideMusicFolder > 0)
                 reasons.append(Wording::tr("%n outside the music folder", nullptr, int(counts.outsideMusicFolder))
                                + musicRootHint);
+            if (counts.otherType > 0)
+                //: Entries left out: files of another media type than the one chosen.
+                reasons.append(Wording::tr("%n of another media type", nullptr, int(counts.otherType)));
             //: %1 is the playlist, %n of %2 entries, %3 the reasons: "2 web addresses, 3 outside the music folder".
             lines.append(Wording::tr("%1: %n of %2 entries left out: %3", nullptr, int(counts.leftOut()))
                              .arg(name, locale.toString(counts.read), reasons.join(Wording::tr(", "))));
@@ -208,10 +220,8 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
                 lines.append(Wording::tr("%1: the card (%2) could not be read, so its entries were not looked for on it")
                                  .arg(output, shownPath(card.card)));
             }
-        } else if (card.notOnCard > 0) {
-            //: %1 is the .asx file, %n of %2 entries, %3 the card's folder, %4 the entries' names.
-            lines.append(Wording::tr("%1: %n of %2 entries are not on the card (%3): %4", nullptr, int(card.notOnCard))
-                             .arg(output, checked, shownPath(card.card), namesOf(card.notOnCardNames, card.notOnCard)));
+        } else if (card.notOnCard > 0 && notOnCard) {
+            lines.append(notOnCardLine(result, card.notOnCard, card.notOnCardNames));
         }
         if (stats.cutAcrossMarkup > 0)
             //: %1 is the playlist, %n of %2 entries.

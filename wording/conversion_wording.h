@@ -4,8 +4,8 @@
 // engine reports: why a playlist failed, what a run warns about, and why a
 // code page is the default. The engine itself says nothing to people.
 
-#include "code_page.h"
-#include "conversion_run.h"
+#include "engine/code_page.h"
+#include "engine/conversion_run.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +24,14 @@ QString shownPath(const QString &path);
 // was not UTF-8; empty when there is nothing to warn about.
 // Entries left out are counted by reason; `musicRootHint` follows the count of
 // those outside the music folder, where the front end has a way to name it.
-QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint = {});
+// The entries not on the card are left to the music's report where
+// `notOnCard` is false (the run is about to put them there).
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint = {},
+                               bool notOnCard = true);
+
+// "Pop.asx: 3 of 120 entries are not on the card (/media/ana/CARD): ...", for
+// `count` of the playlist's entries, the first few of `names` named.
+QString notOnCardLine(const PlaylistResult &result, qsizetype count, const QStringList &names);
 
 // "874, 932, 936, 949, 950, 1250, ..., 1258".
 QString supportedCodePageList();

@@ -1,4 +1,4 @@
-#include "translations.h"
+#include "wording/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

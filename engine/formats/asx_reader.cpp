@@ -1,6 +1,6 @@
-#include "entry_reader.h"
-#include "text_lines.h"
-#include "xml_text.h"
+#include "engine/formats/entry_reader.h"
+#include "engine/formats/text_lines.h"
+#include "engine/formats/xml_text.h"
 
 #include <QString>
 

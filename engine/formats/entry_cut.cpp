@@ -1,6 +1,6 @@
-#include "entry_cut.h"
+#include "engine/formats/entry_cut.h"
 
-#include "utf8_text.h"
+#include "engine/utf8_text.h"
 
 #include <QDir>
 
@@ -83,22 +83,6 @@ qsizetype rootLength(QByteArrayView path)
     if (path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':')
         return path.size() > 2 && isSeparator(path[2]) ? 3 : 2;
     return !path.isEmpty() && isSeparator(path[0]) ? 1 : 0;
-}
-
-// A folder of this system in the form entries are compared in: absolute,
-// "\" between folders, folded, ending in "\".
-QByteArray folderForm(const QString &folder)
-{
-    if (folder.isEmpty())
-        return {};
-    QByteArray utf8 = folder.toUtf8();
-    if (rootLength(utf8) == 0)
-        utf8 = QDir(folder).absolutePath().toUtf8();
-    QByteArray form;
-    entry_paths::resolve(utf8, {}, form);
-    if (!form.endsWith('\\'))
-        form.append('\\');
-    return form;
 }
 
 // Whether folding would change an absolute path: an empty, "." or ".."
@@ -199,6 +183,20 @@ void pathOfFileUrl(QByteArrayView url, QByteArray &out)
         out.remove(0, 1);
 }
 
+QByteArray folderForm(const QString &folder)
+{
+    if (folder.isEmpty())
+        return {};
+    QByteArray utf8 = folder.toUtf8();
+    if (rootLength(utf8) == 0)
+        utf8 = QDir(folder).absolutePath().toUtf8();
+    QByteArray form;
+    entry_paths::resolve(utf8, {}, form);
+    if (!form.endsWith('\\'))
+        form.append('\\');
+    return form;
+}
+
 QByteArray pathOfFileUrl(QByteArrayView url)
 {
     QByteArray path;
@@ -252,7 +250,7 @@ void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out)
 
 } // namespace entry_paths
 
-EntryCutter::Folder::Folder(const QString &folder) : form(folderForm(folder)), withSlashes(form)
+EntryCutter::Folder::Folder(const QString &folder) : form(entry_paths::folderForm(folder)), withSlashes(form)
 {
     std::replace(withSlashes.begin(), withSlashes.end(), '\\', '/');
 }

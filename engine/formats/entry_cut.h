@@ -97,6 +97,11 @@ void appendPercentDecoded(QByteArrayView text, QByteArray &out);
 // "\") where it is relative, with "." and ".." folded away.
 void resolve(QByteArrayView path, QByteArrayView folder, QByteArray &out);
 
+// A folder of this system in the form entries are compared in and resolved
+// against: absolute, "\" between folders, folded, ending in "\"; empty for
+// an empty text.
+QByteArray folderForm(const QString &folder);
+
 } // namespace entry_paths
 
 } // namespace velandry

@@ -5,7 +5,7 @@
 // them, and the cut rules (entry_cut.h) then place them below the music
 // folder.
 
-#include "entry_source.h"
+#include "engine/formats/entry_source.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -64,15 +64,16 @@ struct ReadFault
 enum class EntryText { AsMarkup, Plain };
 
 // Of a playlist's entries: how many were read, and how many of them were left
-// out, by reason. Entries of another media type are not left out, only not
-// kept. Told by the sources that cut entries by rules (all but WPL).
+// out, by reason. Told by the sources that read every entry (all but WPL,
+// whose scan finds only those of the media type).
 struct EntryCounts
 {
     qsizetype read = 0;
     qsizetype webAddresses = 0;
     qsizetype outsideMusicFolder = 0;
+    qsizetype otherType = 0; // files of another media type
 
-    qsizetype leftOut() const { return webAddresses + outsideMusicFolder; }
+    qsizetype leftOut() const { return webAddresses + outsideMusicFolder + otherType; }
 };
 
 // The entries of one playlist, first to last, a bounded stretch of the
@@ -110,9 +111,9 @@ public:
     // walk.
     virtual bool measuredFirst() const { return false; }
 
-    // The entry last found as a path on this computer: resolved against the
-    // playlist's folder, "\" between folders; empty where the playlist does
-    // not say (a WPL's reference, cut from its markup).
+    // The entry last found as a path on this computer, as the playlist names
+    // it: resolved against the playlist's folder, "\" between folders; empty
+    // where the playlist does not say.
     virtual QByteArrayView localPath() const { return {}; }
 
     // Of the walk so far.

@@ -1,8 +1,8 @@
-#include "entry_sources.h"
+#include "engine/formats/entry_sources.h"
 
-#include "entry_reader.h"
-#include "wpl_references.h"
-#include "xml_text.h"
+#include "engine/formats/entry_reader.h"
+#include "engine/formats/wpl_references.h"
+#include "engine/formats/xml_text.h"
 
 namespace velandry {
 
@@ -50,6 +50,7 @@ public:
                 ++counts_.outsideMusicFolder;
                 break;
             case EntryCutter::Outcome::OtherType:
+                ++counts_.otherType;
                 break;
             }
             if (reader_->bytesRead() >= stop || ++read >= kEntriesPerStep)
@@ -117,7 +118,7 @@ DeclaredEncoding declaredEncoding(PlaylistFormat format, QByteArrayView bytes)
 std::unique_ptr<EntrySource> openEntrySource(PlaylistFormat format, QByteArrayView utf8, const EntryRules &rules)
 {
     if (format == PlaylistFormat::Wpl)
-        return std::make_unique<WplReferences>(utf8, rules.mediaType);
+        return std::make_unique<WplReferences>(utf8, rules.mediaType, rules.playlistFolder);
     return std::make_unique<CutEntries>(format, utf8, rules);
 }
 

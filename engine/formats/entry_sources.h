@@ -3,10 +3,10 @@
 // Opens a playlist's entries for the document writer, whatever its format:
 // the one place that knows which reader reads which format.
 
-#include "entry_cut.h"
-#include "entry_source.h"
-#include "playlist_format.h"
-#include "playlist_text.h"
+#include "engine/formats/entry_cut.h"
+#include "engine/formats/entry_source.h"
+#include "engine/formats/playlist_format.h"
+#include "engine/playlist_text.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ DeclaredEncoding declaredEncoding(PlaylistFormat format, QByteArrayView bytes);
 
 // The entries of a playlist of `format`, from its text as UTF-8 (which must
 // outlive the source): a WPL's references as the plain scan finds them (only
-// `rules.mediaType` counts there), every other format's entries as its reader
+// `rules.mediaType` counts there, and the playlist's folder for their files), every other format's entries as its reader
 // finds them and the rules cut them.
 std::unique_ptr<EntrySource> openEntrySource(PlaylistFormat format, QByteArrayView utf8, const EntryRules &rules);
 

@@ -1,4 +1,4 @@
-#include "playlist_format.h"
+#include "engine/formats/playlist_format.h"
 
 namespace velandry {
 

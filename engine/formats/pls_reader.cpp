@@ -1,5 +1,5 @@
-#include "entry_reader.h"
-#include "text_lines.h"
+#include "engine/formats/entry_reader.h"
+#include "engine/formats/text_lines.h"
 
 #include <QList>
 

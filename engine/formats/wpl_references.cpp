@@ -1,6 +1,8 @@
-#include "wpl_references.h"
+#include "engine/formats/wpl_references.h"
 
-#include "utf8_text.h"
+#include "engine/formats/entry_cut.h"
+#include "engine/formats/xml_text.h"
+#include "engine/utf8_text.h"
 
 #include <cstring>
 
@@ -131,11 +133,44 @@ ReferenceScanner::Step ReferenceScanner::next(Reference &reference, qsizetype bu
     return dot_ >= text_.size() ? Step::Ended : Step::Paused;
 }
 
+WplReferences::WplReferences(QByteArrayView utf8, QStringView mediaType, const QString &playlistFolder)
+    : utf8_(utf8), mediaType_(mediaType.toString()), playlistFolder_(entry_paths::folderForm(playlistFolder))
+{
+    rewind();
+}
+
+QByteArrayView WplReferences::localPath() const
+{
+    if (lastEnd_ < 0 || playlistFolder_.isEmpty())
+        return {};
+    // The value the reference stands in: back to its opening quote, within
+    // one tag and a path's worth of bytes.
+    constexpr qsizetype kLongestValue = qsizetype(32) << 10;
+    const qsizetype floor = qMax<qsizetype>(0, lastEnd_ - kLongestValue);
+    qsizetype quote = lastEnd_ - 1;
+    while (quote >= floor && utf8_[quote] != '"' && utf8_[quote] != '\'' && utf8_[quote] != '<'
+           && utf8_[quote] != '>' && utf8_[quote] != '\n')
+        --quote;
+    if (quote < floor || (utf8_[quote] != '"' && utf8_[quote] != '\''))
+        return {};
+    value_.resize(0);
+    appendXmlText(value_, utf8_.sliced(quote + 1, lastEnd_ - quote - 1), XmlText::AttributeValue);
+    if (entry_paths::isWebAddress(value_))
+        return {};
+    if (value_.startsWith("file:")) {
+        QByteArray url = value_;
+        entry_paths::pathOfFileUrl(url, value_);
+    }
+    entry_paths::resolve(value_, playlistFolder_, local_);
+    return local_;
+}
+
 EntrySource::Step WplReferences::next(QByteArrayView &text, Reference &path, qsizetype budget)
 {
     text = utf8_;
     switch (scanner_->next(path, budget)) {
     case ReferenceScanner::Step::Found:
+        lastEnd_ = path.end.afterHighHalf ? -1 : path.end.byte;
         return Step::Found;
     case ReferenceScanner::Step::Paused:
         return Step::Paused;

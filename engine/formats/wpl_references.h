@@ -1,7 +1,8 @@
 #pragma once
 
-#include "entry_source.h"
+#include "engine/formats/entry_source.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -53,22 +54,29 @@ private:
 
 // The references of a WPL (or ZPL) as a document's entries. Each stands as
 // the playlist's markup holds it; they may overlap, so the document is
-// measured before it is written.
+// measured before it is written. Where a reference lies in a quoted value
+// (a media element's src), that value, read as XML reads it and resolved
+// against `playlistFolder`, is where the playlist names the entry's file.
 class WplReferences final : public EntrySource
 {
 public:
-    WplReferences(QByteArrayView utf8, QStringView mediaType) : utf8_(utf8), mediaType_(mediaType.toString()) { rewind(); }
+    WplReferences(QByteArrayView utf8, QStringView mediaType, const QString &playlistFolder = {});
 
     Step next(QByteArrayView &text, Reference &path, qsizetype budget) override;
     qsizetype bytesScanned() const override { return scanner_->bytesScanned(); }
     void rewind() override { scanner_.emplace(utf8_, mediaType_); }
     EntryText entryText() const override { return EntryText::AsMarkup; }
     bool measuredFirst() const override { return true; }
+    QByteArrayView localPath() const override;
 
 private:
     QByteArrayView utf8_;
     QString mediaType_;
+    QByteArray playlistFolder_; // in the form entries are resolved against
     std::optional<ReferenceScanner> scanner_;
+    qsizetype lastEnd_ = -1; // where the reference last found ends
+    mutable QByteArray value_;
+    mutable QByteArray local_;
 };
 
 } // namespace velandry

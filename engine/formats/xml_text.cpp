@@ -1,4 +1,4 @@
-#include "xml_text.h"
+#include "engine/formats/xml_text.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "entry_cut.h"
-#include "entry_reader.h"
-#include "text_lines.h"
-#include "xml_text.h"
+#include "engine/formats/entry_cut.h"
+#include "engine/formats/entry_reader.h"
+#include "engine/formats/text_lines.h"
+#include "engine/formats/xml_text.h"
 
 #include <QList>
 #include <QUrl>

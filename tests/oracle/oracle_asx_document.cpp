@@ -1,4 +1,4 @@
-#include "oracle_asx_document.h"
+#include "tests/oracle/oracle_asx_document.h"
 
 namespace velandry::oracle {
 

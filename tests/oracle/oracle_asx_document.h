@@ -2,9 +2,9 @@
 // that the fuzzer and the differential tests hold the streaming engine against.
 #pragma once
 
-#include "asx_document.h"
-#include "code_page.h"
-#include "oracle_media_paths.h"
+#include "engine/asx_document.h"
+#include "engine/code_page.h"
+#include "tests/oracle/oracle_media_paths.h"
 
 #include <QByteArray>
 #include <QStringView>

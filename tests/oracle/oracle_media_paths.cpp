@@ -1,4 +1,4 @@
-#include "oracle_media_paths.h"
+#include "tests/oracle/oracle_media_paths.h"
 
 namespace velandry::oracle {
 

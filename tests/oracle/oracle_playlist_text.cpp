@@ -1,4 +1,4 @@
-#include "oracle_playlist_text.h"
+#include "tests/oracle/oracle_playlist_text.h"
 
 #include <QStringDecoder>
 

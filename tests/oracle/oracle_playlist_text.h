@@ -2,7 +2,7 @@
 // that the fuzzer and the differential tests hold the streaming engine against.
 #pragma once
 
-#include "code_page.h"
+#include "engine/code_page.h"
 
 #include <QByteArray>
 #include <QString>

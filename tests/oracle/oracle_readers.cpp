@@ -1,4 +1,4 @@
-#include "oracle_readers.h"
+#include "tests/oracle/oracle_readers.h"
 
 #include <QRegularExpression>
 #include <QUrl>

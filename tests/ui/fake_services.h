@@ -1,7 +1,7 @@
 #pragma once
 
-#include "message_boxes.h"
-#include "system_shell.h"
+#include "platform/message_boxes.h"
+#include "platform/system_shell.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "conversion_run.h"
-#include "test_files.h"
-#include "file_limit.h"
-#include "fake_services.h"
-#include "window_controls.h"
-#include "form1.h"
-#include "frm_about.h"
-#include "window_setup.h"
+#include "engine/conversion_run.h"
+#include "tests/test_files.h"
+#include "tests/file_limit.h"
+#include "tests/ui/fake_services.h"
+#include "tests/ui/window_controls.h"
+#include "ui/main/form1.h"
+#include "ui/about/frm_about.h"
+#include "ui/window_setup.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "fake_services.h"
-#include "window_controls.h"
-#include "form1.h"
-#include "frm_about.h"
-#include "frm_about_layout.h"
+#include "tests/ui/fake_services.h"
+#include "tests/ui/window_controls.h"
+#include "ui/main/form1.h"
+#include "ui/about/frm_about.h"
+#include "ui/about/frm_about_layout.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -3,10 +3,10 @@
 // system's fallback for the scripts Tahoma lacks; the accessibility tree
 // speaks the language; a language that reads right to left mirrors the
 // windows. Run at 100 % and, by CTest, at 150 % (QT_SCALE_FACTOR).
-#include "fake_services.h"
-#include "translations.h"
-#include "window_controls.h"
-#include "window_setup.h"
+#include "tests/ui/fake_services.h"
+#include "wording/translations.h"
+#include "tests/ui/window_controls.h"
+#include "ui/window_setup.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // The windows' controls, found by their object names as a script or a screen
 // reader finds them: the windows keep them private.
 
-#include "form1.h"
-#include "frm_about.h"
+#include "ui/main/form1.h"
+#include "ui/about/frm_about.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 // the suites, the fuzzer and the tool that writes the ICU corrections can hold
 // the engine against it.
 
-#include "code_page_tables.h"
+#include "engine/code_page_tables.h"
 
 #include <QFile>
 #include <QList>

@@ -4,9 +4,9 @@
 //   engine/locale_code_pages.inc   the ANSI code page Windows gives each glibc locale
 //
 //   write_engine_tables DATA_FOLDER ENGINE_FOLDER
-#include "code_page.h"
-#include "system.h"
-#include "windows_tables.h"
+#include "engine/code_page.h"
+#include "engine/system/code_page_system.h"
+#include "tests/windows_tables/windows_tables.h"
 
 #include <QFile>
 #include <QMap>

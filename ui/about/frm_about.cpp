@@ -1,8 +1,8 @@
-#include "frm_about.h"
+#include "ui/about/frm_about.h"
 
-#include "frm_about_layout.h"
-#include "shell_services.h"
-#include "window_setup.h"
+#include "ui/about/frm_about_layout.h"
+#include "platform/shell_services.h"
+#include "ui/window_setup.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,9 @@
-#include "background_run.h"
+#include "ui/main/background_run.h"
 
-#include "conversion_wording.h"
-#include "copy_wording.h"
-#include "message_boxes.h"
+#include "wording/conversion_wording.h"
+#include "engine/music/card_writer.h"
+#include "wording/music_wording.h"
+#include "platform/message_boxes.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -66,12 +67,11 @@ BackgroundRun::~BackgroundRun()
 void BackgroundRun::convert(const ConversionRequest &request)
 {
     auto report = std::make_shared<ConversionReport>();
-    auto music = std::make_shared<std::optional<MusicPlan>>();
     // Until the worker names its first playlist, the dialog names it.
     latest_ = RunProgress{0, request.playlistNames.value(0), {}};
-    copying_ = false;
+    carryingOut_ = false;
     start(
-        [this, request, report, music] {
+        [this, request, report] {
             *report = runConversion(request, [this](const RunProgress &progress) {
                 {
                     const QMutexLocker lock(&mutex_);
@@ -79,38 +79,33 @@ void BackgroundRun::convert(const ConversionRequest &request)
                 }
                 return !cancel_.load();
             });
-            // The music the card lacks, looked for here rather than on the
-            // window's thread: a lookup a file.
-            QList<MissingEntry> missing;
-            QString card;
-            for (const PlaylistResult &result : std::as_const(report->converted)) {
-                missing += result.missing;
-                if (!result.card.card.isEmpty())
-                    card = result.card.card;
-            }
-            if (report->status == ConversionReport::Status::Completed && !missing.isEmpty() && !cancel_)
-                *music = planMusicCopy(card, missing, {request.musicFolder, request.mediaType});
         },
-        [this, report, music] { Q_EMIT converted(*report, *music); },
-        int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
+        [this, report] { Q_EMIT converted(*report); }, int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
 }
 
-void BackgroundRun::copy(const MusicPlan &plan)
+void BackgroundRun::carryOut(const QList<MusicPlan> &plans)
 {
-    auto report = std::make_shared<CopyReport>();
-    latestCopy_ = CopyProgress{0, plan.files.size(), 0, plan.bytes, plan.files.value(0).onCard};
-    copying_ = true;
+    auto reports = std::make_shared<QList<PlanReport>>();
+    latestMusic_ = PlanProgress{};
+    if (!plans.isEmpty())
+        latestMusic_ = PlanProgress{0, plans[0].actions.size(), 0, plans[0].bytes, plans[0].actions.value(0).onCard};
+    carryingOut_ = true;
     start(
-        [this, plan, report] {
-            *report = copyMusic(plan, [this](const CopyProgress &progress) {
-                {
-                    const QMutexLocker lock(&mutex_);
-                    latestCopy_ = progress;
-                }
-                return !cancel_.load();
-            });
+        [this, plans, reports] {
+            for (const MusicPlan &plan : plans) {
+                CardWriter card(plan.card);
+                reports->append(velandry::carryOut(plan, card, [this](const PlanProgress &progress) {
+                    {
+                        const QMutexLocker lock(&mutex_);
+                        latestMusic_ = progress;
+                    }
+                    return !cancel_.load();
+                }));
+                if (reports->last().status == PlanReport::Status::Cancelled)
+                    break;
+            }
         },
-        [this, plan, report] { Q_EMIT copied(plan, *report); }, 1);
+        [this, plans, reports] { Q_EMIT carriedOut(plans, *reports); }, 1);
 }
 
 void BackgroundRun::start(std::function<void()> work, std::function<void()> ended, int steps)
@@ -171,22 +166,22 @@ void BackgroundRun::showProgress()
 {
     if (!dialog_ || cancel_)
         return;
-    if (copying_)
-        showCopy();
+    if (carryingOut_)
+        showMusic();
     else
         showConversion();
 }
 
-void BackgroundRun::showCopy()
+void BackgroundRun::showMusic()
 {
-    CopyProgress progress;
+    PlanProgress progress;
     {
         const QMutexLocker lock(&mutex_);
-        progress = latestCopy_;
+        progress = latestMusic_;
     }
     //: %1 is the file, as the device names it.
-    dialog_->setLabelText(tr("Copying %1").arg(shownPath(progress.onCard)) + u'\n' + copyProgressLine(progress));
-    dialog_->setValue(progress.bytes > 0 ? int(progress.bytesCopied * dialog_->maximum() / progress.bytes) : 0);
+    dialog_->setLabelText(tr("Copying %1").arg(shownPath(progress.onCard)) + u'\n' + planProgressLine(progress));
+    dialog_->setValue(progress.bytes > 0 ? int(progress.bytesDone * dialog_->maximum() / progress.bytes) : 0);
 }
 
 void BackgroundRun::showConversion()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion_run.h"
-#include "music_copy.h"
+#include "engine/conversion_run.h"
+#include "engine/music/plan_executor.h"
 
 #include <QMutex>
 #include <QObject>
@@ -41,20 +41,21 @@ public:
     // How long a run goes before its progress dialog shows (one second).
     void setDialogDelay(std::chrono::milliseconds delay) { dialogDelay_ = delay; }
 
-    // Converts the queue of `request`; converted() follows, with the plan of
-    // copying the music that the playlists name and the card lacks, where
-    // the request collects it and there is any.
+    // Converts the queue of `request`; converted() follows, with the plans of
+    // the music that the playlists name and the cards lack where the request
+    // asks for them.
     void convert(const ConversionRequest &request);
 
-    // Copies the music of `plan` onto its card; copied() follows.
-    void copy(const MusicPlan &plan);
+    // Carries out `plans` on their cards, one after the other; carriedOut()
+    // follows, with a report for each plan tried.
+    void carryOut(const QList<MusicPlan> &plans);
 
     // Asks the run to stop, as Cancel does; it ends within moments.
     void stop();
 
 Q_SIGNALS:
-    void converted(const velandry::ConversionReport &report, const std::optional<velandry::MusicPlan> &music);
-    void copied(const velandry::MusicPlan &plan, const velandry::CopyReport &report);
+    void converted(const velandry::ConversionReport &report);
+    void carriedOut(const QList<velandry::MusicPlan> &plans, const QList<velandry::PlanReport> &reports);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,7 +65,7 @@ private:
     void showDialog();
     void showProgress();
     void showConversion();
-    void showCopy();
+    void showMusic();
     void workerFinished();
 
     QWidget *owner_;
@@ -79,8 +80,8 @@ private:
     // What the worker last told, read by the window's timer.
     mutable QMutex mutex_;
     RunProgress latest_;
-    CopyProgress latestCopy_;
-    bool copying_ = false;
+    PlanProgress latestMusic_;
+    bool carryingOut_ = false;
 };
 
 } // namespace velandry

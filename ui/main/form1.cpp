@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "ui/main/form1.h"
 
-#include "background_run.h"
-#include "conversion_run.h"
-#include "conversion_wording.h"
-#include "copy_wording.h"
-#include "form1_layout.h"
-#include "frm_about.h"
-#include "message_boxes.h"
-#include "shell_services.h"
-#include "window_setup.h"
+#include "ui/main/background_run.h"
+#include "engine/conversion_run.h"
+#include "wording/conversion_wording.h"
+#include "wording/music_wording.h"
+#include "ui/main/form1_layout.h"
+#include "ui/about/frm_about.h"
+#include "platform/message_boxes.h"
+#include "platform/shell_services.h"
+#include "ui/window_setup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,7 +45,7 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
     setAcceptDrops(true);
     run_ = new BackgroundRun(this);
     connect(run_, &BackgroundRun::converted, this, &Form1::conversionEnded);
-    connect(run_, &BackgroundRun::copied, this, &Form1::copyEnded);
+    connect(run_, &BackgroundRun::carriedOut, this, &Form1::musicEnded);
     Form_Load();
 }
 
@@ -303,7 +303,7 @@ ConversionRequest Form1::conversionRequest() const
     request.mediaFolder = txtMediaLoc->text();
     request.outputFolder = txtOutputLoc->text();
     // The music the card lacks, for the question after the run.
-    request.collectMissing = true;
+    request.planMusic = true;
     request.playlistNames.reserve(ListBox2->count());
     for (int i = 0; i < ListBox2->count(); ++i)
         request.playlistNames.append(playlistName(ListBox2->item(i)));
@@ -321,7 +321,7 @@ void Form1::Command1_Click()
     run_->convert(conversionRequest());
 }
 
-void Form1::conversionEnded(const ConversionReport &report, const std::optional<MusicPlan> &music)
+void Form1::conversionEnded(const ConversionReport &report)
 {
     if (closeAfterRun_) {
         runOver();
@@ -332,13 +332,18 @@ void Form1::conversionEnded(const ConversionReport &report, const std::optional<
     case ConversionReport::Status::Refused:
         messages_.show(this, {Message::Icon::Information, tr("Please select a media type\r\ni.e. WMA, MP3"), {}});
         break;
-    case ConversionReport::Status::Completed:
-        // The music the card lacks is offered once "All Done" is closed.
-        messages_.show(this, {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted).join(u'\n')},
-                       [this, music] { offerToCopy(music); });
+    case ConversionReport::Status::Completed: {
+        // The music the card lacks is offered once "All Done" is closed; what
+        // is not on the card is told then, after the copy.
+        const bool offered = std::any_of(report.music.cbegin(), report.music.cend(),
+                                         [](const MusicPlan &plan) { return !plan.actions.isEmpty(); });
+        messages_.show(this,
+                       {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted, {}, !offered).join(u'\n')},
+                       [this, report] { offerTheMusic(report); });
         return;
+    }
     case ConversionReport::Status::Failed: {
-        const ConversionFailure &failure = *report.failure;
+        const ConversionFailure &failure = report.failures.constLast();
         //: The reason, as a sentence of its own.
         QString details = tr("%1.").arg(failureReason(failure));
         // A playlist queued twice writes one file: count files, not entries.
@@ -357,49 +362,74 @@ void Form1::conversionEnded(const ConversionReport &report, const std::optional<
     runOver();
 }
 
-void Form1::offerToCopy(const std::optional<MusicPlan> &music)
+void Form1::offerTheMusic(const ConversionReport &report)
 {
-    if (!music || music->files.isEmpty() || closeAfterRun_) {
+    QList<MusicPlan> plans;
+    for (const MusicPlan &plan : report.music) {
+        if (!plan.actions.isEmpty())
+            plans.append(plan);
+    }
+    if (plans.isEmpty() || closeAfterRun_) {
         runOver();
         return;
     }
-    if (!music->fits()) {
-        CopyReport doesNotFit;
-        doesNotFit.status = CopyReport::Status::DoesNotFit;
-        messages_.show(this, {Message::Icon::Critical, copyReportWords(*music, doesNotFit).problem,
-                              leftOutLines(*music).join(u'\n')},
+    converted_ = report.converted;
+    QStringList details;
+    QStringList leftOut;
+    for (const MusicPlan &plan : std::as_const(plans)) {
+        details.append(planQuestionDetails(plan));
+        leftOut += leftOutLines(plan);
+    }
+    const auto notFitting = std::find_if(plans.cbegin(), plans.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
+    if (notFitting != plans.cend()) {
+        PlanReport doesNotFit;
+        doesNotFit.status = PlanReport::Status::DoesNotFit;
+        messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem, leftOut.join(u'\n')},
                        [this] { runOver(); });
         return;
     }
-    const MusicPlan plan = *music;
     messages_.ask(this,
-                  {tr("Copy the music that the playlists name onto the card?"), copyQuestionDetails(plan),
+                  {tr("Copy the music that the playlists name onto the card?"), (details + leftOut).join(u'\n'),
                    //: A button: copy the music onto the card.
                    tr("Copy"),
                    //: A button: leave the card as it is.
                    tr("Don't copy")},
-                  [this, plan](bool copy) {
+                  [this, plans](bool copy) {
                       if (copy && !closeAfterRun_)
-                          run_->copy(plan);
+                          run_->carryOut(plans);
                       else
                           runOver();
                   });
 }
 
-void Form1::copyEnded(const MusicPlan &plan, const CopyReport &report)
+void Form1::musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports)
 {
     if (closeAfterRun_) {
         runOver();
         close();
         return;
     }
-    const CopyWords words = copyReportWords(plan, report);
-    QStringList details = words.leftOut;
-    if (!words.problem.isEmpty() && !words.copied.isEmpty())
-        details.prepend(words.copied);
-    const bool failed = report.status == CopyReport::Status::Failed || report.status == CopyReport::Status::DoesNotFit;
+    QStringList problems;
+    QStringList done;
+    QStringList details;
+    bool failed = false;
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        const PlanWords words = planReportWords(plans[i], reports[i]);
+        if (!words.problem.isEmpty())
+            problems.append(words.problem);
+        if (!words.done.isEmpty())
+            done.append(words.done);
+        details += words.failed + words.leftOut;
+        failed = failed || (reports[i].status != PlanReport::Status::Completed && reports[i].status != PlanReport::Status::Cancelled)
+                 || reports[i].failedBySource() > 0;
+    }
+    // What the cards still lack, now that the music is there.
+    details += stillNotOnCard(converted_, plans, reports);
+    converted_.clear();
+    if (!problems.isEmpty())
+        details = done + details;
     messages_.show(this, {failed ? Message::Icon::Critical : Message::Icon::None,
-                          words.problem.isEmpty() ? words.copied : words.problem, details.join(u'\n')},
+                          (problems.isEmpty() ? done : problems).join(u'\n'), details.join(u'\n')},
                    [this] { runOver(); });
 }
 

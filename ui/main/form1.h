@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/conversion_run.h"
+
 #include <QMainWindow>
+#include <QList>
 #include <QPointer>
 
 #include <chrono>
@@ -24,8 +27,8 @@ class ShellServices;
 class frmAbout;
 struct ConversionReport;
 struct ConversionRequest;
-struct CopyReport;
 struct MusicPlan;
+struct PlanReport;
 
 // The main window: picks the playlists, the media type and the folders, and
 // converts the queue.
@@ -117,9 +120,9 @@ private:
     // What the media type box shows until a type is chosen.
     static QString mediaTypePlaceholder();
     void chooseFolder(QLineEdit *field, const QString &title);
-    void conversionEnded(const ConversionReport &report, const std::optional<MusicPlan> &music);
-    void offerToCopy(const std::optional<MusicPlan> &music);
-    void copyEnded(const MusicPlan &plan, const CopyReport &report);
+    void conversionEnded(const ConversionReport &report);
+    void offerTheMusic(const ConversionReport &report);
+    void musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports);
     void runOver();
 
     ShellServices &shell_;
@@ -129,6 +132,7 @@ private:
     QString outputFallback_;     // the output field's start-up text where no playlist folder was found
     bool closeAfterRun_ = false; // the window was closed during the run
     bool fittingFont_ = false;
+    QList<PlaylistResult> converted_; // of the run whose music is offered, for what it still lacks
 };
 
 } // namespace velandry

@@ -1,9 +1,12 @@
-#include "copy_wording.h"
+#include "wording/music_wording.h"
 
-#include "conversion_wording.h"
+#include "engine/device_rules.h"
+#include "wording/conversion_wording.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
+#include <QSet>
 
 namespace velandry {
 
@@ -39,19 +42,19 @@ QString shownSize(qint64 bytes)
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
-QString copyProgressLine(const CopyProgress &progress)
+QString planProgressLine(const PlanProgress &progress)
 {
     //: %1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.
-    return CopyWording::tr("Copying %1 of %n files, %2 of %3", nullptr, int(progress.files))
-        .arg(QLocale().toString(qMin(progress.file + 1, progress.files)), shownSize(progress.bytesCopied),
+    return CopyWording::tr("Copying %1 of %n files, %2 of %3", nullptr, int(progress.actions))
+        .arg(QLocale().toString(qMin(progress.action + 1, progress.actions)), shownSize(progress.bytesDone),
              shownSize(progress.bytes));
 }
 
-QString copyQuestionDetails(const MusicPlan &plan)
+QString planQuestionDetails(const MusicPlan &plan)
 {
     //: %1 is the card's folder, %2 the size of the files.
     QString details = CopyWording::tr("%n files that the playlists name are not on the card (%1): %2 in all.", nullptr,
-                                      int(plan.files.size()))
+                                      int(plan.actions.size()))
                           .arg(cardOf(plan), shownSize(plan.bytes));
     if (plan.free)
         //: %1 is a size.
@@ -59,15 +62,16 @@ QString copyQuestionDetails(const MusicPlan &plan)
     return details;
 }
 
-QStringList copyPlanLines(const MusicPlan &plan)
+QStringList planLines(const MusicPlan &plan)
 {
     QStringList lines;
-    for (const MusicPlan::File &file : plan.files)
+    for (const CardAction &action : plan.actions)
         //: %1 is the file on this computer, %2 its place on the card, %3 its size.
         lines.append(CopyWording::tr("%1 -> %2 (%3)")
-                         .arg(shownPath(file.source), shownPath(plan.card + u'/' + file.target), shownSize(file.size)));
+                         .arg(shownPath(action.source), shownPath(plan.card + u'/' + action.target),
+                              shownSize(action.bytes)));
     //: %1 is a size, %2 the card's folder.
-    lines.append(CopyWording::tr("%n files, %1, would be copied to the card (%2).", nullptr, int(plan.files.size()))
+    lines.append(CopyWording::tr("%n files, %1, would be copied to the card (%2).", nullptr, int(plan.actions.size()))
                      .arg(shownSize(plan.bytes), cardOf(plan)));
     lines.append(plan.free ? CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free))
                            : CopyWording::tr("The card's file system does not tell how much is free on it."));
@@ -107,36 +111,85 @@ QStringList leftOutLines(const MusicPlan &plan)
     return lines;
 }
 
-CopyWords copyReportWords(const MusicPlan &plan, const CopyReport &report)
+PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
 {
-    CopyWords words;
+    PlanWords words;
     //: %1 is the size copied, %2 the card's folder.
-    words.copied = CopyWording::tr("Copied %n files (%1) to the card (%2).", nullptr, int(report.copied))
-                       .arg(shownSize(report.bytesCopied), cardOf(plan));
+    words.done = CopyWording::tr("Copied %n files (%1) to the card (%2).", nullptr, int(report.done))
+                     .arg(shownSize(report.bytesDone), cardOf(plan));
+    // Each file that failed by its source, with the system's words.
+    QStringList unreadable;
+    for (qsizetype i = 0; i < report.outcomes.size(); ++i) {
+        const ActionOutcome &outcome = report.outcomes[i];
+        if (outcome.status != ActionOutcome::Status::Failed || outcome.fault->of != ActionFault::Of::Source)
+            continue;
+        const QString name = shownPath(plan.actions[i].onCard);
+        unreadable.append(outcome.fault->reason.isEmpty()
+                              ? name
+                              //: %1 is a file, as the device names it, %2 the system's reason.
+                              : CopyWording::tr("%1 (%2)").arg(name, outcome.fault->reason));
+    }
+    if (!unreadable.isEmpty())
+        //: %1 names the files, each with the reason where the system gave one.
+        words.failed.append(CopyWording::tr("%n files could not be read here whole, and were not copied: %1", nullptr,
+                                            int(unreadable.size()))
+                                .arg(namesOf(unreadable)));
     switch (report.status) {
-    case CopyReport::Status::Completed:
+    case PlanReport::Status::Completed:
+        if (!unreadable.isEmpty())
+            //: %n counts the files that could not be copied.
+            words.problem = CopyWording::tr("%n files could not be copied; the others are on the card.", nullptr,
+                                            int(unreadable.size()));
         break;
-    case CopyReport::Status::DoesNotFit:
+    case PlanReport::Status::DoesNotFit:
         //: %1 is the card's folder, %2 the size to copy, %3 the free space.
         words.problem = CopyWording::tr("The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.")
                             .arg(cardOf(plan), shownSize(plan.bytes), shownSize(plan.free.value_or(0)));
-        words.copied.clear();
+        words.done.clear();
         break;
-    case CopyReport::Status::Failed: {
-        const QString why = !report.systemError.isEmpty() ? report.systemError
-                            : report.whileReading        ? CopyWording::tr("it could not be read whole")
-                                                         : CopyWording::tr("it could not be written");
+    case PlanReport::Status::CardFailed: {
+        const ActionFault &fault = *report.cardFault();
+        const QString why = !fault.reason.isEmpty() ? fault.reason : CopyWording::tr("it could not be written");
         //: %1 is the file, as the device names it, %2 why.
         words.problem = CopyWording::tr("%1 could not be copied: %2; the files copied before it are whole.")
-                            .arg(shownPath(report.failedFile), why);
+                            .arg(shownPath(plan.actions[report.cardFailedAt].onCard), why);
         break;
     }
-    case CopyReport::Status::Cancelled:
+    case PlanReport::Status::Cancelled:
         words.problem = CopyWording::tr("Copying was stopped; the files copied before are whole.");
         break;
     }
     words.leftOut = leftOutLines(plan);
     return words;
+}
+
+QStringList stillNotOnCard(const QList<PlaylistResult> &converted, const QList<MusicPlan> &plans,
+                           const QList<PlanReport> &reports)
+{
+    // What the run put on each card, by the place the device looks.
+    QSet<QString> put;
+    for (qsizetype p = 0; p < plans.size() && p < reports.size(); ++p) {
+        for (qsizetype i = 0; i < plans[p].actions.size(); ++i) {
+            if (reports[p].outcomes.value(i).status == ActionOutcome::Status::Done)
+                put.insert(plans[p].card + u'\n' + foldedName(plans[p].actions[i].onCard));
+        }
+    }
+    QStringList lines;
+    for (const PlaylistResult &result : converted) {
+        if (result.card.unreadable || result.card.notOnCard == 0)
+            continue;
+        QStringList names;
+        qsizetype putThere = 0;
+        for (const MissingEntry &entry : result.missing) {
+            if (put.contains(QDir::cleanPath(result.card.card) + u'\n' + foldedName(entry.onCard)))
+                ++putThere;
+            else
+                names.append(entry.onCard);
+        }
+        if (result.card.notOnCard > putThere)
+            lines.append(notOnCardLine(result, result.card.notOnCard - putThere, names));
+    }
+    return lines;
 }
 
 } // namespace velandry

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/music/music_plan.h"
+#include "engine/result.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace velandry {
+
+// Why an action failed: its source (it cannot be read, or not whole), which
+// is that action's alone, or the card (full, removed, read-only), which stops
+// every action after it.
+struct ActionFault
+{
+    enum class Of { Source, Card };
+    Of of = Of::Card;
+    QString reason; // the system's words, where it gave any
+};
+
+// Does one action of a plan. carryOut() asks it for each action in turn.
+class ActionPerformer
+{
+public:
+    virtual ~ActionPerformer() = default;
+    enum class Ended { Done, Stopped };
+    // `keepGoing` is told how many bytes of the action are done, after each
+    // piece of them; false asks it to stop, leaving no trace of the action.
+    virtual Result<Ended, ActionFault> perform(const CardAction &action,
+                                               const std::function<bool(qint64 bytesDone)> &keepGoing) = 0;
+};
+
+struct PlanProgress
+{
+    qsizetype action = 0; // the action at hand, from 0
+    qsizetype actions = 0;
+    qint64 bytesDone = 0; // of all the actions
+    qint64 bytes = 0;
+    QString onCard; // the action's file, as the device names it
+};
+// Asked before each action and after each piece of it; false stops at once.
+using PlanProgressCheck = std::function<bool(const PlanProgress &)>;
+
+struct ActionOutcome
+{
+    enum class Status { NotDone, Done, Failed };
+    Status status = Status::NotDone;
+    std::optional<ActionFault> fault; // with Failed
+};
+
+struct PlanReport
+{
+    enum class Status {
+        Completed,  // every action was tried; some may have failed by their source
+        DoesNotFit, // nothing was done: the plan is larger than the card's free space
+        CardFailed, // the card failed at `cardFailedAt`; the actions after it were not tried
+        Cancelled,
+    };
+    Status status = Status::Completed;
+    QList<ActionOutcome> outcomes; // one per action of the plan, in its order
+    qsizetype done = 0;
+    qint64 bytesDone = 0;
+    qsizetype cardFailedAt = -1;
+
+    qsizetype failedBySource() const;
+    const ActionFault *cardFault() const;
+};
+
+// Carries out the plan's actions in order where the plan fits: a failure of
+// one action's source is that action's and the next goes on; a failure of the
+// card, or a stop, ends it there. Each action leaves its file whole or leaves
+// nothing.
+PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const PlanProgressCheck &progress = {});
+
+} // namespace velandry
