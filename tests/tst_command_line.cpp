@@ -46,6 +46,7 @@ void CommandLineTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     writeFile(dir_->filePath(QStringLiteral("A.wpl")), "<media src=\"..\\My Music\\a\\One.mp3\"/>");
+    writeFile(dir_->filePath(QStringLiteral("R.m3u")), "a/One.mp3\nb/Two.flac\nc/Three.flac\nd/Four.ogg\n");
     writeFile(dir_->filePath(QStringLiteral("J.wpl")), "<media src=\"..\\\xE3\x81\x82.mp3\"/><x>.mp3");
     QDir(dir_->path()).mkdir(QStringLiteral("out"));
 }
@@ -93,6 +94,9 @@ void CommandLineTest::statuses_data()
         << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("--card"),
                        QStringLiteral("out"), QStringLiteral("A.wpl")}
         << 0 << QString() << QStringLiteral("A.asx: 1 entry of 1 is not on the card (out): My Music\\a\\One.mp3");
+    QTest::newRow("entries of another type counted")
+        << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("R.m3u")} << 0 << QString()
+        << QStringLiteral("warning: R.m3u: 3 of 4 entries left out: 3 of another media type");
     QTest::newRow("missing playlist")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Gone.wpl")} << 1 << QString()
         << QStringLiteral("velandry-convert: Gone.wpl: ");

@@ -172,6 +172,9 @@ private Q_SLOTS:
     void ontoFat();
     void doesNotFit();
     void cardFillsDuringCopy();
+    void executorStopsOnlyForTheCard_data();
+    void executorStopsOnlyForTheCard();
+    void foundWhereTheWplNamesIt();
     void commandLine_data();
     void commandLine();
     void signalInsideAFile();
@@ -400,17 +403,20 @@ void MusicCopyTest::commandLine_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
     QTest::addColumn<bool>("copied");
+    QTest::addColumn<QString>("notOnCard"); // the entries still told missing, once the music is there
 
     QTest::newRow("no card to copy to") << QStringList{QStringLiteral("--copy-music")} << 2 << QString()
-                                        << QStringLiteral("--copy-music needs the card: name it with --card DIR") << false;
+                                        << QStringLiteral("--copy-music needs the card: name it with --card DIR") << false
+                                        << QString();
     QTest::newRow("copied, and one found nowhere")
         << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card")} << 0
         << QStringLiteral("Copied 1 file (1.0 kB) to the card (@card).")
-        << QStringLiteral("warning: 1 entry is not on this computer either: My Music\\Rock\\Gone.mp3") << true;
+        << QStringLiteral("warning: 1 entry is not on this computer either: My Music\\Rock\\Gone.mp3") << true
+        << QStringLiteral("My Music\\Rock\\Gone.mp3");
     QTest::newRow("a dry run writes nothing")
         << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card"), QStringLiteral("--dry-run")}
         << 0 << QStringLiteral("@music/Rock/One.mp3 -> @card/My Music/rock/One.mp3 (1.0 kB)\n1 file, 1.0 kB, would be copied")
-        << QString() << false;
+        << QString() << false << QStringLiteral("My Music\\Rock\\One.mp3, My Music\\Rock\\Gone.mp3");
 }
 
 void MusicCopyTest::commandLine()
@@ -420,6 +426,7 @@ void MusicCopyTest::commandLine()
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(bool, copied);
+    QFETCH(QString, notOnCard);
     const QString lists = dir_->filePath(QStringLiteral("lists"));
     QDir().mkpath(lists);
     writeFile(lists + QStringLiteral("/Road.m3u"),
@@ -443,6 +450,94 @@ void MusicCopyTest::commandLine()
     QCOMPARE(run.status, status);
     QCOMPARE(QFileInfo::exists(card_ + QStringLiteral("/My Music/rock/One.mp3")), copied);
     QCOMPARE(QFileInfo::exists(lists + QStringLiteral("/Road.asx")), status == 0 && !options.contains(QStringLiteral("--dry-run")));
+    // What is not on the card is told once, after the copy: never a file it put there.
+    const QStringList told = run.err.split(u'\n').filter(QStringLiteral("not on the card ("));
+    QCOMPARE(told.size(), notOnCard.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QCOMPARE(told.first().section(QStringLiteral("): "), -1), notOnCard);
+}
+
+namespace {
+
+// Does each action as its letter in `script` says: "." done, "s" a failure of
+// its source, "c" of the card, "x" stopped.
+class ScriptedActions final : public ActionPerformer
+{
+public:
+    explicit ScriptedActions(QString script) : script_(std::move(script)) { }
+
+    Result<Ended, ActionFault> perform(const CardAction &action, const std::function<bool(qint64)> &keepGoing) override
+    {
+        const QChar what = script_.at(action.onCard.toInt());
+        if (what == u's')
+            return failed(ActionFault{ActionFault::Of::Source, QStringLiteral("unreadable")});
+        if (what == u'c')
+            return failed(ActionFault{ActionFault::Of::Card, QStringLiteral("card gone")});
+        if (what == u'x' || !keepGoing(action.bytes))
+            return Ended::Stopped;
+        return Ended::Done;
+    }
+
+private:
+    QString script_;
+};
+
+} // namespace
+
+void MusicCopyTest::executorStopsOnlyForTheCard_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<PlanReport::Status>("status");
+    QTest::addColumn<QString>("outcomes"); // D done, F failed, - not done
+
+    QTest::newRow("every action done") << QStringLiteral("...") << PlanReport::Status::Completed << QStringLiteral("DDD");
+    QTest::newRow("a source fails, the others go on")
+        << QStringLiteral("s.s") << PlanReport::Status::Completed << QStringLiteral("FDF");
+    QTest::newRow("the card fails: nothing after it")
+        << QStringLiteral(".c.") << PlanReport::Status::CardFailed << QStringLiteral("DF-");
+    QTest::newRow("a stop: nothing after it") << QStringLiteral("sx.") << PlanReport::Status::Cancelled << QStringLiteral("F--");
+}
+
+void MusicCopyTest::executorStopsOnlyForTheCard()
+{
+    QFETCH(QString, script);
+    QFETCH(PlanReport::Status, status);
+    QFETCH(QString, outcomes);
+    MusicPlan plan;
+    for (qsizetype i = 0; i < script.size(); ++i)
+        plan.actions.append({CardAction::Kind::Copy, {}, {}, QString::number(i), 10, {}});
+    plan.bytes = 10 * script.size();
+    ScriptedActions actions(script);
+    const PlanReport report = carryOut(plan, actions);
+    QCOMPARE(report.status, status);
+    QString got;
+    for (const ActionOutcome &outcome : report.outcomes)
+        got += outcome.status == ActionOutcome::Status::Done ? u'D' : outcome.status == ActionOutcome::Status::Failed ? u'F' : u'-';
+    QCOMPARE(got, outcomes);
+    QCOMPARE(report.done, outcomes.count(u'D'));
+    QCOMPARE(report.failedBySource(), outcomes.count(u'F') - (status == PlanReport::Status::CardFailed ? 1 : 0));
+}
+
+void MusicCopyTest::foundWhereTheWplNamesIt()
+{
+    // The playlist names the file beside its own folder; a file of the same
+    // name below the music root is another.
+    const QString desktop = dir_->filePath(QStringLiteral("Desktop"));
+    writeMusic(desktop + QStringLiteral("/My Music/Zed/Zoo.mp3"), 9000);
+    writeMusic(music_ + QStringLiteral("/Zed/Zoo.mp3"), 7000);
+    QDir().mkpath(desktop + QStringLiteral("/Playlists"));
+    writeFile(desktop + QStringLiteral("/Playlists/Trip.wpl"), "<media src=\"..\\My Music\\Zed\\Zoo.mp3\"/>\r\n");
+    const ConversionReport report = runConversion({.mediaType = QStringLiteral("mp3"),
+                                                   .playlistFolder = desktop + QStringLiteral("/Playlists/"),
+                                                   .playlistNames = {QStringLiteral("Trip.wpl")},
+                                                   .outputFolder = dir_->path() + u'/',
+                                                   .codePage = *CodePage::fromNumber(1252),
+                                                   .musicRoot = music_,
+                                                   .card = card_,
+                                                   .planMusic = true});
+    QCOMPARE(report.music.size(), 1);
+    QCOMPARE(report.music[0].actions.size(), 1);
+    QCOMPARE(QFileInfo(report.music[0].actions[0].source).size(), 9000);
 }
 
 void MusicCopyTest::signalInsideAFile()

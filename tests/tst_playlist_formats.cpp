@@ -116,6 +116,8 @@ void PlaylistFormatsTest::realPlaylists()
     QCOMPARE(hrefsOf(readFile(output)), hrefs);
     const EntryCounts &entries = outcome.result.entries;
     QCOMPARE((QList<qsizetype>{entries.read, entries.webAddresses, entries.outsideMusicFolder}), counts);
+    // Every entry read is written or left out for a reason that is told.
+    QCOMPARE(entries.read - entries.leftOut(), hrefs.size());
     QCOMPARE(outcome.result.stats.lostCharacters, 0);
 }
 

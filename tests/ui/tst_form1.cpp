@@ -903,7 +903,9 @@ void Form1Test::copyTheMusic()
     large.close();
     const QString lists = dir_->filePath(QStringLiteral("lists"));
     QDir().mkpath(lists);
-    writeFile(lists + QStringLiteral("/Road.m3u"), (music + QStringLiteral("/A/x.mp3\n") + music + QStringLiteral("/A/y.mp3\n")).toUtf8());
+    writeFile(lists + QStringLiteral("/Road.m3u"), (music + QStringLiteral("/A/x.mp3\n") + music + QStringLiteral("/A/y.mp3\n") + music
+                                                    + QStringLiteral("/A/gone.mp3\n"))
+                                                       .toUtf8());
     writeFile(lists + QStringLiteral("/Long.m3u"), (music + QStringLiteral("/A/large.mp3\n")).toUtf8());
 
     auto window = makeWindow();
@@ -925,6 +927,12 @@ void Form1Test::copyTheMusic()
                  QStringLiteral("2 files that the playlists name are not on the card (%1): 4.0 kB in all.").arg(card)),
              qPrintable(messages_.asked[0].informativeText));
     QCOMPARE(messages_.shown[1].text, QStringLiteral("Copied 2 files (4.0 kB) to the card (%1).").arg(card));
+    // What the card lacks is told once, after the copy, and never a file it put there.
+    QVERIFY2(!messages_.shown[0].informativeText.contains(QStringLiteral("not on the card")),
+             qPrintable(messages_.shown[0].informativeText));
+    const QStringList missing = messages_.shown[1].informativeText.split(u'\n').filter(QStringLiteral("not on the card ("));
+    QCOMPARE(missing.size(), 1);
+    QVERIFY2(missing[0].endsWith(QStringLiteral("): My Music\\A\\gone.mp3")), qPrintable(missing[0]));
     QCOMPARE(readFile(card + QStringLiteral("/My Music/A/x.mp3")), QByteArray(3000, 'x'));
 
     // The copy of a large file cancelled in its progress dialog: no half file.
