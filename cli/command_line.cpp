@@ -256,7 +256,9 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             out.flush();
         }
         // What is not on the card is told once the music is there.
-        warn(err, conversionWarnings({result}, CommandLine::tr(" (name it with --music-root)"), !request.planMusic));
+        warn(err, conversionWarnings({result}, {.musicRootHint = CommandLine::tr(" (name it with --music-root)"),
+                                                .transcodeHint = !request.transcode,
+                                                .notOnCard = !request.planMusic}));
     };
     const ConversionReport run =
         runConversion(request, [](const RunProgress &) { return stopRequest() == 0; }, told);

@@ -3,6 +3,7 @@
 #include "engine/asx_document.h"
 #include "engine/code_page.h"
 #include "engine/folder_index.h"
+#include "engine/music/audio_encoder.h"
 
 #include <QHash>
 #include <QString>
@@ -36,6 +37,11 @@ struct MissingEntry
     QString onCard;           // below the card's root, as the device names it: "My Music\A\x.mp3"
     QString belowMediaFolder; // what was written after the media folder: "A\x.mp3"
     QString localPath;        // the file as the playlist names it, resolved; empty where it does not say
+    // Where a run that encodes found the file already (its name on the card
+    // may not be its own: "x.flac" written as "x.mp3"), and what it holds
+    // where that was asked.
+    QString source = QString();
+    std::optional<AudioStream> stream = std::nullopt;
 };
 
 // Reads each entry of a document back as the device does (the bytes written,

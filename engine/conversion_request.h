@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/code_page.h"
+#include "engine/music/audio_encoder.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,13 @@ struct ConversionRequest
     bool planMusic = false;
     // Write nothing at all: the documents go nowhere.
     bool dryRun = false;
+    // Take every entry whose file is music (kAudioKinds): what the device
+    // plays as it is under its own name, the rest under the media type's
+    // extension (one of audioTargetOfType()), to be encoded on the way to the
+    // card at `bitrateKbps`. `encoder` tells what each file holds.
+    bool transcode = false;
+    int bitrateKbps = 128;
+    const AudioEncoder *encoder = nullptr;
 };
 
 // Where the music of a run is looked for on this computer: the music root

@@ -1,6 +1,8 @@
 #include "engine/conversion_run.h"
 
 #include "engine/formats/entry_sources.h"
+#include "engine/music/local_music.h"
+#include "engine/music/transcoded_entries.h"
 #include "engine/playlist_file.h"
 #include "engine/system/file_names.h"
 #include "engine/system/files.h"
@@ -137,7 +139,8 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
                                                EntrySource &entries, qsizetype textSize,
                                                const ConversionRequest &options, const std::shared_ptr<FolderIndex> &cardFolders,
                                                PlaylistFile &playlist, const ProgressCheck &progress,
-                                               PlaylistResult &result, bool &stopped)
+                                               PlaylistResult &result, bool &stopped,
+                                               const TranscodedEntries *transcoded)
 {
     switch (refusalToWrite(outputPath)) {
     case WriteRefusal::FolderInTheWay:
@@ -156,6 +159,10 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
         if (card.entry(entry) == CardCheck::Verdict::NotOnCard && options.planMusic) {
             MissingEntry missing = card.lastMissing();
             missing.localPath = QString::fromUtf8(entries.localPath());
+            if (transcoded) {
+                missing.source = transcoded->lastSource();
+                missing.stream = transcoded->lastStream();
+            }
             result.missing.append(std::move(missing));
         }
     };
@@ -252,14 +259,26 @@ PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputP
         return outcome;
     if (text) {
         outcome.result.encoding = text->encoding();
+        const std::optional<AudioTarget> target = audioTargetOfType(options.mediaType);
+        const bool transcode = options.transcode && options.encoder && target;
         const std::unique_ptr<EntrySource> entries =
             openEntrySource(*format, text->utf8(),
                             {.mediaType = options.mediaType,
                              .playlistFolder = QFileInfo(inputPath).absolutePath(),
                              .musicRoot = options.musicRoot,
-                             .musicFolder = options.musicFolder});
-        outcome.failure = writeDocument(inputPath, outputPath, *entries, text->utf8().size(), options, card, playlist,
-                                        told.writing(text->utf8().size()), outcome.result, outcome.cancelled);
+                             .musicFolder = options.musicFolder,
+                             .everyAudioKind = transcode});
+        // Where the run encodes, each music file is named as it will be on the card.
+        std::optional<LocalMusic> local;
+        std::optional<TranscodedEntries> transcoded;
+        if (transcode) {
+            local.emplace(musicSourceFolder(options));
+            transcoded.emplace(*entries, *target, *options.encoder, *local);
+        }
+        EntrySource &written = transcoded ? static_cast<EntrySource &>(*transcoded) : *entries;
+        outcome.failure = writeDocument(inputPath, outputPath, written, text->utf8().size(), options, card, playlist,
+                                        told.writing(text->utf8().size()), outcome.result, outcome.cancelled,
+                                        transcoded ? &*transcoded : nullptr);
     } else {
         outcome.cancelled = true;
     }

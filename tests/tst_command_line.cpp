@@ -46,7 +46,7 @@ void CommandLineTest::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
     writeFile(dir_->filePath(QStringLiteral("A.wpl")), "<media src=\"..\\My Music\\a\\One.mp3\"/>");
-    writeFile(dir_->filePath(QStringLiteral("R.m3u")), "a/One.mp3\nb/Two.flac\nc/Three.flac\nd/Four.ogg\n");
+    writeFile(dir_->filePath(QStringLiteral("R.m3u")), "a/One.mp3\nb/Two.flac\nc/Three.flac\nd/Four.ogg\ne/Five.wma\n");
     writeFile(dir_->filePath(QStringLiteral("J.wpl")), "<media src=\"..\\\xE3\x81\x82.mp3\"/><x>.mp3");
     QDir(dir_->path()).mkdir(QStringLiteral("out"));
 }
@@ -79,7 +79,7 @@ void CommandLineTest::statuses_data()
         << QStringList{QStringLiteral("--code-page"), QStringLiteral("windows-932"), QStringLiteral("-qt"), QStringLiteral("mp3"),
                        QStringLiteral("J.wpl")}
         << 0 << QString()
-        << QStringLiteral("velandry-convert: warning: J.wpl: 1 entry of 2 was cut across the playlist's markup and "
+        << QStringLiteral("velandry-convert: warning: J.wpl: 1 of 2 entries was cut across the playlist's markup and "
                           "names no real file\n");
     QTest::newRow("unknown code page")
         << QStringList{QStringLiteral("-c"), QStringLiteral("65001"), QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("A.wpl")}
@@ -93,10 +93,13 @@ void CommandLineTest::statuses_data()
     QTest::newRow("entries not on the card")
         << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("--card"),
                        QStringLiteral("out"), QStringLiteral("A.wpl")}
-        << 0 << QString() << QStringLiteral("A.asx: 1 entry of 1 is not on the card (out): My Music\\a\\One.mp3");
+        << 0 << QString() << QStringLiteral("A.asx: 1 of 1 entries is not on the card (out): My Music\\a\\One.mp3");
     QTest::newRow("entries of another type counted")
         << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("R.m3u")} << 0 << QString()
-        << QStringLiteral("warning: R.m3u: 3 of 4 entries left out: 3 of another media type");
+        << QStringLiteral("warning: R.m3u: 1 of 5 entries left out: 1 of another media type\n");
+    QTest::newRow("music the device cannot play told")
+        << QStringList{QStringLiteral("-qt"), QStringLiteral("mp3"), QStringLiteral("R.m3u")} << 0 << QString()
+        << QStringLiteral("warning: R.m3u: 3 entries are FLAC and OGG files the device cannot play: add --transcode\n");
     QTest::newRow("missing playlist")
         << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Gone.wpl")} << 1 << QString()
         << QStringLiteral("velandry-convert: Gone.wpl: ");

@@ -342,9 +342,9 @@ void ConversionRunTest::warningsNameThePlaylist()
     QVERIFY2(warnings.takeAt(1).startsWith(QStringLiteral("Mix %2 vol %3.asx: 2 of 3 entries can never play on the device: ?.mp3, ")),
              qPrintable(warnings.join(u'\n')));
     QCOMPARE(warnings,
-             (QStringList{QStringLiteral("Mix %2 vol %3.wpl: 1 entry of 3 holds characters outside code page 1252, "
+             (QStringList{QStringLiteral("Mix %2 vol %3.wpl: 1 of 3 entries holds characters outside code page 1252, "
                                          "written as \"?\""),
-                          QStringLiteral("Mix %2 vol %3.wpl: 1 entry of 3 was cut across the playlist's markup "
+                          QStringLiteral("Mix %2 vol %3.wpl: 1 of 3 entries was cut across the playlist's markup "
                                          "and names no real file")}));
 }
 

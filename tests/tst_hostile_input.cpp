@@ -93,14 +93,14 @@ void HostileInputTest::odd_data()
     QTest::newRow("random bytes") << randomBytes(7, 100000) << -1 << QByteArray() << QString();
     QTest::newRow("random bytes with the key")
         << randomBytes(8, 5000) + "..\\x.mp3" + randomBytes(9, 5000) << -1 << QByteArray() << QString();
-    QTest::newRow("NUL bytes") << QByteArray("..\\a\0b.mp3\0\0..\\c.mp3", 20) << 2 << QByteArray("\\CF\\a?b.mp3") << QStringLiteral("1 entry of 2 holds");
+    QTest::newRow("NUL bytes") << QByteArray("..\\a\0b.mp3\0\0..\\c.mp3", 20) << 2 << QByteArray("\\CF\\a?b.mp3") << QStringLiteral("1 of 2 entries holds");
     QString line = QStringLiteral("<media src=\"..\\My Music\\x.mp3\"/>");
     QByteArray single = QByteArray(50 << 20, 'a') + line.toUtf8();
     QTest::newRow("50 MB single line") << single << 1 << QByteArray("\\CF\\x.mp3\" />") << QString();
     QTest::newRow("markup meant to inject elements")
         << QByteArray("<media src=\"..\\My Music\\a\" /></ENTRY><ENTRY><ref href = \"http://evil.example/x.mp3\"/>")
         << 1 << QByteArray("\\CF\\a&quot; /&gt;&lt;/ENTRY&gt;&lt;ENTRY&gt;&lt;ref href = &quot;http://evil.example/x.mp3")
-        << QStringLiteral("1 entry of 1 was cut across");
+        << QStringLiteral("1 of 1 entries was cut across");
     QTest::newRow("UTF-16 with mark")
         << QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char *>(u"..\\Caf\u00E9.mp3"), 24) << 1
         << QByteArray("\\CF\\Caf\xE9.mp3") << QString();
@@ -108,7 +108,7 @@ void HostileInputTest::odd_data()
                                     << QStringLiteral("odd.wpl: not UTF-8, read as code page");
     QTest::newRow("UTF-8 mark dropped") << QByteArray("\xEF\xBB\xBF.mp3") << 1 << QByteArray("\\CF\\p3\"") << QString();
     QTest::newRow("control characters") << QByteArray("..\\a\x01\x1b\x7f.mp3") << 1 << QByteArray("\\CF\\a??\x7f.mp3")
-                                        << QStringLiteral("1 entry of 1 holds");
+                                        << QStringLiteral("1 of 1 entries holds");
 }
 
 void HostileInputTest::odd()

@@ -164,7 +164,7 @@ void PlaylistFormatsTest::cutRules()
     QFETCH(QString, musicRoot);
     QFETCH(QString, musicFolder);
     QFETCH(QString, type);
-    EntryCutter cutter({type, playlistFolder, musicRoot, musicFolder});
+    EntryCutter cutter({.mediaType = type, .playlistFolder = playlistFolder, .musicRoot = musicRoot, .musicFolder = musicFolder});
     const QByteArray utf8 = entry.toUtf8();
     QByteArrayView below;
     QString cut;
@@ -175,6 +175,9 @@ void PlaylistFormatsTest::cutRules()
         break;
     case EntryCutter::Outcome::OtherType:
         cut = QStringLiteral("type");
+        break;
+    case EntryCutter::Outcome::OtherAudio:
+        cut = QStringLiteral("audio");
         break;
     case EntryCutter::Outcome::WebAddress:
         cut = QStringLiteral("web");

@@ -98,7 +98,7 @@
         <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %n entry of %2 holds characters outside code page %3, written as &quot;?&quot;</numerusform>
+            <numerusform>%1: %n of %2 entries holds characters outside code page %3, written as &quot;?&quot;</numerusform>
             <numerusform>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</numerusform>
         </translation>
     </message>
@@ -120,7 +120,7 @@
         <source>%1: %n of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: %n entry of %2 left out: %3</numerusform>
+            <numerusform>%1: %n of %2 entries left out: %3</numerusform>
             <numerusform>%1: %n of %2 entries left out: %3</numerusform>
         </translation>
     </message>
@@ -128,7 +128,7 @@
         <source>%1: %n of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: %n entry of %2 can never play on the device: %3</numerusform>
+            <numerusform>%1: %n of %2 entries can never play on the device: %3</numerusform>
             <numerusform>%1: %n of %2 entries can never play on the device: %3</numerusform>
         </translation>
     </message>
@@ -136,7 +136,7 @@
         <source>%1: %n of %2 entries are not on the card (%3): %4</source>
         <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1: %n entry of %2 is not on the card (%3): %4</numerusform>
+            <numerusform>%1: %n of %2 entries is not on the card (%3): %4</numerusform>
             <numerusform>%1: %n of %2 entries are not on the card (%3): %4</numerusform>
         </translation>
     </message>
@@ -144,7 +144,7 @@
         <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
         <translation>
-            <numerusform>%1: %n entry of %2 was cut across the playlist&apos;s markup and names no real file</numerusform>
+            <numerusform>%1: %n of %2 entries was cut across the playlist&apos;s markup and names no real file</numerusform>
             <numerusform>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</numerusform>
         </translation>
     </message>

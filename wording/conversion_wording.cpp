@@ -173,7 +173,7 @@ QString notOnCardLine(const PlaylistResult &result, qsizetype count, const QStri
              namesOf(names.first(qMin(names.size(), CardReport::kNamesShown)), count));
 }
 
-QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint, bool notOnCard)
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const WarningOptions &options)
 {
     const QLocale locale;
     QStringList lines;
@@ -192,19 +192,32 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
             lines.append(Wording::tr("%1: %n of %2 entries hold characters outside code page %3, written as \"?\"",
                                      nullptr, int(stats.entriesWithLostCharacters))
                              .arg(name, entries, codePage));
-        if (const EntryCounts &counts = result.entries; counts.leftOut() > 0) {
+        const EntryCounts &counts = result.entries;
+        if (const qsizetype leftOut = counts.leftOut() - counts.otherAudio; leftOut > 0) {
             QStringList reasons;
             if (counts.webAddresses > 0)
                 reasons.append(Wording::tr("%n web addresses", nullptr, int(counts.webAddresses)));
             if (counts.outsideMusicFolder > 0)
                 reasons.append(Wording::tr("%n outside the music folder", nullptr, int(counts.outsideMusicFolder))
-                               + musicRootHint);
+                               + options.musicRootHint);
             if (counts.otherType > 0)
                 //: Entries left out: files of another media type than the one chosen.
                 reasons.append(Wording::tr("%n of another media type", nullptr, int(counts.otherType)));
             //: %1 is the playlist, %n of %2 entries, %3 the reasons: "2 web addresses, 3 outside the music folder".
-            lines.append(Wording::tr("%1: %n of %2 entries left out: %3", nullptr, int(counts.leftOut()))
+            lines.append(Wording::tr("%1: %n of %2 entries left out: %3", nullptr, int(leftOut))
                              .arg(name, locale.toString(counts.read), reasons.join(Wording::tr(", "))));
+        }
+        if (counts.otherAudio > 0) {
+            const QString kinds = locale.createSeparatedList(audioKindNames(counts.otherAudioKinds));
+            lines.append(options.transcodeHint
+                             //: %1 is the playlist, %2 the kinds of music: "FLAC and M4A". The option stays as it is.
+                             ? Wording::tr("%1: %n entries are %2 files the device cannot play: add --transcode", nullptr,
+                                           int(counts.otherAudio))
+                                   .arg(name, kinds)
+                             //: %1 is the playlist, %2 the kinds of music: "FLAC and M4A".
+                             : Wording::tr("%1: %n entries are %2 files the device cannot play", nullptr,
+                                           int(counts.otherAudio))
+                                   .arg(name, kinds));
         }
         const CardReport &card = result.card;
         const QString output = shownPath(QFileInfo(result.outputPath).fileName());
@@ -220,7 +233,7 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QSt
                 lines.append(Wording::tr("%1: the card (%2) could not be read, so its entries were not looked for on it")
                                  .arg(output, shownPath(card.card)));
             }
-        } else if (card.notOnCard > 0 && notOnCard) {
+        } else if (card.notOnCard > 0 && options.notOnCard) {
             lines.append(notOnCardLine(result, card.notOnCard, card.notOnCardNames));
         }
         if (stats.cutAcrossMarkup > 0)

@@ -22,12 +22,20 @@ QString shownPath(const QString &path);
 
 // One line per playlist with lost characters, cut references or a text that
 // was not UTF-8; empty when there is nothing to warn about.
-// Entries left out are counted by reason; `musicRootHint` follows the count of
-// those outside the music folder, where the front end has a way to name it.
-// The entries not on the card are left to the music's report where
-// `notOnCard` is false (the run is about to put them there).
-QStringList conversionWarnings(const QList<PlaylistResult> &converted, const QString &musicRootHint = {},
-                               bool notOnCard = true);
+// Entries left out are counted by reason.
+struct WarningOptions
+{
+    // Follows the count of entries outside the music folder, where the front
+    // end has a way to name it.
+    QString musicRootHint = QString();
+    // Music the device cannot play is told with the converter's option that
+    // encodes it.
+    bool transcodeHint = false;
+    // The entries not on the card are left to the music's report where false
+    // (the run is about to put them there).
+    bool notOnCard = true;
+};
+QStringList conversionWarnings(const QList<PlaylistResult> &converted, const WarningOptions &options = {});
 
 // "Pop.asx: 3 of 120 entries are not on the card (/media/ana/CARD): ...", for
 // `count` of the playlist's entries, the first few of `names` named.

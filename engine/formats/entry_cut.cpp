@@ -1,5 +1,6 @@
 #include "engine/formats/entry_cut.h"
 
+#include "engine/formats/audio_kinds.h"
 #include "engine/utf8_text.h"
 
 #include <QDir>
@@ -266,7 +267,7 @@ qsizetype EntryCutter::Folder::matchIn(QByteArrayView path) const
 }
 
 EntryCutter::EntryCutter(const EntryRules &rules)
-    : everyType_(rules.mediaType.isEmpty()), musicRoot_(rules.musicRoot), musicFolder_(rules.musicFolder),
+    : everyType_(rules.mediaType.isEmpty()), everyAudioKind_(rules.everyAudioKind), musicRoot_(rules.musicRoot), musicFolder_(rules.musicFolder),
       playlistFolder_(rules.playlistFolder)
 {
     key_ = "." + rules.mediaType.toUtf8();
@@ -274,7 +275,7 @@ EntryCutter::EntryCutter(const EntryRules &rules)
 
 bool EntryCutter::hasType(QByteArrayView path) const
 {
-    if (everyType_)
+    if (everyType_ || (everyAudioKind_ && audioKindOf(path) >= 0))
         return true;
     if (path.size() < key_.size())
         return false;
@@ -300,8 +301,11 @@ EntryCutter::Outcome EntryCutter::cut(QByteArrayView entry, QByteArrayView &belo
     } else if (entry_paths::isWebAddress(entry)) {
         return Outcome::WebAddress;
     }
-    if (!hasType(entry))
-        return Outcome::OtherType;
+    if (!hasType(entry)) {
+        lastAudioKind_ = audioKindOf(entry);
+        return lastAudioKind_ >= 0 && !kAudioKinds[std::size_t(lastAudioKind_)].deviceKind ? Outcome::OtherAudio
+                                                                                           : Outcome::OtherType;
+    }
     // Most entries are absolute paths with nothing to fold: they are read
     // where they stand, "/" and "\" alike.
     const qsizetype root = rootLength(entry);

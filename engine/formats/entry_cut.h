@@ -13,6 +13,9 @@ struct EntryRules
     QString playlistFolder; // where relative entries start
     QString musicRoot;      // the music folder as the user names it; empty for none
     QString musicFolder;    // the user's music folder on this system
+    // Every music file is kept, whatever its kind (kAudioKinds), not only
+    // those of the media type.
+    bool everyAudioKind = false;
 };
 
 // Cuts each entry down to its place below the music folder, as the card
@@ -37,7 +40,7 @@ class EntryCutter final
 public:
     explicit EntryCutter(const EntryRules &rules);
 
-    enum class Outcome { Kept, OtherType, WebAddress, OutsideMusicFolder };
+    enum class Outcome { Kept, OtherType, OtherAudio, WebAddress, OutsideMusicFolder };
 
     // On Kept, `below` is the part of the entry below the music folder, as
     // plain text with "/" or "\" between folders; it stays valid until the
@@ -50,6 +53,9 @@ public:
 
     // Whether `entry` names a file (no web address) of the media type.
     bool isFileOfType(QByteArrayView entry) const;
+
+    // With OtherAudio, the kind of the entry (kAudioKinds).
+    int lastAudioKind() const { return lastAudioKind_; }
 
 private:
     // A folder that entries are cut below, in the form they are compared in:
@@ -69,6 +75,8 @@ private:
 
     QByteArray key_; // "." and the media type
     bool everyType_ = false;
+    bool everyAudioKind_ = false;
+    int lastAudioKind_ = -1;
     Folder musicRoot_;
     Folder musicFolder_;
     Folder playlistFolder_;

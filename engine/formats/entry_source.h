@@ -4,6 +4,8 @@
 // writer: where a document's entries come from. Readers implement it, the
 // writer reads it, and neither knows the other.
 
+#include "engine/formats/audio_kinds.h"
+
 #include <QByteArrayView>
 #include <QtGlobal>
 
@@ -71,9 +73,11 @@ struct EntryCounts
     qsizetype read = 0;
     qsizetype webAddresses = 0;
     qsizetype outsideMusicFolder = 0;
-    qsizetype otherType = 0; // files of another media type
+    qsizetype otherType = 0;  // files of another media type
+    qsizetype otherAudio = 0; // music of a kind the device never plays (FLAC, M4A, ...), which encoding would take
+    AudioKinds otherAudioKinds = 0;
 
-    qsizetype leftOut() const { return webAddresses + outsideMusicFolder + otherType; }
+    qsizetype leftOut() const { return webAddresses + outsideMusicFolder + otherType + otherAudio; }
 };
 
 // The entries of one playlist, first to last, a bounded stretch of the

@@ -52,6 +52,10 @@ public:
             case EntryCutter::Outcome::OtherType:
                 ++counts_.otherType;
                 break;
+            case EntryCutter::Outcome::OtherAudio:
+                ++counts_.otherAudio;
+                counts_.otherAudioKinds |= AudioKinds(1) << cutter_.lastAudioKind();
+                break;
             }
             if (reader_->bytesRead() >= stop || ++read >= kEntriesPerStep)
                 return Step::Paused;
@@ -117,6 +121,12 @@ DeclaredEncoding declaredEncoding(PlaylistFormat format, QByteArrayView bytes)
 
 std::unique_ptr<EntrySource> openEntrySource(PlaylistFormat format, QByteArrayView utf8, const EntryRules &rules)
 {
+    if (format == PlaylistFormat::Wpl && rules.everyAudioKind) {
+        QStringList kinds;
+        for (const AudioKind &kind : kAudioKinds)
+            kinds.append(QString::fromLatin1(kind.extension));
+        return std::make_unique<WplReferences>(utf8, kinds, rules.playlistFolder);
+    }
     if (format == PlaylistFormat::Wpl)
         return std::make_unique<WplReferences>(utf8, rules.mediaType, rules.playlistFolder);
     return std::make_unique<CutEntries>(format, utf8, rules);

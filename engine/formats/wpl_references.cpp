@@ -116,8 +116,16 @@ ReferenceScanner::Step ReferenceScanner::next(Reference &reference, qsizetype bu
         const qsizetype at = static_cast<const std::uint8_t *>(hit) - data;
         dot_ = at + 1;
         TextPosition end;
-        if (!keyMatchesAt(at, end))
+        if (!keyMatchesAt(at, end)) {
+            if (countOtherAudio_) {
+                const int kind = audioKindAt(text_.sliced(at + 1).first(qMin<qsizetype>(6, text_.size() - at - 1)));
+                if (kind >= 0 && !kAudioKinds[std::size_t(kind)].deviceKind) {
+                    ++otherAudio_;
+                    otherAudioKinds_ |= AudioKinds(1) << kind;
+                }
+            }
             continue;
+        }
         takeMarkersBefore(at);
         if (myMusicEnd_ >= 0)
             reference.begin = {myMusicEnd_, false};
@@ -134,9 +142,47 @@ ReferenceScanner::Step ReferenceScanner::next(Reference &reference, qsizetype bu
 }
 
 WplReferences::WplReferences(QByteArrayView utf8, QStringView mediaType, const QString &playlistFolder)
-    : utf8_(utf8), mediaType_(mediaType.toString()), playlistFolder_(entry_paths::folderForm(playlistFolder))
+    : WplReferences(utf8, QStringList{mediaType.toString()}, playlistFolder)
+{
+}
+
+WplReferences::WplReferences(QByteArrayView utf8, const QStringList &mediaTypes, const QString &playlistFolder)
+    : utf8_(utf8), mediaTypes_(mediaTypes), playlistFolder_(entry_paths::folderForm(playlistFolder))
 {
     rewind();
+}
+
+void WplReferences::rewind()
+{
+    scans_.clear();
+    for (const QString &type : std::as_const(mediaTypes_))
+        scans_.push_back({ReferenceScanner(utf8_, type), type.size() + 1});
+    // Music of another kind is worth telling where encoding could take it:
+    // the one media type is one the device plays.
+    if (scans_.size() == 1) {
+        const int kind = audioKindOf(QByteArray("x.") + mediaTypes_.front().toUtf8());
+        scans_.front().scanner.countOtherAudio(kind >= 0 && kAudioKinds[std::size_t(kind)].deviceKind);
+    }
+}
+
+qsizetype WplReferences::bytesScanned() const
+{
+    qsizetype least = utf8_.size();
+    for (const Scan &scan : scans_) {
+        if (!scan.ended || scan.ahead)
+            least = qMin(least, scan.scanner.bytesScanned());
+    }
+    return least;
+}
+
+EntryCounts WplReferences::counts() const
+{
+    EntryCounts counts;
+    if (scans_.size() == 1) {
+        counts.otherAudio = scans_.front().scanner.otherAudio();
+        counts.otherAudioKinds = scans_.front().scanner.otherAudioKinds();
+    }
+    return counts;
 }
 
 QByteArrayView WplReferences::localPath() const
@@ -168,16 +214,41 @@ QByteArrayView WplReferences::localPath() const
 EntrySource::Step WplReferences::next(QByteArrayView &text, Reference &path, qsizetype budget)
 {
     text = utf8_;
-    switch (scanner_->next(path, budget)) {
-    case ReferenceScanner::Step::Found:
-        lastEnd_ = path.end.afterHighHalf ? -1 : path.end.byte;
-        return Step::Found;
-    case ReferenceScanner::Step::Paused:
-        return Step::Paused;
-    case ReferenceScanner::Step::Ended:
-        break;
+    // Each scan one reference ahead; a scan that pauses pauses them all.
+    for (Scan &scan : scans_) {
+        if (scan.ended || scan.ahead)
+            continue;
+        Reference found;
+        switch (scan.scanner.next(found, budget)) {
+        case ReferenceScanner::Step::Found:
+            scan.ahead = found;
+            break;
+        case ReferenceScanner::Step::Paused:
+            return Step::Paused;
+        case ReferenceScanner::Step::Ended:
+            scan.ended = true;
+            break;
+        }
     }
-    return Step::Ended;
+    // The first in the text: the one whose full stop comes first, the longer
+    // one at the same full stop (keys are ASCII: a byte a unit).
+    Scan *first = nullptr;
+    const auto dotOf = [](const Scan &scan) { return scan.ahead->end.byte - scan.keyLength; };
+    for (Scan &scan : scans_) {
+        if (scan.ahead && (!first || dotOf(scan) < dotOf(*first)
+                           || (dotOf(scan) == dotOf(*first) && scan.keyLength > first->keyLength)))
+            first = &scan;
+    }
+    if (!first)
+        return Step::Ended;
+    for (Scan &scan : scans_) {
+        if (&scan != first && scan.ahead && dotOf(scan) == dotOf(*first))
+            scan.ahead.reset();
+    }
+    path = *first->ahead;
+    first->ahead.reset();
+    lastEnd_ = path.end.afterHighHalf ? -1 : path.end.byte;
+    return Step::Found;
 }
 
 } // namespace velandry

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "engine/formats/audio_kinds.h"
 #include "engine/formats/entry_source.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 
 namespace velandry {
 
@@ -38,6 +41,13 @@ public:
     qsizetype bytesScanned() const { return dot_; }
     qsizetype referencesFound() const { return found_; }
 
+    // The names of music of a kind the device never plays (kAudioKinds: a
+    // full stop, the extension, no letter or digit after it) that the scan
+    // passed on its way, where asked to count them.
+    void countOtherAudio(bool count) { countOtherAudio_ = count; }
+    qsizetype otherAudio() const { return otherAudio_; }
+    AudioKinds otherAudioKinds() const { return otherAudioKinds_; }
+
 private:
     bool keyMatchesAt(qsizetype at, TextPosition &end) const;
     void takeMarkersBefore(qsizetype limit);
@@ -50,6 +60,9 @@ private:
     qsizetype myMusicEnd_ = -1;
     qsizetype parentEnd_ = -1;
     qsizetype found_ = 0;
+    bool countOtherAudio_ = false;
+    qsizetype otherAudio_ = 0;
+    AudioKinds otherAudioKinds_ = 0;
 };
 
 // The references of a WPL (or ZPL) as a document's entries. Each stands as
@@ -57,23 +70,39 @@ private:
 // measured before it is written. Where a reference lies in a quoted value
 // (a media element's src), that value, read as XML reads it and resolved
 // against `playlistFolder`, is where the playlist names the entry's file.
+//
+// Given several media types (every kind of music, for a run that encodes),
+// the scan is made once for each, and their references handed on in the
+// order of the text; where two types match at one full stop ("aif" and
+// "aiff"), the longer one's reference is the entry.
 class WplReferences final : public EntrySource
 {
 public:
     WplReferences(QByteArrayView utf8, QStringView mediaType, const QString &playlistFolder = {});
+    WplReferences(QByteArrayView utf8, const QStringList &mediaTypes, const QString &playlistFolder);
 
     Step next(QByteArrayView &text, Reference &path, qsizetype budget) override;
-    qsizetype bytesScanned() const override { return scanner_->bytesScanned(); }
-    void rewind() override { scanner_.emplace(utf8_, mediaType_); }
+    qsizetype bytesScanned() const override;
+    void rewind() override;
     EntryText entryText() const override { return EntryText::AsMarkup; }
     bool measuredFirst() const override { return true; }
     QByteArrayView localPath() const override;
+    EntryCounts counts() const override;
 
 private:
+    // One scan, and the reference it found that is not handed on yet.
+    struct Scan
+    {
+        ReferenceScanner scanner;
+        qsizetype keyLength;
+        std::optional<Reference> ahead = {};
+        bool ended = false;
+    };
+
     QByteArrayView utf8_;
-    QString mediaType_;
+    QStringList mediaTypes_;
     QByteArray playlistFolder_; // in the form entries are resolved against
-    std::optional<ReferenceScanner> scanner_;
+    std::vector<Scan> scans_;
     qsizetype lastEnd_ = -1; // where the reference last found ends
     mutable QByteArray value_;
     mutable QByteArray local_;

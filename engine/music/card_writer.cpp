@@ -3,14 +3,18 @@
 #include "engine/card_file.h"
 #include "engine/system/files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QMutexLocker>
+#include <QTemporaryFile>
 
 namespace velandry {
 
 namespace {
 
-// Pieces of a copy: a stop is heard within one.
-constexpr qint64 kCopyPiece = qint64(4) << 20;
+// Pieces of a copy onto the card: a stop is heard within one, well within a
+// tenth of a second on a slow card.
+constexpr qint64 kCopyPiece = qint64(1) << 20;
 
 Failure<ActionFault> ofSource(QString reason = {})
 {
@@ -24,7 +28,10 @@ Failure<ActionFault> ofCard(QString reason = {})
 
 } // namespace
 
-CardWriter::CardWriter(const QString &card) : card_(card) { }
+CardWriter::CardWriter(const QString &card, const AudioEncoder *encoder, EncodingSettings encoding)
+    : card_(card), encoder_(encoder), encoding_(std::move(encoding))
+{
+}
 
 Result<ActionPerformer::Ended, ActionFault> CardWriter::perform(const CardAction &action,
                                                                  const std::function<bool(qint64)> &keepGoing)
@@ -32,24 +39,53 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::perform(const CardAction
     switch (action.kind) {
     case CardAction::Kind::Copy:
         break;
+    case CardAction::Kind::Encode:
+        return encode(action, keepGoing);
     }
-    return copy(action, keepGoing);
+    return copy(action, action.source, action.bytes, keepGoing);
 }
 
-Result<ActionPerformer::Ended, ActionFault> CardWriter::copy(const CardAction &action,
+Result<ActionPerformer::Ended, ActionFault> CardWriter::encode(const CardAction &action,
+                                                                const std::function<bool(qint64)> &keepGoing)
+{
+    if (!encoder_)
+        return ofSource();
+    // Encoded and tagged here: a tag is written in place, which the card's
+    // file system may refuse (FUSE's FAT cannot shorten a file).
+    QTemporaryFile encoded(QDir::tempPath() + QStringLiteral("/velandry-XXXXXX.") + extensionOf(encoding_.target));
+    if (!encoded.open())
+        return ofSource(encoded.errorString());
+    encoded.close();
+    // The encoding is the first share of the action's bytes, the copy the rest.
+    const Result<qint64, AudioFault> made =
+        encoder_->encode(action.source, encoded.fileName(), encoding_,
+                         [&](double done) { return !keepGoing || keepGoing(qint64(done * action.bytes / 2)); });
+    if (!made) {
+        if (made.error().kind == AudioFault::Kind::Stopped)
+            return Ended::Stopped;
+        return ofSource(made.error().reason);
+    }
+    const qint64 size = *made;
+    return copy(action, encoded.fileName(), size, [&](qint64 done) {
+        return !keepGoing || keepGoing(action.bytes / 2 + (size > 0 ? done * (action.bytes - action.bytes / 2) / size : 0));
+    });
+}
+
+Result<ActionPerformer::Ended, ActionFault> CardWriter::copy(const CardAction &action, const QString &from, qint64 bytes,
                                                               const std::function<bool(qint64)> &keepGoing)
 {
     QStringList names = action.target.split(u'/');
     const QString name = names.takeLast();
+    QFile source;
+    if (const Result<void, files::Error> opened = files::openForReading(source, from); !opened)
+        return ofSource(opened.error().reason);
+
+    const QMutexLocker oneAtATime(&writing_);
     const Result<QString, QString> folder = card_.makeFolders(names);
     if (!folder)
         return ofCard();
     if (card_.find(action.target.split(u'/')) == FolderIndex::Found::Yes)
         return Ended::Done; // put there since it was planned
-
-    QFile source;
-    if (const Result<void, files::Error> opened = files::openForReading(source, action.source); !opened)
-        return ofSource(opened.error().reason);
     CardFile file(*folder + u'/' + name);
     if (const Result<void, files::Error> opened = file.open(); !opened)
         return ofCard(opened.error().reason);
@@ -61,11 +97,11 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::copy(const CardAction &a
     if (copied->stopped)
         return Ended::Stopped;
     // A source that changed size while it was copied is no whole copy.
-    if (copied->bytes != action.bytes)
+    if (copied->bytes != bytes)
         return ofSource();
     if (const Result<void, files::Error> committed = file.commit({.modified = action.modified}); !committed)
         return ofCard(committed.error().reason);
-    card_.added(*folder, {name, false, false, action.bytes, action.modified.toMSecsSinceEpoch()});
+    card_.added(*folder, {name, false, false, bytes, action.modified.toMSecsSinceEpoch()});
     return Ended::Done;
 }
 

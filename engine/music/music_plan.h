@@ -19,7 +19,8 @@ namespace velandry {
 struct CardAction
 {
     enum class Kind {
-        Copy, // the source as it is, under a name that is not there yet
+        Copy,   // the source as it is, under a name that is not there yet
+        Encode, // the source encoded for the device (MusicPlan::encoding), under a name that is not there yet
     };
     Kind kind = Kind::Copy;
     QString source; // the file on this computer
@@ -27,8 +28,9 @@ struct CardAction
     // are already there as the card spells them: where it will be.
     QString target;
     QString onCard; // as the device names it: "My Music\A\x.mp3"
-    qint64 bytes = 0;
-    QDateTime modified; // the time the file on the card takes
+    qint64 bytes = 0;   // the source's, or what its encoding will take, about
+    QDateTime modified; // the time the file on the card takes: the source's
+    AudioStream stream = {}; // what the source holds, with Encode
 };
 
 struct MusicPlan
@@ -39,11 +41,14 @@ struct MusicPlan
         NotRegular,     // a folder, a device or a pipe has its name, or a file that of its folder on the card
         TooLargeForFat, // 4 GiB or more, for a card whose FAT cannot hold it
         LinkLeadsOut,   // a folder on the card on its way is a link that leads out of the card
+        Undecodable,    // music to encode that nothing here can read (`why`)
     };
     struct Skipped
     {
         LeftOut reason;
         QString onCard; // as the device names it
+        QString source = QString(); // where there is one
+        QString why = QString();    // the library's words, with Undecodable
     };
 
     QString card;               // the card's root, as this system names it
@@ -52,6 +57,7 @@ struct MusicPlan
     qint64 bytes = 0;           // that the actions write
     std::optional<qint64> free; // on the card, where its file system says
     bool fat = false;           // the card's file system holds no file of 4 GiB
+    EncodingSettings encoding;  // of the Encode actions
 
     bool fits() const { return !free || bytes <= *free; }
 };
@@ -60,7 +66,11 @@ struct MusicPlan
 // looked for as the playlist names it, then as the music root
 // (musicSourceFolder()) joined with its part below the music folder; letter
 // case ignored where the exact name is not there. An entry found nowhere is
-// left out, never guessed. Only files of the request's media type are taken.
+// left out, never guessed. Only files of the request's media type are taken;
+// where the request encodes, every music file is, copied where the device
+// plays it as it is under the name the playlist gives it on the card, else
+// encoded (what it holds asked of the request's encoder); where two entries
+// name one file on the card, the file that plays as it is wins.
 MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, const ConversionRequest &request);
 
 } // namespace velandry

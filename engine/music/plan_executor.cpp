@@ -1,5 +1,9 @@
 #include "engine/music/plan_executor.h"
 
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace velandry {
 
 qsizetype PlanReport::failedBySource() const
@@ -14,7 +18,7 @@ const ActionFault *PlanReport::cardFault() const
     return cardFailedAt >= 0 ? &*outcomes[cardFailedAt].fault : nullptr;
 }
 
-PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const PlanProgressCheck &progress)
+PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const PlanProgressCheck &progress, int jobs)
 {
     PlanReport report;
     report.outcomes.resize(plan.actions.size());
@@ -22,44 +26,79 @@ PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const Pla
         report.status = PlanReport::Status::DoesNotFit;
         return report;
     }
+    std::mutex mutex; // guards everything below and the calls of `progress`
     PlanProgress state;
     state.actions = plan.actions.size();
     state.bytes = plan.bytes;
-    for (qsizetype i = 0; i < plan.actions.size(); ++i) {
-        const CardAction &action = plan.actions[i];
-        state.action = i;
-        state.onCard = action.onCard;
-        if (progress && !progress(state)) {
+    QList<qint64> doneOf(plan.actions.size(), 0); // of each action, as it goes
+    qsizetype next = 0;
+    bool stopping = false;
+    const auto ask = [&] { // with `mutex` held
+        if (!stopping && progress && !progress(state)) {
+            stopping = true;
             report.status = PlanReport::Status::Cancelled;
-            return report;
         }
-        const qint64 before = state.bytesDone;
-        const Result<ActionPerformer::Ended, ActionFault> performed = performer.perform(action, [&](qint64 done) {
-            state.bytesDone = before + done;
-            return !progress || progress(state);
-        });
-        state.bytesDone = before + action.bytes;
-        ActionOutcome &outcome = report.outcomes[i];
-        if (!performed) {
-            outcome = {ActionOutcome::Status::Failed, performed.error()};
-            if (performed.error().of == ActionFault::Of::Card) {
-                report.status = PlanReport::Status::CardFailed;
-                report.cardFailedAt = i;
-                return report;
+        return !stopping;
+    };
+
+    const auto work = [&] {
+        for (;;) {
+            qsizetype i = 0;
+            {
+                const std::lock_guard lock(mutex);
+                if (stopping || next >= plan.actions.size())
+                    return;
+                i = next++;
+                state.action = i;
+                state.onCard = plan.actions[i].onCard;
+                if (!ask())
+                    return;
             }
-            continue;
+            const CardAction &action = plan.actions[i];
+            const Result<ActionPerformer::Ended, ActionFault> performed = performer.perform(action, [&](qint64 done) {
+                const std::lock_guard lock(mutex);
+                state.bytesDone += done - doneOf[i];
+                doneOf[i] = done;
+                return ask();
+            });
+            const std::lock_guard lock(mutex);
+            state.bytesDone += action.bytes - doneOf[i];
+            doneOf[i] = action.bytes;
+            ActionOutcome &outcome = report.outcomes[i];
+            if (!performed) {
+                outcome = {ActionOutcome::Status::Failed, performed.error()};
+                // The card's failure ends the plan: the first one is told.
+                if (performed.error().of == ActionFault::Of::Card && report.cardFailedAt < 0 && !stopping) {
+                    stopping = true;
+                    report.status = PlanReport::Status::CardFailed;
+                    report.cardFailedAt = i;
+                }
+                continue;
+            }
+            if (*performed == ActionPerformer::Ended::Stopped) {
+                stopping = true;
+                if (report.status == PlanReport::Status::Completed)
+                    report.status = PlanReport::Status::Cancelled;
+                return;
+            }
+            outcome.status = ActionOutcome::Status::Done;
+            ++report.done;
+            report.bytesDone += action.bytes;
         }
-        if (*performed == ActionPerformer::Ended::Stopped) {
-            report.status = PlanReport::Status::Cancelled;
-            return report;
-        }
-        outcome.status = ActionOutcome::Status::Done;
-        ++report.done;
-        report.bytesDone += action.bytes;
+    };
+    const int helpers = qBound(1, jobs, int(qMax<qsizetype>(1, plan.actions.size()))) - 1;
+    std::vector<std::thread> threads;
+    threads.reserve(std::size_t(helpers));
+    for (int t = 0; t < helpers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &thread : threads)
+        thread.join();
+    if (report.status == PlanReport::Status::Completed) {
+        state.action = plan.actions.size();
+        if (progress)
+            progress(state);
     }
-    state.action = plan.actions.size();
-    if (progress)
-        progress(state);
     return report;
 }
 

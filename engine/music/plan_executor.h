@@ -68,10 +68,12 @@ struct PlanReport
     const ActionFault *cardFault() const;
 };
 
-// Carries out the plan's actions in order where the plan fits: a failure of
-// one action's source is that action's and the next goes on; a failure of the
-// card, or a stop, ends it there. Each action leaves its file whole or leaves
-// nothing.
-PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const PlanProgressCheck &progress = {});
+// Carries out the plan's actions in order where the plan fits, `jobs` of them
+// at a time (the performer must take that): a failure of one action's source
+// is that action's and the next goes on; a failure of the card, or a stop,
+// ends it there, the actions at hand stopped too. Each action leaves its file
+// whole or leaves nothing. `progress` is asked from one job at a time.
+PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const PlanProgressCheck &progress = {},
+                    int jobs = 1);
 
 } // namespace velandry

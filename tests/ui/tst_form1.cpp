@@ -541,8 +541,8 @@ void Form1Test::convertMessages_data()
                                             << QStringList{QStringLiteral("Pop.asx")};
     QTest::newRow("warnings told") << QStringLiteral("MP3") << QStringList{QStringLiteral("Pop.wpl"), QStringLiteral("Odd.wpl")}
                                    << int(Message::Icon::None) << QStringLiteral("All Done")
-                                   << QStringLiteral("Odd.wpl: 1 entry of 1 holds characters outside code page 1252, written as \"?\"\n"
-                                                     "Odd.asx: 1 entry of 1 can never play on the device: My Music\\?.mp3")
+                                   << QStringLiteral("Odd.wpl: 1 of 1 entries holds characters outside code page 1252, written as \"?\"\n"
+                                                     "Odd.asx: 1 of 1 entries can never play on the device: My Music\\?.mp3")
                                    << QStringList{QStringLiteral("Odd.asx"), QStringLiteral("Pop.asx")};
 }
 

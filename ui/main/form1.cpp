@@ -338,7 +338,7 @@ void Form1::conversionEnded(const ConversionReport &report)
         const bool offered = std::any_of(report.music.cbegin(), report.music.cend(),
                                          [](const MusicPlan &plan) { return !plan.actions.isEmpty(); });
         messages_.show(this,
-                       {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted, {}, !offered).join(u'\n')},
+                       {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted, {.notOnCard = !offered}).join(u'\n')},
                        [this, report] { offerTheMusic(report); });
         return;
     }
