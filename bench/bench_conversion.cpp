@@ -210,14 +210,14 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
 int benchCopy(const QString &music, const QString &card)
 {
     QTextStream out(stdout);
-    QList<MissingEntry> missing;
+    QList<CardEntry> missing;
     for (const QString &name : QDir(music).entryList({QStringLiteral("*.mp3")}, QDir::Files))
         missing.append({QStringLiteral("My Music\\") + name, name, music + u'/' + name});
     const QString target = card + QStringLiteral("/velandry-bench-") + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(target);
     const MusicPlan plan = planMusic(target, missing, {.mediaType = QStringLiteral("mp3"), .musicRoot = music});
     PlanReport report;
-    CardWriter writer(plan.card);
+    CardWriter writer(plan);
     const double copying = timed([&] { report = carryOut(plan, writer); });
     out << "copied " << report.done << " files, " << plan.bytes / (1 << 20) << " MiB, in " << copying << " ms: "
         << (plan.bytes / 1e6) / (copying / 1e3) << " MB/s\n";
@@ -237,7 +237,7 @@ int benchPlan()
         QDir().mkpath(music + QStringLiteral("/Artist %1").arg(i / 10));
         writeFile(music + QStringLiteral("/Artist %1/Track %2.mp3").arg(i / 10).arg(i), "x");
     }
-    QList<MissingEntry> many;
+    QList<CardEntry> many;
     for (int i = 0; i < 10000; ++i) {
         const QString name = QStringLiteral("Artist %1/Track %2.mp3").arg(i % 40 / 10).arg(i % 40);
         many.append({QStringLiteral("My Music\\Folder %1\\Track %2.mp3").arg(i / 10).arg(i),

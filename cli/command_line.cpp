@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
+#include <QThread>
 
 namespace velandry {
 
@@ -48,15 +49,31 @@ void warn(QTextStream &err, const QStringList &lines)
 // Carries out the plans of the run card by card, or, in a dry run, prints
 // them; then tells what is still not on the cards. The exit status it comes
 // to.
-int putTheMusic(const ConversionReport &run, bool dryRun, bool quiet, QTextStream &out, QTextStream &err)
+struct PutOptions
 {
+    const AudioEncoder *encoder = nullptr;
+    int jobs = 1;
+    bool dryRun = false;
+    bool quiet = false;
+    bool keepingInStep = false;
+};
+
+int putTheMusic(const ConversionReport &run, const PutOptions &options, QTextStream &out, QTextStream &err)
+{
+    const bool dryRun = options.dryRun;
+    const bool quiet = options.quiet;
     // One line on a terminal, drawn again in place.
     const bool drawProgress = !quiet && !dryRun && console::isTerminal(stderr);
     int status = ExitOk;
     QList<PlanReport> reports;
     for (const MusicPlan &plan : run.music) {
-        if (plan.actions.isEmpty() && plan.skipped.isEmpty())
+        if (plan.actions.isEmpty() && plan.skipped.isEmpty()) {
+            // Kept in step: nothing to do is worth saying.
+            if (options.keepingInStep && !quiet)
+                out << upToDateLine() << "\n";
+            warn(err, leftOutLines(plan));
             continue;
+        }
         if (dryRun) {
             if (!plan.actions.isEmpty()) {
                 for (const QString &line : planLines(plan))
@@ -67,14 +84,18 @@ int putTheMusic(const ConversionReport &run, bool dryRun, bool quiet, QTextStrea
             reports.append(PlanReport{});
             continue;
         }
-        CardWriter card(plan.card);
-        const PlanReport report = carryOut(plan, card, [&](const PlanProgress &progress) {
-            if (drawProgress) {
-                err << "\r" << planProgressLine(progress) << "\x1b[K";
-                err.flush();
-            }
-            return stopRequest() == 0;
-        });
+        CardWriter card(plan, options.encoder);
+        const bool encoding = encodes(plan);
+        const PlanReport report = carryOut(
+            plan, card,
+            [&](const PlanProgress &progress) {
+                if (drawProgress) {
+                    err << "\r" << planProgressLine(progress, encoding) << "\x1b[K";
+                    err.flush();
+                }
+                return stopRequest() == 0;
+            },
+            options.jobs);
         reports.append(report);
         if (drawProgress) {
             err << "\r\x1b[K";
@@ -93,7 +114,11 @@ int putTheMusic(const ConversionReport &run, bool dryRun, bool quiet, QTextStrea
         warn(err, words.leftOut);
         if (report.status == PlanReport::Status::Cancelled)
             return 128 + stopRequest();
-        if (report.status != PlanReport::Status::Completed || report.failedBySource() > 0)
+        // A file that could not be read, or not as music, fails the run.
+        const bool undecodable = std::any_of(plan.skipped.cbegin(), plan.skipped.cend(), [](const MusicPlan::Skipped &one) {
+            return one.reason == MusicPlan::LeftOut::Undecodable;
+        });
+        if (report.status != PlanReport::Status::Completed || report.failedBySource() > 0 || undecodable)
             status = ExitPlaylistFailed;
     }
     warn(err, stillNotOnCard(run.converted, run.music, reports));
@@ -148,8 +173,30 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const QCommandLineOption dryRunOption(
         QStringLiteral("dry-run"),
         CommandLine::tr("Write nothing at all (no playlist, no music, no folder): print what would be done."));
+    const QCommandLineOption syncOption(
+        QStringLiteral("sync"),
+        CommandLine::tr("Keep the card in step (as --copy-music, and more): a file on the card whose source here "
+                        "changed is made again in its place; one newer than its source never is."));
+    const QCommandLineOption tidyOption(
+        QStringLiteral("tidy"),
+        CommandLine::tr("Remove the music below the media folder on the card that no .asx playlist on the card names "
+                        "(nothing where the card holds no .asx, and nothing but music)."));
+    const QCommandLineOption transcodeOption(
+        QStringLiteral("transcode"),
+        CommandLine::tr("Take every music file the playlists name, and put it on the card (as --copy-music does) so "
+                        "that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, "
+                        "M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav."));
+    const QCommandLineOption bitrateOption(
+        QStringLiteral("bitrate"),
+        CommandLine::tr("The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128)."),
+        QStringLiteral("KBPS"), QStringLiteral("128"));
+    const QCommandLineOption jobsOption(
+        QStringLiteral("jobs"),
+        CommandLine::tr("How many files --transcode encodes at once (default: the processor's cores, here %1).")
+            .arg(QLocale().toString(QThread::idealThreadCount())),
+        QStringLiteral("N"));
     parser.addOptions({typeOption, mediaOption, outputOption, codePageOption, musicRootOption, cardOption, copyOption,
-                       dryRunOption, quietOption});
+                       syncOption, tidyOption, transcodeOption, bitrateOption, jobsOption, dryRunOption, quietOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PLAYLIST"), CommandLine::tr("Playlists to convert."),
@@ -206,6 +253,35 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             << CommandLine::tr("the card %1 does not exist").arg(shownPath(parser.value(cardOption))) << "\n";
         return ExitUsage;
     }
+    // Encoding: to a kind the device plays, at a bit rate an encoder takes.
+    const bool transcode = parser.isSet(transcodeOption);
+    const std::optional<AudioTarget> target = audioTargetOfType(mediaType);
+    if (transcode && !target) {
+        //: %1 is the media type given; the options and types stay as they are.
+        err << "velandry-convert: "
+            << CommandLine::tr("--transcode encodes to mp3, wma or wav; -t %1 is none of them").arg(mediaType) << "\n";
+        return ExitUsage;
+    }
+    bool numeric = false;
+    const int bitrate = parser.value(bitrateOption).toInt(&numeric);
+    if (!numeric || bitrate < 32 || bitrate > 320) {
+        //: %1 is what was given.
+        err << "velandry-convert: "
+            << CommandLine::tr("--bitrate takes a number of kbit/s from 32 to 320, not %1").arg(parser.value(bitrateOption))
+            << "\n";
+        return ExitUsage;
+    }
+    int jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobsOption)) {
+        jobs = parser.value(jobsOption).toInt(&numeric);
+        if (!numeric || jobs < 1 || jobs > 256) {
+            //: %1 is what was given.
+            err << "velandry-convert: "
+                << CommandLine::tr("--jobs takes a number from 1 to 256, not %1").arg(parser.value(jobsOption)) << "\n";
+            return ExitUsage;
+        }
+    }
+    const std::unique_ptr<AudioEncoder> encoder = transcode ? makeAudioEncoder() : nullptr;
     const ConversionRequest request{
         .mediaType = mediaType,
         .playlistNames = playlists,
@@ -216,8 +292,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         .musicRoot = parser.value(musicRootOption),
         .card = parser.value(cardOption),
         .stopAtFailure = false,
-        .planMusic = parser.isSet(copyOption),
+        .planMusic = parser.isSet(copyOption) || transcode || parser.isSet(syncOption) || parser.isSet(tidyOption),
         .dryRun = parser.isSet(dryRunOption),
+        .transcode = transcode,
+        .bitrateKbps = bitrate,
+        .encoder = encoder.get(),
+        .sync = parser.isSet(syncOption),
+        .tidy = parser.isSet(tidyOption),
     };
     const bool quiet = parser.isSet(quietOption);
     // The music goes onto a card: named, or found where the playlists go.
@@ -226,8 +307,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         for (const QString &playlist : playlists) {
             if (!cards.forOutput(outputPathOf(request, playlist))) {
                 err << "velandry-convert: "
-                    << CommandLine::tr("--copy-music needs the card: name it with --card DIR, or write the playlists "
-                                       "onto the card with --output-folder DIR")
+                    //: %1 is the option given: --copy-music, --transcode, --sync or --tidy.
+                    << CommandLine::tr("%1 needs the card: name it with --card DIR, or write the playlists onto the card "
+                                       "with --output-folder DIR")
+                           .arg(parser.isSet(copyOption) ? QStringLiteral("--copy-music")
+                                : transcode              ? QStringLiteral("--transcode")
+                                : parser.isSet(syncOption) ? QStringLiteral("--sync")
+                                                           : QStringLiteral("--tidy"))
                     << "\n";
                 return ExitUsage;
             }
@@ -266,7 +352,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return 128 + stopRequest();
     if (!request.planMusic)
         return status;
-    const int put = putTheMusic(run, request.dryRun, quiet, out, err);
+    const int put = putTheMusic(run,
+                                {.encoder = encoder.get(),
+                                 .jobs = jobs,
+                                 .dryRun = request.dryRun,
+                                 .quiet = quiet,
+                                 .keepingInStep = request.sync || request.tidy},
+                                out, err);
     return put != ExitOk ? put : status;
 }
 

@@ -74,13 +74,14 @@ CardCheck::Verdict CardCheck::entry(const WrittenEntry &written)
         return Verdict::Playable;
     if (report_.unreadable || components.size() < 2)
         return Verdict::CardUnreadable;
+    last_ = CardEntry{onCard, path.startsWith(mediaFolder_) ? path.sliced(mediaFolder_.size()) : onCard, {}};
     switch (card_->find(components, 1)) {
     case FolderIndex::Found::Yes:
+        last_.present = true;
+        last_.onCardFile = card_->entry(components.mid(1)).value_or(FolderIndex::Entry{});
         return Verdict::OnCard;
     case FolderIndex::Found::Missing:
         note(report_.notOnCard, report_.notOnCardNames, onCard);
-        missing_.onCard = onCard;
-        missing_.belowMediaFolder = path.startsWith(mediaFolder_) ? path.sliced(mediaFolder_.size()) : onCard;
         return Verdict::NotOnCard;
     case FolderIndex::Found::Unreadable:
         report_.unreadable = true;

@@ -30,9 +30,10 @@ struct CardReport
     static constexpr qsizetype kNamesShown = 5;
 };
 
-// An entry that is not on the card, for copying its file there: where the
-// device looks for it, and where this computer may have it.
-struct MissingEntry
+// An entry as the card has it or lacks it, for putting its file there or
+// keeping that in step: where the device looks for it, and where this
+// computer may have it.
+struct CardEntry
 {
     QString onCard;           // below the card's root, as the device names it: "My Music\A\x.mp3"
     QString belowMediaFolder; // what was written after the media folder: "A\x.mp3"
@@ -42,6 +43,9 @@ struct MissingEntry
     // where that was asked.
     QString source = QString();
     std::optional<AudioStream> stream = std::nullopt;
+    // Whether the card has it, and then its file there as the listing found it.
+    bool present = false;
+    FolderIndex::Entry onCardFile = {};
 };
 
 // Reads each entry of a document back as the device does (the bytes written,
@@ -60,8 +64,8 @@ public:
     // One entry as written: Playable where there is no card to look on.
     Verdict entry(const WrittenEntry &written);
 
-    // The entry last told NotOnCard, less its local path.
-    const MissingEntry &lastMissing() const { return missing_; }
+    // The entry last told NotOnCard or OnCard, less its local path.
+    const CardEntry &lastEntry() const { return last_; }
 
     const CardReport &report() const { return report_; }
 
@@ -70,7 +74,7 @@ private:
     CodePage codePage_;
     QString mediaFolder_; // as the device reads it back
     CardReport report_;
-    MissingEntry missing_;
+    CardEntry last_;
 };
 
 // Which card a playlist written to `outputPath` is checked against: `card`

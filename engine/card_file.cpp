@@ -64,7 +64,7 @@ void CardFile::discard()
     if (temporaryPath_.isEmpty())
         return;
     temporary_.close();
-    files::remove(temporaryPath_);
+    (void)files::remove(temporaryPath_); // a temporary file that is gone already is no matter
     temporaryPath_.clear();
 }
 

@@ -59,6 +59,11 @@ struct ConversionRequest
     bool transcode = false;
     int bitrateKbps = 128;
     const AudioEncoder *encoder = nullptr;
+    // Keep the card in step where the music is planned: replace a file on it
+    // whose source here changed (`sync`); remove the music below the media
+    // folder that no playlist on the card names (`tidy`).
+    bool sync = false;
+    bool tidy = false;
 };
 
 // Where the music of a run is looked for on this computer: the music root

@@ -150,23 +150,27 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
     case WriteRefusal::None:
         break;
     }
-    AtomicFile output(outputPath);
+    // Where it holds what it would be written with, the file stays as it is.
+    ChangedFile output(outputPath);
     NowhereDevice nowhere;
-    if (!options.dryRun && !output.open())
+    if (!options.dryRun && !output.openToWrite())
         return failure(outputPath, Kind::System, output.systemError());
     CardCheck card(cardFolders, options.codePage, options.mediaFolder);
     const auto written = [&](const WrittenEntry &entry) {
-        if (card.entry(entry) == CardCheck::Verdict::NotOnCard && options.planMusic) {
-            MissingEntry missing = card.lastMissing();
-            missing.localPath = QString::fromUtf8(entries.localPath());
+        const CardCheck::Verdict verdict = card.entry(entry);
+        const bool kept = verdict == CardCheck::Verdict::NotOnCard
+                          || (verdict == CardCheck::Verdict::OnCard && (options.sync || options.tidy));
+        if (kept && options.planMusic) {
+            CardEntry named = card.lastEntry();
+            named.localPath = QString::fromUtf8(entries.localPath());
             if (transcoded) {
-                missing.source = transcoded->lastSource();
-                missing.stream = transcoded->lastStream();
+                named.source = transcoded->lastSource();
+                named.stream = transcoded->lastStream();
             }
-            result.missing.append(std::move(missing));
+            result.cardEntries.append(std::move(named));
         }
     };
-    QIODevice &device = options.dryRun ? static_cast<QIODevice &>(nowhere) : output.device();
+    QIODevice &device = options.dryRun ? static_cast<QIODevice &>(nowhere) : static_cast<QIODevice &>(output);
     // The disk is set to work as the document grows: the flush before the
     // file takes its name then waits for little more than the last pieces.
     constexpr qint64 kWritebackPiece = qint64(8) << 20;
@@ -174,7 +178,8 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
     const ProgressCheck writing = [&](const ConversionProgress &state) {
         if (!options.dryRun && state.bytesWritten - writtenBack >= kWritebackPiece) {
             writtenBack = state.bytesWritten;
-            files::startWriteback(output.device());
+            if (QFileDevice *file = output.writing())
+                files::startWriteback(*file);
         }
         return !progress || progress(state);
     };
@@ -196,7 +201,7 @@ std::optional<ConversionFailure> writeDocument(const QString &inputPath, const Q
         return unreadable;
     }
     case WriteOutcome::DeviceFailed:
-        return failure(outputPath, Kind::System, systemErrorOf(output.device()));
+        return failure(outputPath, Kind::System, output.systemError());
     }
     if (playlist.changed())
         return readFailure(inputPath, Kind::ChangedWhileRead);
@@ -320,10 +325,10 @@ namespace {
 // Step 4: what each card lacks, planned card by card.
 QList<MusicPlan> planTheMusic(const QList<PlaylistResult> &converted, const ConversionRequest &request)
 {
-    QMap<QString, QList<MissingEntry>> byCard;
+    QMap<QString, QList<CardEntry>> byCard;
     for (const PlaylistResult &result : converted) {
-        if (!result.card.card.isEmpty() && !result.missing.isEmpty())
-            byCard[result.card.card] += result.missing;
+        if (!result.card.card.isEmpty() && !result.cardEntries.isEmpty())
+            byCard[result.card.card] += result.cardEntries;
     }
     QList<MusicPlan> plans;
     for (auto card = byCard.cbegin(); card != byCard.cend(); ++card)

@@ -28,7 +28,9 @@ struct PlaylistResult
     AsxStats stats;
     EntryCounts entries; // of a playlist other than WPL
     CardReport card;     // its entries read back as the device reads them
-    QList<MissingEntry> missing; // those not on the card, where asked for
+    // Where the request plans the music: those not on the card, and, where it
+    // keeps the card in step, those on it too.
+    QList<CardEntry> cardEntries;
 };
 
 // Why a playlist could not be converted. The front ends word it.
@@ -106,7 +108,7 @@ std::optional<ConversionFailure> outputTaken(const OutputClaims &claims, const Q
 // no temporary file behind. `progress` is asked from the first byte on, at
 // least every few megabytes read or written. Each entry is read back as the
 // device reads it, and looked for on `card` where there is one (those not
-// there kept in PlaylistResult::missing where the request plans the music).
+// there kept in PlaylistResult::cardEntries where the request plans the music).
 PlaylistOutcome convertPlaylist(const QString &inputPath, const QString &outputPath, const ConversionRequest &request,
                                 const ProgressCheck &progress = {}, const std::shared_ptr<FolderIndex> &card = {});
 

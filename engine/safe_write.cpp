@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace velandry {
 
 namespace {
@@ -96,6 +98,76 @@ void AtomicFile::cancel()
         saveFile_.reset(); // an unopened or cancelled QSaveFile leaves nothing
     }
     temporary_.reset(); // a CardFile not committed leaves nothing
+}
+
+ChangedFile::ChangedFile(QString path) : path_(path), output_(std::move(path)) { }
+
+ChangedFile::~ChangedFile() = default;
+
+bool ChangedFile::openToWrite()
+{
+    // Held against the file where one is there to read; written anew else.
+    comparing_ = files::kindOf(path_) == files::Kind::Ordinary && files::openForReading(existing_, path_).ok();
+    if (!comparing_ && !startWriting())
+        return false;
+    return open(QIODevice::WriteOnly);
+}
+
+bool ChangedFile::startWriting()
+{
+    if (!output_.open()) {
+        systemError_ = output_.systemError();
+        return false;
+    }
+    writing_ = true;
+    // What matched so far, from the file as it stands.
+    if (comparing_ && existing_.seek(0)) {
+        for (qint64 copied = 0; copied < matched_;) {
+            const QByteArray bytes = existing_.read(qMin<qint64>(matched_ - copied, qint64(1) << 20));
+            if (bytes.isEmpty() || output_.device().write(bytes) != bytes.size()) {
+                systemError_ = existing_.error() != QFileDevice::NoError ? existing_.errorString() : systemErrorOf(output_.device());
+                return false;
+            }
+            copied += bytes.size();
+        }
+    }
+    comparing_ = false;
+    existing_.close();
+    return true;
+}
+
+qint64 ChangedFile::writeData(const char *data, qint64 size)
+{
+    if (comparing_) {
+        piece_.resize(size);
+        if (existing_.read(piece_.data(), size) == size && std::memcmp(piece_.constData(), data, size_t(size)) == 0) {
+            matched_ += size;
+            return size;
+        }
+        if (!startWriting())
+            return -1;
+    }
+    if (output_.device().write(data, size) != size) {
+        systemError_ = systemErrorOf(output_.device());
+        return -1;
+    }
+    return size;
+}
+
+bool ChangedFile::commit()
+{
+    if (comparing_ && existing_.size() == matched_) {
+        unchanged_ = true;
+        existing_.close();
+        return true;
+    }
+    if (comparing_ && !startWriting())
+        return false;
+    if (!output_.commit()) {
+        systemError_ = output_.systemError();
+        return false;
+    }
+    return true;
 }
 
 QString OutputClaims::keyOf(const QString &path)

@@ -61,6 +61,45 @@ private:
     QString systemError_;
 };
 
+// A file written only where its bytes change: what is written is held
+// against the file as it stands, and from the first byte that differs (or
+// where there is no such file, or it is longer or shorter) the file is
+// written anew, whole, through an AtomicFile. A run that writes what a
+// playlist already holds writes nothing at all.
+class ChangedFile final : public QIODevice
+{
+public:
+    explicit ChangedFile(QString path);
+    ~ChangedFile() override;
+
+    // Opens it for writing; false where the file cannot be written.
+    bool openToWrite();
+    // Puts what was written in the file's place where it differs.
+    bool commit();
+    // Whether the file stood as written, and was left as it was.
+    bool unchanged() const { return unchanged_; }
+    // The file being written, once a byte differed; null before.
+    QFileDevice *writing() { return writing_ ? &output_.device() : nullptr; }
+    const QString &systemError() const { return systemError_; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    bool startWriting();
+
+    QString path_;
+    AtomicFile output_;
+    QFile existing_; // while it matches what was written
+    bool comparing_ = false;
+    bool writing_ = false;
+    bool unchanged_ = false;
+    qint64 matched_ = 0;
+    QByteArray piece_;
+    QString systemError_;
+};
+
 // What the system said of a failed file operation, where it said anything.
 QString systemErrorOf(const QFileDevice &file);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -23,13 +24,28 @@ struct Message
 };
 
 // A question with two answers: the first button (`yes`) and the second (`no`,
-// which Esc and the close box also give).
+// which Esc and the close box also give); where it has them, choices the
+// user may tick beside the answer, and details to unfold (a list too long to
+// show at once).
 struct Question
 {
     QString text;
     QString informativeText;
     QString yes;
     QString no;
+    struct Choice
+    {
+        QString text;
+        bool ticked = false; // as the box opens
+    };
+    QList<Choice> choices = {};
+    QString details = QString();
+};
+
+struct Answer
+{
+    bool yes = false;
+    QList<bool> ticked; // one for each of the question's choices
 };
 
 // Message boxes modal to their window, behind an interface so that window
@@ -42,15 +58,15 @@ public:
     virtual ~MessageBoxes() = default;
     // With a single OK button; `closed`, where given, once it is closed.
     virtual void show(QWidget *parent, const Message &message, std::function<void()> closed = {}) = 0;
-    // `answered(true)` for the first button.
-    virtual void ask(QWidget *parent, const Question &question, std::function<void(bool yes)> answered) = 0;
+    // `answered` with yes for the first button, and the choices as they stand.
+    virtual void ask(QWidget *parent, const Question &question, std::function<void(const Answer &)> answered) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
     void show(QWidget *parent, const Message &message, std::function<void()> closed = {}) override;
-    void ask(QWidget *parent, const Question &question, std::function<void(bool yes)> answered) override;
+    void ask(QWidget *parent, const Question &question, std::function<void(const Answer &)> answered) override;
 };
 
 // The box as it is shown, captioned with the application title.

@@ -50,7 +50,7 @@ QStringList targetsOf(const MusicPlan &plan)
 
 PlanReport carriedOut(const MusicPlan &plan, const PlanProgressCheck &progress = {})
 {
-    CardWriter card(plan.card);
+    CardWriter card(plan);
     return carryOut(plan, card, progress);
 }
 
@@ -182,7 +182,7 @@ private Q_SLOTS:
 private:
     ConversionRequest request() const { return {.mediaType = QStringLiteral("mp3"), .musicRoot = music_}; }
 
-    MissingEntry entry(const QString &onCard, const QString &localPath = {}) const
+    CardEntry entry(const QString &onCard, const QString &localPath = {}) const
     {
         return {onCard, onCard.sliced(onCard.indexOf(u'\\') + 1), localPath};
     }
@@ -206,46 +206,46 @@ void MusicCopyTest::init()
 
 void MusicCopyTest::planned_data()
 {
-    QTest::addColumn<QList<MissingEntry>>("missing");
+    QTest::addColumn<QList<CardEntry>>("missing");
     QTest::addColumn<QStringList>("targets");
     QTest::addColumn<QStringList>("skipped");
 
     const QString here = dir_ ? QString() : QString(); // the rows name paths below the test's folder as "~"
     Q_UNUSED(here)
     // A folder the card has in another letter case is named as it stands there.
-    QTest::newRow("below the music root") << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3"))}
+    QTest::newRow("below the music root") << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3"))}
                                           << QStringList{QStringLiteral("My Music/rock/One.mp3")} << QStringList{};
     QTest::newRow("where the playlist names it")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Else\\One.mp3"), QStringLiteral("~/Music/Rock/One.mp3"))}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Else\\One.mp3"), QStringLiteral("~/Music/Rock/One.mp3"))}
         << QStringList{QStringLiteral("My Music/Else/One.mp3")} << QStringList{};
     QTest::newRow("a Windows path falls back to the root")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Two.mp3"), QStringLiteral("D:\\Music\\Rock\\Two.mp3"))}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock\\Two.mp3"), QStringLiteral("D:\\Music\\Rock\\Two.mp3"))}
         << QStringList{QStringLiteral("My Music/rock/Two.mp3")} << QStringList{};
     QTest::newRow("letter case ignored where the exact name is not there")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\ROCK\\one.MP3")),
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\ROCK\\one.MP3")),
                                entry(QStringLiteral("My Music\\x\\CAF\u00C9.mp3"), QStringLiteral("~/music/pop/caf\u00E9.mp3"))}
         << QStringList{QStringLiteral("My Music/rock/one.MP3"), QStringLiteral("My Music/x/CAF\u00C9.mp3")} << QStringList{};
     QTest::newRow("one file named twice is copied once")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\rock\\ONE.mp3"))}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock\\One.mp3")), entry(QStringLiteral("My Music\\rock\\ONE.mp3"))}
         << QStringList{QStringLiteral("My Music/rock/One.mp3")} << QStringList{};
     QTest::newRow("found nowhere, never guessed")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\Three.mp3"), QStringLiteral("~/Music/Rock/Three.mp3"))}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock\\Three.mp3"), QStringLiteral("~/Music/Rock/Three.mp3"))}
         << QStringList{} << QStringList{QStringLiteral("nowhere:My Music\\Rock\\Three.mp3")};
     QTest::newRow("a folder of the name is no file")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock.mp3"))} << QStringList{}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock.mp3"))} << QStringList{}
         << QStringList{QStringLiteral("not regular:My Music\\Rock.mp3")};
     QTest::newRow("already on the card in another case")
-        << QList<MissingEntry>{entry(QStringLiteral("My Music\\Rock\\there.MP3"), QStringLiteral("~/Music/Rock/One.mp3"))}
+        << QList<CardEntry>{entry(QStringLiteral("My Music\\Rock\\there.MP3"), QStringLiteral("~/Music/Rock/One.mp3"))}
         << QStringList{} << QStringList{};
 }
 
 void MusicCopyTest::planned()
 {
-    QFETCH(QList<MissingEntry>, missing);
+    QFETCH(QList<CardEntry>, missing);
     QFETCH(QStringList, targets);
     QFETCH(QStringList, skipped);
     QDir().mkpath(music_ + QStringLiteral("/Rock.mp3"));
-    for (MissingEntry &one : missing)
+    for (CardEntry &one : missing)
         one.localPath.replace(QStringLiteral("~"), dir_->path());
     const MusicPlan plan = planMusic(card_, missing, request());
     QCOMPARE(targetsOf(plan), targets);
@@ -474,8 +474,8 @@ public:
         if (what == u'c')
             return failed(ActionFault{ActionFault::Of::Card, QStringLiteral("card gone")});
         if (what == u'x' || !keepGoing(action.bytes))
-            return Ended::Stopped;
-        return Ended::Done;
+            return stopped();
+        return done(action.bytes);
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "wording/music_wording.h"
 
 #include "engine/device_rules.h"
+#include "engine/formats/audio_kinds.h"
 #include "wording/conversion_wording.h"
 
 #include <QCoreApplication>
@@ -37,13 +38,70 @@ QString cardOf(const MusicPlan &plan)
 
 } // namespace
 
+QString upToDateLine()
+{
+    return CopyWording::tr("The card is up to date.");
+}
+
+bool encodes(const MusicPlan &plan)
+{
+    return std::any_of(plan.actions.cbegin(), plan.actions.cend(),
+                       [](const CardAction &action) { return action.kind == CardAction::Kind::Encode; });
+}
+
+namespace {
+
+// "MP3 at 128 kbit/s".
+QString encodingOf(AudioTarget target, int bitrateKbps)
+{
+    const QString kind = extensionOf(target).toUpper();
+    if (target == AudioTarget::Wav)
+        return kind;
+    //: %1 is a kind of file (MP3, WMA), %2 a bit rate.
+    return CopyWording::tr("%1 at %2 kbit/s").arg(kind, QLocale().toString(bitrateKbps));
+}
+
+QString encodingOf(const MusicPlan &plan)
+{
+    return encodingOf(plan.encoding.target, plan.encoding.bitrateKbps);
+}
+
+// "FLAC": the kind of music a file is, by its name or else by its codec.
+QString kindOf(const CardAction &action)
+{
+    const int kind = audioKindOf(action.source.toUtf8());
+    return kind >= 0 ? QString::fromLatin1(kAudioKinds[std::size_t(kind)].extension).toUpper()
+                     : action.stream.codecName.toUpper();
+}
+
+// "A\x.mp3 (Invalid data found when processing input)".
+QString withReason(const QString &onCard, const QString &reason)
+{
+    //: %1 is a file, as the device names it, %2 the reason the system or a library gave.
+    return reason.isEmpty() ? shownPath(onCard) : CopyWording::tr("%1 (%2)").arg(shownPath(onCard), reason);
+}
+
+} // namespace
+
+QString encodeChoice(qsizetype entries, AudioKinds kinds, AudioTarget target, int bitrateKbps)
+{
+    //: A check box. %n counts the entries, %1 lists their kinds ("FLAC and M4A"), %2 is what they are encoded to ("MP3 at 128 kbit/s").
+    return CopyWording::tr("Also encode the %n entries of %1 files the device cannot play, to %2", nullptr, int(entries))
+        .arg(QLocale().createSeparatedList(audioKindNames(kinds)), encodingOf(target, bitrateKbps));
+}
+
 QString shownSize(qint64 bytes)
 {
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
-QString planProgressLine(const PlanProgress &progress)
+QString planProgressLine(const PlanProgress &progress, bool withEncoding)
 {
+    if (withEncoding)
+        //: %1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.
+        return CopyWording::tr("Copying and encoding %1 of %n files, %2 of about %3", nullptr, int(progress.actions))
+            .arg(QLocale().toString(qMin(progress.action + 1, progress.actions)), shownSize(progress.bytesDone),
+                 shownSize(progress.bytes));
     //: %1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.
     return CopyWording::tr("Copying %1 of %n files, %2 of %3", nullptr, int(progress.actions))
         .arg(QLocale().toString(qMin(progress.action + 1, progress.actions)), shownSize(progress.bytesDone),
@@ -52,29 +110,121 @@ QString planProgressLine(const PlanProgress &progress)
 
 QString planQuestionDetails(const MusicPlan &plan)
 {
-    //: %1 is the card's folder, %2 the size of the files.
-    QString details = CopyWording::tr("%n files that the playlists name are not on the card (%1): %2 in all.", nullptr,
-                                      int(plan.actions.size()))
-                          .arg(cardOf(plan), shownSize(plan.bytes));
-    if (plan.free)
+    qsizetype putting = 0;
+    qint64 puttingBytes = 0;
+    qsizetype encoded = 0;
+    qsizetype replaced = 0;
+    qint64 replacedBytes = 0;
+    qsizetype removed = 0;
+    qint64 removedBytes = 0;
+    for (const CardAction &action : plan.actions) {
+        if (action.kind == CardAction::Kind::Remove) {
+            ++removed;
+            removedBytes += action.bytes;
+        } else if (action.replaces) {
+            ++replaced;
+            replacedBytes += action.bytes;
+        } else {
+            ++putting;
+            puttingBytes += action.bytes;
+            encoded += action.kind == CardAction::Kind::Encode ? 1 : 0;
+        }
+    }
+    QStringList lines;
+    if (putting > 0)
+        //: %1 is the card's folder, %2 the size of the files.
+        lines.append(CopyWording::tr("%n files that the playlists name are not on the card (%1): %2 in all.", nullptr,
+                                     int(putting))
+                         .arg(cardOf(plan), shownSize(puttingBytes)));
+    if (encoded > 0)
+        //: %n counts the files to encode; %1 is what they are encoded to ("MP3 at 128 kbit/s").
+        lines.append(CopyWording::tr("%n of them are encoded to %1 on the way.", nullptr, int(encoded)).arg(encodingOf(plan)));
+    if (replaced > 0)
+        //: %1 is the card's folder, %2 the size of the files written.
+        lines.append(CopyWording::tr("%n files on the card (%1) whose sources changed can be made again: %2.", nullptr,
+                                     int(replaced))
+                         .arg(cardOf(plan), shownSize(replacedBytes)));
+    if (removed > 0)
+        //: %1 is the card's folder, %2 the size they take.
+        lines.append(CopyWording::tr("%n files below the card's media folder (%1) are named by no playlist on it: %2.",
+                                     nullptr, int(removed))
+                         .arg(cardOf(plan), shownSize(removedBytes)));
+    if (plan.free && (replaced > 0 || removed > 0))
+        lines.append(CopyWording::tr("%1 free on the card; about %2 once done.")
+                         .arg(shownSize(*plan.free), shownSize(qMax<qint64>(0, *plan.free - plan.bytes + plan.freed))));
+    else if (plan.free)
         //: %1 is a size.
-        details += u' ' + CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free));
-    return details;
+        lines.append(CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free)));
+    return lines.join(u'\n');
 }
 
 QStringList planLines(const MusicPlan &plan)
 {
     QStringList lines;
-    for (const CardAction &action : plan.actions)
-        //: %1 is the file on this computer, %2 its place on the card, %3 its size.
-        lines.append(CopyWording::tr("%1 -> %2 (%3)")
-                         .arg(shownPath(action.source), shownPath(plan.card + u'/' + action.target),
-                              shownSize(action.bytes)));
-    //: %1 is a size, %2 the card's folder.
-    lines.append(CopyWording::tr("%n files, %1, would be copied to the card (%2).", nullptr, int(plan.actions.size()))
-                     .arg(shownSize(plan.bytes), cardOf(plan)));
-    lines.append(plan.free ? CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free))
-                           : CopyWording::tr("The card's file system does not tell how much is free on it."));
+    struct Tally
+    {
+        qsizetype files = 0;
+        qint64 bytes = 0;
+        void add(qint64 more) { ++files, bytes += more; }
+    } copied, encoded, replaced, removed;
+    for (const CardAction &action : plan.actions) {
+        const QString target = shownPath(plan.card + u'/' + action.target);
+        const QString source = shownPath(action.source);
+        switch (action.kind) {
+        case CardAction::Kind::Remove:
+            //: %1 is a file on the card, %2 its size.
+            lines.append(CopyWording::tr("%1 (%2) would be removed: no playlist on the card names it")
+                             .arg(target, shownSize(action.bytes)));
+            removed.add(action.bytes);
+            continue;
+        case CardAction::Kind::Encode:
+            lines.append(action.replaces
+                             //: %1 is the file on this computer, %2 its place on the card, %3 what it is encoded to, %4 its size, %5 the size of the file it replaces.
+                             ? CopyWording::tr("%1 -> %2 (encoded to %3, about %4, in place of the card's %5)")
+                                   .arg(source, target, encodingOf(plan), shownSize(action.bytes),
+                                        shownSize(action.replacedBytes))
+                             //: %1 is the file on this computer, %2 its place on the card, %3 what it is encoded to, %4 its size.
+                             : CopyWording::tr("%1 -> %2 (encoded to %3, about %4)")
+                                   .arg(source, target, encodingOf(plan), shownSize(action.bytes)));
+            (action.replaces ? replaced : encoded).add(action.bytes);
+            continue;
+        case CardAction::Kind::Copy:
+            break;
+        }
+        lines.append(action.replaces
+                         //: %1 is the file on this computer, %2 its place on the card, %3 its size, %4 the size of the file it replaces.
+                         ? CopyWording::tr("%1 -> %2 (%3, in place of the card's %4)")
+                               .arg(source, target, shownSize(action.bytes), shownSize(action.replacedBytes))
+                         //: %1 is the file on this computer, %2 its place on the card, %3 its size.
+                         : CopyWording::tr("%1 -> %2 (%3)").arg(source, target, shownSize(action.bytes)));
+        (action.replaces ? replaced : copied).add(action.bytes);
+    }
+    if (removed.files > 0)
+        //: %1 is a size, %2 the card's folder.
+        lines.append(CopyWording::tr("%n files, %1, would be removed from the card (%2).", nullptr, int(removed.files))
+                         .arg(shownSize(removed.bytes), cardOf(plan)));
+    if (replaced.files > 0)
+        //: %1 is a size, %2 the card's folder.
+        lines.append(CopyWording::tr("%n files whose sources changed, %1, would be made again on the card (%2).", nullptr,
+                                     int(replaced.files))
+                         .arg(shownSize(replaced.bytes), cardOf(plan)));
+    if (copied.files > 0 || (encoded.files == 0 && replaced.files == 0 && removed.files == 0))
+        //: %1 is a size, %2 the card's folder.
+        lines.append(CopyWording::tr("%n files, %1, would be copied to the card (%2).", nullptr, int(copied.files))
+                         .arg(shownSize(copied.bytes), cardOf(plan)));
+    if (encoded.files > 0)
+        //: %1 is a size, %2 what they are encoded to ("MP3 at 128 kbit/s"), %3 the card's folder.
+        lines.append(CopyWording::tr("%n files, about %1, would be encoded to %2 onto the card (%3).", nullptr,
+                                     int(encoded.files))
+                         .arg(shownSize(encoded.bytes), encodingOf(plan), cardOf(plan)));
+    if (!plan.free)
+        lines.append(CopyWording::tr("The card's file system does not tell how much is free on it."));
+    else if (plan.freed > 0)
+        //: %1 and %2 are sizes.
+        lines.append(CopyWording::tr("%1 free on the card; about %2 once done.")
+                         .arg(shownSize(*plan.free), shownSize(qMax<qint64>(0, *plan.free - plan.bytes + plan.freed))));
+    else
+        lines.append(CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free)));
     return lines;
 }
 
@@ -103,6 +253,21 @@ QStringList leftOutLines(const MusicPlan &plan)
                                      "name here, or a file on the card has the name of their folder: %1",
                                      nullptr, int(names.size()))
                          .arg(namesOf(names)));
+    if (plan.tidy && plan.cardPlaylists == 0)
+        //: %1 is the card's folder.
+        lines.append(CopyWording::tr("The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on "
+                                     "it names any music.")
+                         .arg(cardOf(plan)));
+    QStringList undecodable;
+    for (const MusicPlan::Skipped &skipped : plan.skipped) {
+        if (skipped.reason == MusicPlan::LeftOut::Undecodable)
+            undecodable.append(withReason(skipped.onCard, skipped.why));
+    }
+    if (!undecodable.isEmpty())
+        //: %1 names the files, each with the reason the decoder gave.
+        lines.append(CopyWording::tr("%n files were not encoded, as they cannot be read as music: %1", nullptr,
+                                     int(undecodable.size()))
+                         .arg(namesOf(undecodable)));
     if (const QStringList names = group(MusicPlan::LeftOut::LinkLeadsOut); !names.isEmpty())
         lines.append(CopyWording::tr("%n files were not copied, as a folder on their way is a link that leads out of "
                                      "the card: %1",
@@ -114,32 +279,80 @@ QStringList leftOutLines(const MusicPlan &plan)
 PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
 {
     PlanWords words;
-    //: %1 is the size copied, %2 the card's folder.
-    words.done = CopyWording::tr("Copied %n files (%1) to the card (%2).", nullptr, int(report.done))
-                     .arg(shownSize(report.bytesDone), cardOf(plan));
-    // Each file that failed by its source, with the system's words.
+    qsizetype copied = 0;
+    qint64 copiedBytes = 0;
+    qsizetype encoded = 0;
+    qint64 encodedBytes = 0;
+    qsizetype replaced = 0;
+    qint64 replacedBytes = 0;
+    qsizetype removed = 0;
+    qint64 removedBytes = 0;
+    QStringList encodedKinds;
     QStringList unreadable;
+    QStringList notEncoded;
     for (qsizetype i = 0; i < report.outcomes.size(); ++i) {
         const ActionOutcome &outcome = report.outcomes[i];
-        if (outcome.status != ActionOutcome::Status::Failed || outcome.fault->of != ActionFault::Of::Source)
-            continue;
-        const QString name = shownPath(plan.actions[i].onCard);
-        unreadable.append(outcome.fault->reason.isEmpty()
-                              ? name
-                              //: %1 is a file, as the device names it, %2 the system's reason.
-                              : CopyWording::tr("%1 (%2)").arg(name, outcome.fault->reason));
+        const CardAction &action = plan.actions[i];
+        const bool encoding = action.kind == CardAction::Kind::Encode;
+        if (outcome.status == ActionOutcome::Status::Done) {
+            if (action.kind == CardAction::Kind::Remove) {
+                ++removed;
+                removedBytes += action.bytes;
+            } else if (action.replaces) {
+                ++replaced;
+                replacedBytes += outcome.bytes;
+            } else if (encoding) {
+                ++encoded;
+                encodedBytes += outcome.bytes;
+            } else {
+                ++copied;
+                copiedBytes += outcome.bytes;
+            }
+            if (encoding && !encodedKinds.contains(kindOf(action)))
+                encodedKinds.append(kindOf(action));
+        }
+        // Each file that failed by its source, with the system's or the decoder's words.
+        if (outcome.status == ActionOutcome::Status::Failed && outcome.fault->of == ActionFault::Of::Source)
+            (encoding ? notEncoded : unreadable).append(withReason(action.onCard, outcome.fault->reason));
     }
+    //: %1 is the size copied, %2 the card's folder.
+    const QString copiedLine = CopyWording::tr("Copied %n files (%1) to the card (%2).", nullptr, int(copied))
+                                   .arg(shownSize(copiedBytes), cardOf(plan));
+    QStringList done;
+    if (removed > 0)
+        //: %1 is the size freed, %2 the card's folder.
+        done.append(CopyWording::tr("Removed %n files (%1) that no playlist on the card names from the card (%2).",
+                                    nullptr, int(removed))
+                        .arg(shownSize(removedBytes), cardOf(plan)));
+    if (replaced > 0)
+        //: %1 is the size written, %2 the card's folder.
+        done.append(CopyWording::tr("Made %n files whose sources changed again (%1) on the card (%2).", nullptr,
+                                    int(replaced))
+                        .arg(shownSize(replacedBytes), cardOf(plan)));
+    if (copied > 0 || (encoded == 0 && replaced == 0 && removed == 0))
+        done.append(copiedLine);
+    if (encoded > 0)
+        //: %1 lists the kinds ("FLAC and M4A"), %2 what they became ("MP3 at 128 kbit/s"), %3 the size, %4 the card's folder.
+        done.append(CopyWording::tr("Encoded %n files from %1 to %2 (%3) onto the card (%4).", nullptr, int(encoded))
+                        .arg(QLocale().createSeparatedList(encodedKinds), encodingOf(plan), shownSize(encodedBytes),
+                             cardOf(plan)));
+    words.done = done.join(u'\n');
     if (!unreadable.isEmpty())
         //: %1 names the files, each with the reason where the system gave one.
         words.failed.append(CopyWording::tr("%n files could not be read here whole, and were not copied: %1", nullptr,
                                             int(unreadable.size()))
                                 .arg(namesOf(unreadable)));
+    if (!notEncoded.isEmpty())
+        //: %1 names the files, each with the reason the decoder gave.
+        words.failed.append(CopyWording::tr("%n files could not be encoded: %1", nullptr, int(notEncoded.size()))
+                                .arg(namesOf(notEncoded)));
+    const qsizetype failedFiles = unreadable.size() + notEncoded.size();
     switch (report.status) {
     case PlanReport::Status::Completed:
-        if (!unreadable.isEmpty())
-            //: %n counts the files that could not be copied.
+        if (failedFiles > 0)
+            //: %n counts the files that could not be put on the card.
             words.problem = CopyWording::tr("%n files could not be copied; the others are on the card.", nullptr,
-                                            int(unreadable.size()));
+                                            int(failedFiles));
         break;
     case PlanReport::Status::DoesNotFit:
         //: %1 is the card's folder, %2 the size to copy, %3 the free space.
@@ -180,7 +393,7 @@ QStringList stillNotOnCard(const QList<PlaylistResult> &converted, const QList<M
             continue;
         QStringList names;
         qsizetype putThere = 0;
-        for (const MissingEntry &entry : result.missing) {
+        for (const CardEntry &entry : result.cardEntries) {
             if (put.contains(QDir::cleanPath(result.card.card) + u'\n' + foldedName(entry.onCard)))
                 ++putThere;
             else

@@ -15,8 +15,20 @@ namespace velandry {
 // A size as file managers show it: "212.0 MB", "1.2 GB".
 QString shownSize(qint64 bytes);
 
-// "Copying 12 of 240 files, 85.0 MB of 1.2 GB".
-QString planProgressLine(const PlanProgress &progress);
+// "Copying 12 of 240 files, 85.0 MB of 1.2 GB"; where the plan encodes,
+// "Copying and encoding 12 of 240 files, 85.0 MB of about 1.2 GB".
+QString planProgressLine(const PlanProgress &progress, bool withEncoding = false);
+
+// The choice, beside the question of copying, to encode the music the
+// device cannot play: "Also encode the 3 entries of FLAC and M4A files the
+// device cannot play, to MP3 at 128 kbit/s".
+QString encodeChoice(qsizetype entries, AudioKinds kinds, AudioTarget target, int bitrateKbps);
+
+// "The card is up to date.": where a run that keeps it in step has nothing to do.
+QString upToDateLine();
+
+// Whether a plan encodes any of its files.
+bool encodes(const MusicPlan &plan);
 
 // How many files the plan copies, their size and the card's free space, as a
 // question's explanation: "37 files that the playlists name are not on the

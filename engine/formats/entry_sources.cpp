@@ -132,4 +132,23 @@ std::unique_ptr<EntrySource> openEntrySource(PlaylistFormat format, QByteArrayVi
     return std::make_unique<CutEntries>(format, utf8, rules);
 }
 
+bool readAsxEntries(QByteArrayView utf8, const std::function<void(QByteArrayView entry)> &found)
+{
+    const std::unique_ptr<EntryReader> reader = readAsx(utf8, [](QByteArrayView) { return true; });
+    QByteArrayView entry;
+    for (;;) {
+        switch (reader->next(entry, qsizetype(1) << 20)) {
+        case EntryReader::Step::Found:
+            found(entry);
+            break;
+        case EntryReader::Step::Paused:
+            break;
+        case EntryReader::Step::Ended:
+            return true;
+        case EntryReader::Step::Failed:
+            return false;
+        }
+    }
+}
+
 } // namespace velandry

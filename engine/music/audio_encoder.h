@@ -13,6 +13,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace velandry {
@@ -134,5 +135,8 @@ public:
     // header; nothing where it is no such file or cannot be read.
     virtual std::optional<EncodedWith> encodedWith(const QString &path) const = 0;
 };
+
+// The encoder the programs use (velandry_encoder: FFmpeg, LAME and TagLib).
+std::unique_ptr<AudioEncoder> makeAudioEncoder();
 
 } // namespace velandry

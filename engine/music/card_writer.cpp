@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTemporaryFile>
 
@@ -28,8 +29,9 @@ Failure<ActionFault> ofCard(QString reason = {})
 
 } // namespace
 
-CardWriter::CardWriter(const QString &card, const AudioEncoder *encoder, EncodingSettings encoding)
-    : card_(card), encoder_(encoder), encoding_(std::move(encoding))
+CardWriter::CardWriter(const MusicPlan &plan, const AudioEncoder *encoder)
+    : card_(plan.card), encoder_(encoder), encoding_(plan.encoding),
+      depthKept_(qMax(1, int(plan.mediaFolder.split(u'\\', Qt::SkipEmptyParts).size()) - 1))
 {
 }
 
@@ -41,8 +43,33 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::perform(const CardAction
         break;
     case CardAction::Kind::Encode:
         return encode(action, keepGoing);
+    case CardAction::Kind::Remove:
+        return remove(action);
     }
     return copy(action, action.source, action.bytes, keepGoing);
+}
+
+Result<ActionPerformer::Ended, ActionFault> CardWriter::remove(const CardAction &action)
+{
+    const QMutexLocker oneAtATime(&writing_);
+    QStringList names = action.target.split(u'/');
+    const std::optional<QString> path = card_.locate(names);
+    if (!path)
+        return done(0); // gone already
+    if (const Result<void, files::Error> removed = files::remove(*path); !removed)
+        return ofCard(removed.error().reason);
+    names.removeLast();
+    card_.removed(*card_.locate(names), QFileInfo(*path).fileName());
+    // The folders it leaves empty go too, up to the media folder's.
+    while (names.size() > depthKept_) {
+        const std::optional<QString> folder = card_.locate(names);
+        if (!folder || !QDir(*folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+            || !QDir().rmdir(*folder))
+            break;
+        const QString name = names.takeLast();
+        card_.removed(*card_.locate(names), name);
+    }
+    return done(0);
 }
 
 Result<ActionPerformer::Ended, ActionFault> CardWriter::encode(const CardAction &action,
@@ -62,7 +89,7 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::encode(const CardAction 
                          [&](double done) { return !keepGoing || keepGoing(qint64(done * action.bytes / 2)); });
     if (!made) {
         if (made.error().kind == AudioFault::Kind::Stopped)
-            return Ended::Stopped;
+            return stopped();
         return ofSource(made.error().reason);
     }
     const qint64 size = *made;
@@ -84,9 +111,13 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::copy(const CardAction &a
     const Result<QString, QString> folder = card_.makeFolders(names);
     if (!folder)
         return ofCard();
-    if (card_.find(action.target.split(u'/')) == FolderIndex::Found::Yes)
-        return Ended::Done; // put there since it was planned
-    CardFile file(*folder + u'/' + name);
+    QString placed = *folder + u'/' + name;
+    if (const std::optional<QString> there = card_.locate(action.target.split(u'/'))) {
+        if (!action.replaces)
+            return done(0); // put there since it was planned
+        placed = *there; // replaced under the name it has
+    }
+    CardFile file(placed);
     if (const Result<void, files::Error> opened = file.open(); !opened)
         return ofCard(opened.error().reason);
     const Result<files::Copied, files::CopyFault> copied = files::copyData(source, file.device(), kCopyPiece, keepGoing);
@@ -95,14 +126,18 @@ Result<ActionPerformer::Ended, ActionFault> CardWriter::copy(const CardAction &a
     if (!copied)
         return copied.error().reading ? ofSource(copied.error().reason) : ofCard(copied.error().reason);
     if (copied->stopped)
-        return Ended::Stopped;
+        return stopped();
     // A source that changed size while it was copied is no whole copy.
     if (copied->bytes != bytes)
         return ofSource();
-    if (const Result<void, files::Error> committed = file.commit({.modified = action.modified}); !committed)
+    // A replacement takes the place of the old file in one step, the old one
+    // whole until the new one is.
+    const CardFile::Commit how{.replacing = action.replaces ? CardFile::Replacing::Yes : CardFile::Replacing::No,
+                               .modified = action.modified};
+    if (const Result<void, files::Error> committed = file.commit(how); !committed)
         return ofCard(committed.error().reason);
-    card_.added(*folder, {name, false, false, bytes, action.modified.toMSecsSinceEpoch()});
-    return Ended::Done;
+    card_.added(*folder, {QFileInfo(placed).fileName(), false, false, bytes, action.modified.toMSecsSinceEpoch()});
+    return done(bytes);
 }
 
 } // namespace velandry

@@ -19,8 +19,10 @@ namespace velandry {
 class CardWriter final : public ActionPerformer
 {
 public:
-    // `encoder` may be null where the plan encodes nothing.
-    CardWriter(const QString &card, const AudioEncoder *encoder = nullptr, EncodingSettings encoding = {});
+    // For the actions of `plan` on its card; `encoder` may be null where the
+    // plan encodes nothing. The folders a removal leaves empty go too, but
+    // those of the media folder.
+    explicit CardWriter(const MusicPlan &plan, const AudioEncoder *encoder = nullptr);
 
     Result<Ended, ActionFault> perform(const CardAction &action,
                                        const std::function<bool(qint64 bytesDone)> &keepGoing) override;
@@ -29,11 +31,13 @@ private:
     Result<Ended, ActionFault> copy(const CardAction &action, const QString &source, qint64 bytes,
                                     const std::function<bool(qint64)> &keepGoing);
     Result<Ended, ActionFault> encode(const CardAction &action, const std::function<bool(qint64)> &keepGoing);
+    Result<Ended, ActionFault> remove(const CardAction &action);
 
     FolderIndex card_;
     const AudioEncoder *encoder_;
     EncodingSettings encoding_;
     QMutex writing_; // one file at a time onto the card
+    int depthKept_;  // how many folders from the root a removal leaves in any case
 };
 
 } // namespace velandry

@@ -10,7 +10,7 @@ LocalMusic::LocalMusic(const QString &root)
 {
 }
 
-std::optional<QString> LocalMusic::find(const MissingEntry &entry)
+std::optional<QString> LocalMusic::find(const CardEntry &entry)
 {
     if (std::optional<QString> named = absolute(entry.localPath))
         return named;

@@ -20,7 +20,7 @@ public:
     // `root` may be empty: then only what the playlists name is found.
     explicit LocalMusic(const QString &root);
 
-    std::optional<QString> find(const MissingEntry &entry);
+    std::optional<QString> find(const CardEntry &entry);
 
 private:
     std::optional<QString> absolute(QString path);

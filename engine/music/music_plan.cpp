@@ -3,6 +3,7 @@
 #include "engine/device_rules.h"
 #include "engine/folder_index.h"
 #include "engine/formats/audio_kinds.h"
+#include "engine/music/card_playlists.h"
 #include "engine/music/local_music.h"
 #include "engine/music/transcoded_entries.h"
 
@@ -25,7 +26,37 @@ bool isInside(const QString &path, const QString &folder)
 
 } // namespace
 
-MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, const ConversionRequest &request)
+namespace {
+
+// FAT keeps a file's time to two seconds.
+constexpr qint64 kFatTimeMs = 2000;
+
+// How a file the run puts on the card is made: copied or encoded, and from what.
+struct Making
+{
+    CardAction::Kind kind = CardAction::Kind::Copy;
+    AudioStream stream;
+};
+
+// Every file below `folder` on the card, its names below the card's root.
+void filesBelow(FolderIndex &card, const QStringList &folder, QList<QStringList> &found)
+{
+    const std::optional<QString> path = card.locate(folder);
+    if (!path)
+        return;
+    for (const FolderIndex::Entry &entry : card.entriesOf(*path)) {
+        QStringList names = folder;
+        names.append(entry.name);
+        if (entry.folder && !entry.link)
+            filesBelow(card, names, found);
+        else if (!entry.folder)
+            found.append(names);
+    }
+}
+
+} // namespace
+
+MusicPlan planMusic(const QString &card, const QList<CardEntry> &entries, const ConversionRequest &request)
 {
     MusicPlan plan;
     plan.card = QDir::cleanPath(card);
@@ -41,14 +72,35 @@ MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, con
     const bool transcode = request.transcode && request.encoder && target;
     if (target)
         plan.encoding = {*target, request.bitrateKbps, request.codePage};
+    plan.mediaFolder = request.mediaFolder;
 
     LocalMusic local(musicSourceFolder(request));
     FolderIndex onCard(plan.card);
-    // Each place on the card once, letter case ignored: the action there,
-    // and whether it is an encoding that a file playing as it is may take.
+    QList<CardAction> replacing;
+    QList<CardAction> putting;
+    // Each place on the card once, letter case ignored: the action there (in
+    // `putting`), -1 where there is none; and the places where an encoding
+    // stands that a file playing as it is may take.
     QHash<QString, qsizetype> planned;
     QSet<QString> encodedOnly;
-    for (const MissingEntry &entry : missing) {
+    // How a source becomes the file the entry names: `kind` the entry's
+    // name's own (kAudioKinds), where the run encodes.
+    const auto making = [&](const CardEntry &entry, const QString &source, int kind) -> Result<Making, AudioFault> {
+        if (!transcode)
+            return Making{};
+        std::optional<AudioStream> stream = entry.stream;
+        if (!stream) {
+            Result<AudioStream, AudioFault> probed = request.encoder->probe(source);
+            if (!probed)
+                return failed(probed.error());
+            stream = *probed;
+        }
+        if (playsAsKind(*stream, kind))
+            return Making{};
+        return Making{CardAction::Kind::Encode, *stream};
+    };
+
+    for (const CardEntry &entry : entries) {
         const QStringList names = entry.onCard.split(u'\\', Qt::SkipEmptyParts);
         const QString key = foldedName(entry.onCard);
         if (names.isEmpty() || (planned.contains(key) && !encodedOnly.contains(key)))
@@ -59,44 +111,113 @@ MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, con
             plan.skipped.append({reason, entry.onCard, source, why});
             planned.insert(key, -1);
         };
+        if (entry.present && !request.sync) {
+            planned.insert(key, -1);
+            continue;
+        }
 
         const std::optional<QString> source = entry.source.isEmpty() ? local.find(entry) : std::optional(entry.source);
         if (!source) {
-            skip(MusicPlan::LeftOut::NotOnComputer);
+            if (!entry.present)
+                skip(MusicPlan::LeftOut::NotOnComputer);
+            planned.insert(key, -1);
             continue;
         }
         const QFileInfo file(*source);
         if (!file.isFile() || (!transcode && !file.fileName().endsWith(type, Qt::CaseInsensitive))) {
-            skip(MusicPlan::LeftOut::NotRegular);
+            if (!entry.present)
+                skip(MusicPlan::LeftOut::NotRegular);
+            planned.insert(key, -1);
             continue;
         }
-        // Where the run encodes: copied where it plays as it is under the
-        // name it has on the card, else encoded.
-        CardAction action{CardAction::Kind::Copy, *source, {}, entry.onCard, file.size(), file.lastModified()};
-        if (transcode) {
+        const int kind = audioKindOf(entry.onCard.toUtf8());
+        const qint64 modifiedMs = file.lastModified().toMSecsSinceEpoch();
+
+        if (entry.present) {
+            // Kept in step: made again where its source changed, never where
+            // the card's file is the newer.
+            planned.insert(key, -1);
+            const FolderIndex::Entry &there = entry.onCardFile;
+            const bool sameTime = qAbs(there.modifiedMs - modifiedMs) <= kFatTimeMs;
+            if ((there.size == file.size() && sameTime) || there.modifiedMs > modifiedMs + kFatTimeMs)
+                continue;
+            // Of another kind than its name (a FLAC written as an MP3): an
+            // encoding, known without asking the file.
+            const int sourceKind = audioKindOf(source->toUtf8());
+            const bool renamed = sourceKind != kind || (sourceKind >= 0 && !kAudioKinds[std::size_t(sourceKind)].deviceKind);
+            CardAction action{CardAction::Kind::Copy, *source, onCard.spelled(names).join(u'/'), entry.onCard,
+                              file.size(), file.lastModified()};
+            action.replaces = true;
+            action.replacedBytes = there.size;
+            // Whether the card's file is an encoding: its name's kind tells
+            // where it is not the source's, or is one the device never
+            // plays; else the source's stream does.
+            bool encoded = false;
             std::optional<AudioStream> stream = entry.stream;
-            if (!stream) {
-                const Result<AudioStream, AudioFault> probed = request.encoder->probe(*source);
-                if (!probed) {
-                    skip(MusicPlan::LeftOut::Undecodable, *source, probed.error().reason);
+            if (transcode && renamed) {
+                encoded = true;
+            } else if (transcode) {
+                const Result<Making, AudioFault> made = making(entry, *source, kind);
+                if (!made) {
+                    skip(MusicPlan::LeftOut::Undecodable, *source, made.error().reason);
                     continue;
                 }
-                stream = *probed;
+                encoded = made->kind == CardAction::Kind::Encode;
+                stream = made->stream;
             }
-            if (!playsAsKind(*stream, audioKindOf(entry.onCard.toUtf8()))) {
+            if (!encoded) {
+                // A copy: made again where the size differs or the source is newer.
+                if (there.size == file.size() && modifiedMs <= there.modifiedMs + kFatTimeMs)
+                    continue;
+            } else {
+                // An encoding is what this run asks for where its source's time
+                // is the one it was given and it was made alike.
+                const EncodedWith asked{*target, *target == AudioTarget::Wav ? 0 : request.bitrateKbps};
+                if (sameTime && request.encoder->encodedWith(plan.card + u'/' + action.target) == asked)
+                    continue;
+                if (!stream) {
+                    const Result<AudioStream, AudioFault> probed = request.encoder->probe(*source);
+                    if (!probed) {
+                        skip(MusicPlan::LeftOut::Undecodable, *source, probed.error().reason);
+                        continue;
+                    }
+                    stream = *probed;
+                }
                 action.kind = CardAction::Kind::Encode;
                 action.stream = *stream;
                 action.bytes = estimatedSize(*stream, plan.encoding);
             }
+            if (plan.fat && action.bytes > kFatLargestFile) {
+                skip(MusicPlan::LeftOut::TooLargeForFat);
+                continue;
+            }
+            plan.bytes += action.bytes;
+            plan.freed += action.replacedBytes;
+            plan.largestReplaced = qMax(plan.largestReplaced, action.replacedBytes);
+            replacing.append(std::move(action));
+            continue;
+        }
+
+        // What the card lacks: copied where it plays as it is under the name
+        // it has on the card, else encoded.
+        CardAction action{CardAction::Kind::Copy, *source, {}, entry.onCard, file.size(), file.lastModified()};
+        const Result<Making, AudioFault> made = making(entry, *source, kind);
+        if (!made) {
+            skip(MusicPlan::LeftOut::Undecodable, *source, made.error().reason);
+            continue;
+        }
+        if (made->kind == CardAction::Kind::Encode) {
+            action.kind = CardAction::Kind::Encode;
+            action.stream = made->stream;
+            action.bytes = estimatedSize(made->stream, plan.encoding);
         }
         // A file that plays as it is takes the place of an encoding planned there.
         if (const qsizetype earlier = planned.value(key, -1); earlier >= 0) {
             if (action.kind == CardAction::Kind::Encode)
                 continue;
-            plan.bytes -= plan.actions[earlier].bytes;
-            plan.bytes += action.bytes;
-            action.target = plan.actions[earlier].target;
-            plan.actions[earlier] = action;
+            plan.bytes += action.bytes - putting[earlier].bytes;
+            action.target = putting[earlier].target;
+            putting[earlier] = action;
             encodedOnly.remove(key);
             continue;
         }
@@ -126,13 +247,91 @@ MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, con
             continue;
         }
         action.target = onCard.spelled(names).join(u'/');
-        planned.insert(key, plan.actions.size());
+        planned.insert(key, putting.size());
         if (action.kind == CardAction::Kind::Encode)
             encodedOnly.insert(key);
         plan.bytes += action.bytes;
-        plan.actions.append(std::move(action));
+        putting.append(std::move(action));
     }
+
+    // The music no playlist on the card names, where the card holds any.
+    QList<CardAction> removing;
+    if (request.tidy) {
+        plan.tidy = true;
+        const CardPlaylists playlists = playlistsOnCard(plan.card, request.codePage);
+        plan.cardPlaylists = playlists.playlists;
+        QStringList mediaFolder = request.mediaFolder.split(u'\\', Qt::SkipEmptyParts);
+        if (playlists.playlists > 0 && mediaFolder.size() >= 2) {
+            mediaFolder.removeFirst(); // the card itself
+            QList<QStringList> files;
+            filesBelow(onCard, onCard.spelled(mediaFolder + QStringList{QString()}).mid(0, mediaFolder.size()), files);
+            for (const QStringList &names : std::as_const(files)) {
+                const QString place = names.join(u'\\');
+                const int kind = audioKindOf(names.last().toUtf8());
+                if (kind < 0 || !kAudioKinds[std::size_t(kind)].deviceKind || planned.contains(foldedName(place))
+                    || playlists.named.contains(foldedName(place)))
+                    continue;
+                const std::optional<FolderIndex::Entry> there = onCard.entry(names);
+                CardAction action{CardAction::Kind::Remove, {}, names.join(u'/'), place, there ? there->size : 0,
+                                  {}};
+                plan.freed += action.bytes;
+                removing.append(std::move(action));
+            }
+        }
+    }
+    plan.actions = removing + replacing + putting;
     return plan;
+}
+
+MusicPlan chosenOf(const MusicPlan &plan, bool replacements, bool removals)
+{
+    MusicPlan chosen = plan;
+    chosen.actions.clear();
+    chosen.bytes = chosen.freed = chosen.largestReplaced = 0;
+    for (const CardAction &action : plan.actions) {
+        if ((action.kind == CardAction::Kind::Remove && !removals) || (action.replaces && !replacements))
+            continue;
+        if (action.kind == CardAction::Kind::Remove) {
+            chosen.freed += action.bytes;
+        } else {
+            chosen.bytes += action.bytes;
+            chosen.freed += action.replacedBytes;
+            chosen.largestReplaced = qMax(chosen.largestReplaced, action.replacedBytes);
+        }
+        chosen.actions.append(action);
+    }
+    return chosen;
+}
+
+QList<MusicPlan> mergedPlans(const QList<MusicPlan> &earlier, const QList<MusicPlan> &later)
+{
+    QList<MusicPlan> merged = later;
+    for (const MusicPlan &plan : earlier) {
+        auto same = std::find_if(merged.begin(), merged.end(), [&](const MusicPlan &other) { return other.card == plan.card; });
+        if (same == merged.end()) {
+            merged.append(plan);
+            continue;
+        }
+        QSet<QString> placed;
+        for (const CardAction &action : std::as_const(same->actions))
+            placed.insert(foldedName(action.onCard));
+        for (const MusicPlan::Skipped &skipped : std::as_const(same->skipped))
+            placed.insert(foldedName(skipped.onCard));
+        for (const CardAction &action : plan.actions) {
+            if (!placed.contains(foldedName(action.onCard))) {
+                same->actions.append(action);
+                if (action.kind == CardAction::Kind::Remove)
+                    same->freed += action.bytes;
+                else
+                    same->bytes += action.bytes;
+            }
+        }
+        for (const MusicPlan::Skipped &skipped : plan.skipped) {
+            if (!placed.contains(foldedName(skipped.onCard)))
+                same->skipped.append(skipped);
+        }
+    }
+    return merged;
 }
 
 } // namespace velandry

@@ -19,11 +19,12 @@ namespace velandry {
 struct CardAction
 {
     enum class Kind {
-        Copy,   // the source as it is, under a name that is not there yet
-        Encode, // the source encoded for the device (MusicPlan::encoding), under a name that is not there yet
+        Copy,   // the source as it is
+        Encode, // the source encoded for the device (MusicPlan::encoding)
+        Remove, // the file on the card, which no playlist on it names
     };
     Kind kind = Kind::Copy;
-    QString source; // the file on this computer
+    QString source; // the file on this computer; none to remove
     // Its place below the card's root, "/" between folders, the folders that
     // are already there as the card spells them: where it will be.
     QString target;
@@ -31,6 +32,10 @@ struct CardAction
     qint64 bytes = 0;   // the source's, or what its encoding will take, about
     QDateTime modified; // the time the file on the card takes: the source's
     AudioStream stream = {}; // what the source holds, with Encode
+    // Copy and Encode: where the card's file of that name is replaced (its
+    // source changed), the size it had; else the name is not there yet.
+    bool replaces = false;
+    qint64 replacedBytes = 0;
 };
 
 struct MusicPlan
@@ -52,14 +57,25 @@ struct MusicPlan
     };
 
     QString card;               // the card's root, as this system names it
-    QList<CardAction> actions;  // each file once, however many entries name it
+    // Each file once, however many entries name it: the removals first, then
+    // the replacements, then the files the card lacks.
+    QList<CardAction> actions;
     QList<Skipped> skipped;     // in the order the entries came
     qint64 bytes = 0;           // that the actions write
+    qint64 freed = 0;           // that the removals and the replaced files free
+    qint64 largestReplaced = 0; // a replaced file stays until its new one is whole
     std::optional<qint64> free; // on the card, where its file system says
     bool fat = false;           // the card's file system holds no file of 4 GiB
     EncodingSettings encoding;  // of the Encode actions
+    QString mediaFolder;        // as the device names it: "\\CF-Card\\My Music\\"
+    // Where the plan keeps the card in step: that was asked, and how many
+    // .asx playlists were found on the card (none: nothing is removed).
+    bool tidy = false;
+    qsizetype cardPlaylists = 0;
 
-    bool fits() const { return !free || bytes <= *free; }
+    // What the actions take of the card at the most, removals counted first.
+    qint64 needed() const { return qMax<qint64>(0, bytes - freed + largestReplaced); }
+    bool fits() const { return !free || needed() <= *free; }
 };
 
 // Plans putting the files that `missing` entries name onto `card`. A file is
@@ -71,6 +87,23 @@ struct MusicPlan
 // plays it as it is under the name the playlist gives it on the card, else
 // encoded (what it holds asked of the request's encoder); where two entries
 // name one file on the card, the file that plays as it is wins.
-MusicPlan planMusic(const QString &card, const QList<MissingEntry> &missing, const ConversionRequest &request);
+//
+// Where the request keeps the card in step, the entries the card has are
+// held against their sources (`sync`): a copy whose source's size differs or
+// whose source is newer (beyond FAT's two seconds), an encoding whose
+// source's time is not the one it was given or that was made at another bit
+// rate or to another kind, is made again in its place; a card file newer
+// than its source never is. And (`tidy`) the music below the media folder of
+// the kinds the device plays that neither these entries nor any .asx on the
+// card names is removed, where the card holds any .asx at all.
+MusicPlan planMusic(const QString &card, const QList<CardEntry> &missing, const ConversionRequest &request);
+
+// The plan with only the actions chosen: its replacements where
+// `replacements`, its removals where `removals`; the sizes summed again.
+MusicPlan chosenOf(const MusicPlan &plan, bool replacements, bool removals);
+
+// `earlier` plans with `later` ones over them, card by card: where both have
+// an action for one place on a card, the later one's; the sizes summed again.
+QList<MusicPlan> mergedPlans(const QList<MusicPlan> &earlier, const QList<MusicPlan> &later);
 
 } // namespace velandry

@@ -41,16 +41,17 @@ PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const Pla
         return !stopping;
     };
 
-    const auto work = [&] {
+    const auto work = [&](qsizetype until) {
         for (;;) {
             qsizetype i = 0;
             {
                 const std::lock_guard lock(mutex);
-                if (stopping || next >= plan.actions.size())
+                if (stopping || next >= until)
                     return;
                 i = next++;
                 state.action = i;
                 state.onCard = plan.actions[i].onCard;
+                state.encoding = plan.actions[i].kind == CardAction::Kind::Encode;
                 if (!ask())
                     return;
             }
@@ -75,23 +76,30 @@ PlanReport carryOut(const MusicPlan &plan, ActionPerformer &performer, const Pla
                 }
                 continue;
             }
-            if (*performed == ActionPerformer::Ended::Stopped) {
+            if (performed->stopped) {
                 stopping = true;
                 if (report.status == PlanReport::Status::Completed)
                     report.status = PlanReport::Status::Cancelled;
                 return;
             }
             outcome.status = ActionOutcome::Status::Done;
+            outcome.bytes = performed->bytes;
             ++report.done;
-            report.bytesDone += action.bytes;
+            report.bytesDone += performed->bytes;
         }
     };
-    const int helpers = qBound(1, jobs, int(qMax<qsizetype>(1, plan.actions.size()))) - 1;
+    // The removals first, one by one: the space they free is counted on.
+    const qsizetype removals = std::find_if(plan.actions.cbegin(), plan.actions.cend(), [](const CardAction &action) {
+                                   return action.kind != CardAction::Kind::Remove;
+                               }) - plan.actions.cbegin();
+    work(removals);
+    const qsizetype all = plan.actions.size();
+    const int helpers = qBound(1, jobs, int(qMax<qsizetype>(1, all - removals))) - 1;
     std::vector<std::thread> threads;
     threads.reserve(std::size_t(helpers));
     for (int t = 0; t < helpers; ++t)
-        threads.emplace_back(work);
-    work();
+        threads.emplace_back(work, all);
+    work(all);
     for (std::thread &thread : threads)
         thread.join();
     if (report.status == PlanReport::Status::Completed) {

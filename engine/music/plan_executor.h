@@ -25,9 +25,16 @@ class ActionPerformer
 {
 public:
     virtual ~ActionPerformer() = default;
-    enum class Ended { Done, Stopped };
-    // `keepGoing` is told how many bytes of the action are done, after each
-    // piece of them; false asks it to stop, leaving no trace of the action.
+    // Done, with the bytes the card took; or stopped, leaving no trace.
+    struct Ended
+    {
+        bool stopped = false;
+        qint64 bytes = 0;
+    };
+    static Ended stopped() { return {true, 0}; }
+    static Ended done(qint64 bytes) { return {false, bytes}; }
+    // `keepGoing` is told how many bytes of the action are done (of its
+    // planned bytes), after each piece of them; false asks it to stop.
     virtual Result<Ended, ActionFault> perform(const CardAction &action,
                                                const std::function<bool(qint64 bytesDone)> &keepGoing) = 0;
 };
@@ -39,6 +46,7 @@ struct PlanProgress
     qint64 bytesDone = 0; // of all the actions
     qint64 bytes = 0;
     QString onCard; // the action's file, as the device names it
+    bool encoding = false; // the action at hand encodes its file
 };
 // Asked before each action and after each piece of it; false stops at once.
 using PlanProgressCheck = std::function<bool(const PlanProgress &)>;
@@ -48,6 +56,7 @@ struct ActionOutcome
     enum class Status { NotDone, Done, Failed };
     Status status = Status::NotDone;
     std::optional<ActionFault> fault; // with Failed
+    qint64 bytes = 0;                 // with Done: what the card took
 };
 
 struct PlanReport
@@ -61,7 +70,7 @@ struct PlanReport
     Status status = Status::Completed;
     QList<ActionOutcome> outcomes; // one per action of the plan, in its order
     qsizetype done = 0;
-    qint64 bytesDone = 0;
+    qint64 bytesDone = 0; // that the card took
     qsizetype cardFailedAt = -1;
 
     qsizetype failedBySource() const;

@@ -61,7 +61,7 @@ EntrySource::Step TranscodedEntries::next(QByteArrayView &text, Reference &path,
         else
             below_.append(entry.data(), entry.size());
         below_.replace('/', '\\');
-        MissingEntry wanted;
+        CardEntry wanted;
         wanted.belowMediaFolder = QString::fromUtf8(below_);
         wanted.localPath = QString::fromUtf8(entries_.localPath());
         source_ = local_.find(wanted).value_or(QString());

@@ -31,7 +31,7 @@ bool sameFile(const QString &a, const QString &b);
 // writing with the permissions the umask leaves.
 Result<void, Error> openForReading(QFile &file, const QString &path);
 Result<void, Error> createNew(QFile &file, const QString &path);
-bool remove(const QString &path);
+Result<void, Error> remove(const QString &path);
 
 // Copies the bytes of `from` (open for reading, at its start) into `to` (open
 // for writing) at the kernel's pace, a piece of at most `piece` bytes at a

@@ -87,9 +87,11 @@ Result<void, Error> createNew(QFile &file, const QString &path)
     return {};
 }
 
-bool remove(const QString &path)
+Result<void, Error> remove(const QString &path)
 {
-    return ::unlink(nativeName(path).constData()) == 0;
+    if (::unlink(nativeName(path).constData()) != 0)
+        return failed(lastError());
+    return {};
 }
 
 Result<Copied, CopyFault> copyData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing)

@@ -59,9 +59,12 @@ Result<void, Error> createNew(QFile &file, const QString &path)
     return failed(Error{file.errorString()});
 }
 
-bool remove(const QString &path)
+Result<void, Error> remove(const QString &path)
 {
-    return QFile::remove(path);
+    QFile file(path);
+    if (!file.remove())
+        return failed(Error{file.errorString()});
+    return {};
 }
 
 Result<Copied, CopyFault> copyData(QFile &from, QFile &to, qint64 piece, const std::function<bool(qint64)> &keepGoing)

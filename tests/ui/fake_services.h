@@ -38,13 +38,15 @@ public:
 };
 
 // Boxes are closed as soon as they are shown; questions are answered from a
-// script, "no" where it has run out.
+// script, "no" where it has run out, the choices as the box opened them
+// unless `ticked` says otherwise.
 class FakeMessages final : public velandry::MessageBoxes
 {
 public:
     QList<velandry::Message> shown;
     QList<velandry::Question> asked;
     QList<bool> answers;
+    QList<QList<bool>> ticked;
 
     void show(QWidget *, const velandry::Message &message, std::function<void()> closed) override
     {
@@ -52,9 +54,14 @@ public:
         if (closed)
             closed();
     }
-    void ask(QWidget *, const velandry::Question &question, std::function<void(bool)> answered) override
+    void ask(QWidget *, const velandry::Question &question, std::function<void(const velandry::Answer &)> answered) override
     {
         asked.append(question);
-        answered(!answers.isEmpty() && answers.takeFirst());
+        velandry::Answer answer{!answers.isEmpty() && answers.takeFirst(), {}};
+        for (const velandry::Question::Choice &choice : question.choices)
+            answer.ticked.append(choice.ticked);
+        if (!ticked.isEmpty())
+            answer.ticked = ticked.takeFirst();
+        answered(answer);
     }
 };

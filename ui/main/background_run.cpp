@@ -83,24 +83,28 @@ void BackgroundRun::convert(const ConversionRequest &request)
         [this, report] { Q_EMIT converted(*report); }, int(qMin<qsizetype>(request.playlistNames.size(), 1 << 20)));
 }
 
-void BackgroundRun::carryOut(const QList<MusicPlan> &plans)
+void BackgroundRun::carryOut(const QList<MusicPlan> &plans, const AudioEncoder *encoder, int jobs)
 {
     auto reports = std::make_shared<QList<PlanReport>>();
     latestMusic_ = PlanProgress{};
     if (!plans.isEmpty())
         latestMusic_ = PlanProgress{0, plans[0].actions.size(), 0, plans[0].bytes, plans[0].actions.value(0).onCard};
     carryingOut_ = true;
+    encoding_ = std::any_of(plans.cbegin(), plans.cend(), [](const MusicPlan &plan) { return encodes(plan); });
     start(
-        [this, plans, reports] {
+        [this, plans, reports, encoder, jobs] {
             for (const MusicPlan &plan : plans) {
-                CardWriter card(plan.card);
-                reports->append(velandry::carryOut(plan, card, [this](const PlanProgress &progress) {
-                    {
-                        const QMutexLocker lock(&mutex_);
-                        latestMusic_ = progress;
-                    }
-                    return !cancel_.load();
-                }));
+                CardWriter card(plan, encoder);
+                reports->append(velandry::carryOut(
+                    plan, card,
+                    [this](const PlanProgress &progress) {
+                        {
+                            const QMutexLocker lock(&mutex_);
+                            latestMusic_ = progress;
+                        }
+                        return !cancel_.load();
+                    },
+                    jobs));
                 if (reports->last().status == PlanReport::Status::Cancelled)
                     break;
             }
@@ -179,8 +183,13 @@ void BackgroundRun::showMusic()
         const QMutexLocker lock(&mutex_);
         progress = latestMusic_;
     }
-    //: %1 is the file, as the device names it.
-    dialog_->setLabelText(tr("Copying %1").arg(shownPath(progress.onCard)) + u'\n' + planProgressLine(progress));
+    const QString file = shownPath(progress.onCard);
+    dialog_->setLabelText((progress.encoding
+                               //: %1 is the file, as the device names it.
+                               ? tr("Encoding %1").arg(file)
+                               //: %1 is the file, as the device names it.
+                               : tr("Copying %1").arg(file))
+                          + u'\n' + planProgressLine(progress, encoding_));
     dialog_->setValue(progress.bytes > 0 ? int(progress.bytesDone * dialog_->maximum() / progress.bytes) : 0);
 }
 

@@ -46,9 +46,10 @@ public:
     // asks for them.
     void convert(const ConversionRequest &request);
 
-    // Carries out `plans` on their cards, one after the other; carriedOut()
-    // follows, with a report for each plan tried.
-    void carryOut(const QList<MusicPlan> &plans);
+    // Carries out `plans` on their cards, one after the other, `jobs` files at
+    // a time (`encoder` encoding those to encode); carriedOut() follows, with
+    // a report for each plan tried.
+    void carryOut(const QList<MusicPlan> &plans, const AudioEncoder *encoder = nullptr, int jobs = 1);
 
     // Asks the run to stop, as Cancel does; it ends within moments.
     void stop();
@@ -82,6 +83,7 @@ private:
     RunProgress latest_;
     PlanProgress latestMusic_;
     bool carryingOut_ = false;
+    bool encoding_ = false; // the plans carried out encode
 };
 
 } // namespace velandry

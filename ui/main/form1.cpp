@@ -60,6 +60,12 @@ void Form1::setProgressDelay(std::chrono::milliseconds delay)
     run_->setDialogDelay(delay);
 }
 
+void Form1::setEncoder(const AudioEncoder *encoder, int jobs)
+{
+    encoder_ = encoder;
+    jobs_ = qMax(1, jobs);
+}
+
 bool Form1::isRunning() const
 {
     return run_->isRunning();
@@ -302,8 +308,11 @@ ConversionRequest Form1::conversionRequest() const
     request.playlistFolder = txtPlaylistLoc->text();
     request.mediaFolder = txtMediaLoc->text();
     request.outputFolder = txtOutputLoc->text();
-    // The music the card lacks, for the question after the run.
+    // The music the card lacks, and how it stands in step with the music
+    // here, for the question after the run.
     request.planMusic = true;
+    request.sync = true;
+    request.tidy = true;
     request.playlistNames.reserve(ListBox2->count());
     for (int i = 0; i < ListBox2->count(); ++i)
         request.playlistNames.append(playlistName(ListBox2->item(i)));
@@ -324,10 +333,16 @@ void Form1::Command1_Click()
 void Form1::conversionEnded(const ConversionReport &report)
 {
     if (closeAfterRun_) {
+        encodingAfter_.reset();
         runOver();
         close();
         return;
     }
+    if (encodingAfter_ && report.status == ConversionReport::Status::Completed) {
+        encodingPlanned(report);
+        return;
+    }
+    encodingAfter_.reset();
     switch (report.status) {
     case ConversionReport::Status::Refused:
         messages_.show(this, {Message::Icon::Information, tr("Please select a media type\r\ni.e. WMA, MP3"), {}});
@@ -336,7 +351,10 @@ void Form1::conversionEnded(const ConversionReport &report)
         // The music the card lacks is offered once "All Done" is closed; what
         // is not on the card is told then, after the copy.
         const bool offered = std::any_of(report.music.cbegin(), report.music.cend(),
-                                         [](const MusicPlan &plan) { return !plan.actions.isEmpty(); });
+                                         [](const MusicPlan &plan) { return !plan.actions.isEmpty(); })
+                             || std::any_of(report.converted.cbegin(), report.converted.cend(), [this](const PlaylistResult &result) {
+                                    return encoder_ && !result.card.card.isEmpty() && result.entries.otherAudio > 0;
+                                });
         messages_.show(this,
                        {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted, {.notOnCard = !offered}).join(u'\n')},
                        [this, report] { offerTheMusic(report); });
@@ -365,41 +383,138 @@ void Form1::conversionEnded(const ConversionReport &report)
 void Form1::offerTheMusic(const ConversionReport &report)
 {
     QList<MusicPlan> plans;
+    bool putting = false;
+    qsizetype replacements = 0;
+    qsizetype removals = 0;
     for (const MusicPlan &plan : report.music) {
-        if (!plan.actions.isEmpty())
-            plans.append(plan);
+        if (plan.actions.isEmpty())
+            continue;
+        plans.append(plan);
+        for (const CardAction &action : plan.actions) {
+            replacements += action.replaces ? 1 : 0;
+            removals += action.kind == CardAction::Kind::Remove ? 1 : 0;
+            putting = putting || (!action.replaces && action.kind != CardAction::Kind::Remove);
+        }
     }
-    if (plans.isEmpty() || closeAfterRun_) {
+    // The playlists whose music the device cannot play, where it can be
+    // encoded: to the media type, where that is one the device plays.
+    const std::optional<AudioTarget> target = audioTargetOfType(cmbFileType->currentText());
+    QStringList toEncode;
+    qsizetype entries = 0;
+    AudioKinds kinds = 0;
+    for (const PlaylistResult &result : report.converted) {
+        if (encoder_ && target && !result.card.card.isEmpty() && result.entries.otherAudio > 0) {
+            toEncode.append(QFileInfo(result.inputPath).fileName());
+            entries += result.entries.otherAudio;
+            kinds |= result.entries.otherAudioKinds;
+        }
+    }
+    if ((plans.isEmpty() && toEncode.isEmpty()) || closeAfterRun_) {
         runOver();
         return;
     }
     converted_ = report.converted;
     QStringList details;
     QStringList leftOut;
+    QStringList planned;
     for (const MusicPlan &plan : std::as_const(plans)) {
         details.append(planQuestionDetails(plan));
         leftOut += leftOutLines(plan);
+        planned += planLines(plan);
+    }
+    Question question{putting || !toEncode.isEmpty() ? tr("Copy the music that the playlists name onto the card?")
+                                                     : tr("Keep the card in step with the music on this computer?"),
+                      (details + leftOut).join(u'\n'),
+                      //: A button: copy the music onto the card.
+                      tr("Copy"),
+                      //: A button: leave the card as it is.
+                      tr("Don't copy")};
+    question.details = planned.join(u'\n');
+    constexpr int kBitrate = 128;
+    // The choices, each where it has anything to do; a removal never ticked.
+    int encodeChoiceAt = -1;
+    int replaceChoiceAt = -1;
+    int removeChoiceAt = -1;
+    if (!toEncode.isEmpty()) {
+        encodeChoiceAt = int(question.choices.size());
+        question.choices.append({encodeChoice(entries, kinds, *target, kBitrate), true});
+    }
+    if (replacements > 0) {
+        replaceChoiceAt = int(question.choices.size());
+        //: A check box: %n counts the files.
+        question.choices.append({tr("Make again the %n files whose sources changed", nullptr, int(replacements)), true});
+    }
+    if (removals > 0) {
+        removeChoiceAt = int(question.choices.size());
+        //: A check box: %n counts the files.
+        question.choices.append(
+            {tr("Remove the %n files below the media folder that no playlist on the card names", nullptr, int(removals)),
+             false});
+    }
+    messages_.ask(this, question, [=, this](const Answer &answer) {
+        if (!answer.yes || closeAfterRun_) {
+            runOver();
+            return;
+        }
+        replacing_ = answer.ticked.value(replaceChoiceAt, false);
+        removing_ = answer.ticked.value(removeChoiceAt, false);
+        QList<MusicPlan> chosen;
+        for (const MusicPlan &plan : plans) {
+            if (MusicPlan kept = chosenOf(plan, replacing_, removing_); !kept.actions.isEmpty())
+                chosen.append(kept);
+        }
+        if (answer.ticked.value(encodeChoiceAt, false)) {
+            // The playlists with music to encode are written again, each such
+            // entry under the name it will have on the card; then all of it
+            // goes on.
+            ConversionRequest again = conversionRequest();
+            again.playlistNames = toEncode;
+            again.transcode = true;
+            again.bitrateKbps = kBitrate;
+            again.encoder = encoder_;
+            encodingAfter_ = chosen;
+            run_->convert(again);
+            return;
+        }
+        if (chosen.isEmpty()) {
+            runOver();
+            return;
+        }
+        const auto notFitting = std::find_if(chosen.cbegin(), chosen.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
+        if (notFitting != chosen.cend()) {
+            PlanReport doesNotFit;
+            doesNotFit.status = PlanReport::Status::DoesNotFit;
+            messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem, {}},
+                           [this] { runOver(); });
+            return;
+        }
+        run_->carryOut(chosen, encoder_, jobs_);
+    });
+}
+
+void Form1::encodingPlanned(const ConversionReport &report)
+{
+    QList<MusicPlan> chosen;
+    for (const MusicPlan &plan : report.music)
+        chosen.append(chosenOf(plan, replacing_, removing_));
+    const QList<MusicPlan> plans = mergedPlans(*std::exchange(encodingAfter_, std::nullopt), chosen);
+    // What the card lacks is told of the playlists as they stand now.
+    for (const PlaylistResult &result : report.converted) {
+        for (PlaylistResult &earlier : converted_) {
+            if (earlier.outputPath == result.outputPath)
+                earlier = result;
+        }
     }
     const auto notFitting = std::find_if(plans.cbegin(), plans.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
     if (notFitting != plans.cend()) {
         PlanReport doesNotFit;
         doesNotFit.status = PlanReport::Status::DoesNotFit;
-        messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem, leftOut.join(u'\n')},
+        messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem,
+                              leftOutLines(*notFitting).join(u'\n')},
                        [this] { runOver(); });
         return;
     }
-    messages_.ask(this,
-                  {tr("Copy the music that the playlists name onto the card?"), (details + leftOut).join(u'\n'),
-                   //: A button: copy the music onto the card.
-                   tr("Copy"),
-                   //: A button: leave the card as it is.
-                   tr("Don't copy")},
-                  [this, plans](bool copy) {
-                      if (copy && !closeAfterRun_)
-                          run_->carryOut(plans);
-                      else
-                          runOver();
-                  });
+    run_->carryOut(plans, encoder_, jobs_);
 }
 
 void Form1::musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports)

@@ -58,6 +58,10 @@ public:
     // How long a run goes before its progress dialog shows (one second).
     void setProgressDelay(std::chrono::milliseconds delay);
 
+    // What encodes the music the device cannot play, where the window offers
+    // to; none: it is not offered. `jobs` files are encoded at once.
+    void setEncoder(const AudioEncoder *encoder, int jobs);
+
     // A run goes on beside the window; runEnded() follows, once its outcome
     // is shown.
     bool isRunning() const;
@@ -123,6 +127,7 @@ private:
     void conversionEnded(const ConversionReport &report);
     void offerTheMusic(const ConversionReport &report);
     void musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports);
+    void encodingPlanned(const ConversionReport &report);
     void runOver();
 
     ShellServices &shell_;
@@ -133,6 +138,13 @@ private:
     bool closeAfterRun_ = false; // the window was closed during the run
     bool fittingFont_ = false;
     QList<PlaylistResult> converted_; // of the run whose music is offered, for what it still lacks
+    const AudioEncoder *encoder_ = nullptr;
+    int jobs_ = 1;
+    // While the playlists with music to encode are written again: the plans
+    // of the run before, which the new ones join.
+    std::optional<QList<MusicPlan>> encodingAfter_;
+    bool replacing_ = false; // the files whose sources changed are made again, as answered
+    bool removing_ = false;  // the music no playlist names is removed, as answered
 };
 
 } // namespace velandry
