@@ -892,8 +892,9 @@ void Form1Test::copyTheMusic()
         != 0)
         QSKIP("mounting a tmpfs as the card was refused (needs root)");
     const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {card}); });
-    QDir().mkpath(card + QStringLiteral("/My Music"));
+    QDir().mkpath(card + QStringLiteral("/My Music/Old"));
     QDir().mkpath(card + QStringLiteral("/Playlists"));
+    writeFile(card + QStringLiteral("/My Music/Old/old.mp3"), "no playlist names it");
     const QString music = dir_->filePath(QStringLiteral("My Music"));
     QDir().mkpath(music + QStringLiteral("/A"));
     writeFile(music + QStringLiteral("/A/x.mp3"), QByteArray(3000, 'x'));
@@ -934,6 +935,12 @@ void Form1Test::copyTheMusic()
     QCOMPARE(missing.size(), 1);
     QVERIFY2(missing[0].endsWith(QStringLiteral("): My Music\\A\\gone.mp3")), qPrintable(missing[0]));
     QCOMPARE(readFile(card + QStringLiteral("/My Music/A/x.mp3")), QByteArray(3000, 'x'));
+    // The removal is offered, never ticked: declined as it stands, nothing goes.
+    QCOMPARE(messages_.asked[0].choices.size(), 1);
+    QCOMPARE(messages_.asked[0].choices[0].text,
+             QStringLiteral("Remove the 1 file below the media folder that no playlist on the card names"));
+    QVERIFY(!messages_.asked[0].choices[0].ticked);
+    QVERIFY(QFileInfo::exists(card + QStringLiteral("/My Music/Old/old.mp3")));
 
     // The copy of a large file cancelled in its progress dialog: no half file.
     messages_ = FakeMessages();
