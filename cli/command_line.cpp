@@ -42,7 +42,7 @@ QString helpText(const QCommandLineParser &parser)
 void warn(QTextStream &err, const QStringList &lines)
 {
     for (const QString &line : lines)
-        err << "velandry-convert: " << CommandLine::tr("warning: %1").arg(line) << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("warning: %1").arg(line)) << "\n";
     err.flush();
 }
 
@@ -103,14 +103,14 @@ int putTheMusic(const ConversionReport &run, const PutOptions &options, QTextStr
         }
         const PlanWords words = planReportWords(plan, report);
         if (!words.problem.isEmpty()) {
-            err << "velandry-convert: " << words.problem << "\n";
+            err << "velandry-convert: " << withOptionsIsolated(words.problem) << "\n";
             err.flush();
         }
         if (!words.done.isEmpty() && !quiet && (report.done > 0 || words.problem.isEmpty()) && !plan.actions.isEmpty())
             out << words.done << "\n";
         out.flush();
         for (const QString &line : words.failed)
-            err << "velandry-convert: " << line << "\n";
+            err << "velandry-convert: " << withOptionsIsolated(line) << "\n";
         warn(err, words.leftOut);
         if (report.status == PlanReport::Status::Cancelled)
             return 128 + stopRequest();
@@ -203,11 +203,11 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
                                  QStringLiteral("PLAYLIST..."));
 
     if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n" << CommandLine::tr("Try '--help' for more information.") << "\n";
+        err << parser.errorText() << "\n" << withOptionsIsolated(CommandLine::tr("Try '--help' for more information.")) << "\n";
         return ExitUsage;
     }
     if (parser.isSet(helpOption)) {
-        out << helpText(parser);
+        out << withOptionsIsolated(helpText(parser));
         return ExitOk;
     }
     if (parser.isSet(versionOption)) {
@@ -215,12 +215,12 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return ExitOk;
     }
     if (!parser.isSet(typeOption)) {
-        err << "velandry-convert: " << CommandLine::tr("the media type is missing (--type TYPE)") << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("the media type is missing (--type TYPE)")) << "\n";
         return ExitUsage;
     }
     const QStringList playlists = parser.positionalArguments();
     if (playlists.isEmpty()) {
-        err << "velandry-convert: " << CommandLine::tr("no playlist given") << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("no playlist given")) << "\n";
         return ExitUsage;
     }
     std::optional<CodePage> codePage = CodePage::fromNumber(defaultPage.number);
@@ -228,10 +228,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         codePage = CodePage::fromName(parser.value(codePageOption));
         if (!codePage) {
             //: %1 is what was given, %2 the list of code pages.
-            err << "velandry-convert: "
-                << CommandLine::tr("unknown code page %1; the ANSI code pages are %2")
-                       .arg(parser.value(codePageOption), supportedCodePageList())
-                << "\n";
+            err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("unknown code page %1; the ANSI code pages are %2")
+                       .arg(parser.value(codePageOption), supportedCodePageList())) << "\n";
             return ExitUsage;
         }
     }
@@ -244,13 +242,11 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         parser.isSet(outputOption) ? std::optional(withTrailingSeparator(parser.value(outputOption)))
                                    : std::nullopt;
     if (outputFolder && files::kindOf(*outputFolder) != files::Kind::Folder) {
-        err << "velandry-convert: " << CommandLine::tr("the output folder %1 does not exist").arg(shownPath(*outputFolder))
-            << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("the output folder %1 does not exist").arg(shownPath(*outputFolder))) << "\n";
         return ExitUsage;
     }
     if (parser.isSet(cardOption) && files::kindOf(parser.value(cardOption)) != files::Kind::Folder) {
-        err << "velandry-convert: "
-            << CommandLine::tr("the card %1 does not exist").arg(shownPath(parser.value(cardOption))) << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("the card %1 does not exist").arg(shownPath(parser.value(cardOption)))) << "\n";
         return ExitUsage;
     }
     // Encoding: to a kind the device plays, at a bit rate an encoder takes.
@@ -258,17 +254,14 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     const std::optional<AudioTarget> target = audioTargetOfType(mediaType);
     if (transcode && !target) {
         //: %1 is the media type given; the options and types stay as they are.
-        err << "velandry-convert: "
-            << CommandLine::tr("--transcode encodes to mp3, wma or wav; -t %1 is none of them").arg(mediaType) << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("--transcode encodes to mp3, wma or wav; -t %1 is none of them").arg(mediaType)) << "\n";
         return ExitUsage;
     }
     bool numeric = false;
     const int bitrate = parser.value(bitrateOption).toInt(&numeric);
     if (!numeric || bitrate < 32 || bitrate > 320) {
         //: %1 is what was given.
-        err << "velandry-convert: "
-            << CommandLine::tr("--bitrate takes a number of kbit/s from 32 to 320, not %1").arg(parser.value(bitrateOption))
-            << "\n";
+        err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("--bitrate takes a number of kbit/s from 32 to 320, not %1").arg(parser.value(bitrateOption))) << "\n";
         return ExitUsage;
     }
     int jobs = QThread::idealThreadCount();
@@ -276,8 +269,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         jobs = parser.value(jobsOption).toInt(&numeric);
         if (!numeric || jobs < 1 || jobs > 256) {
             //: %1 is what was given.
-            err << "velandry-convert: "
-                << CommandLine::tr("--jobs takes a number from 1 to 256, not %1").arg(parser.value(jobsOption)) << "\n";
+            err << "velandry-convert: " << withOptionsIsolated(CommandLine::tr("--jobs takes a number from 1 to 256, not %1").arg(parser.value(jobsOption))) << "\n";
             return ExitUsage;
         }
     }
@@ -327,8 +319,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     // streams meet, the lines stand in the order things happened.
     const auto told = [&](const PlaylistOutcome &outcome) {
         if (outcome.failure) {
-            err << "velandry-convert: " << shownPath(outcome.failure->path) << ": " << failureReason(*outcome.failure)
-                << "\n";
+            err << "velandry-convert: " << shownPath(outcome.failure->path) << ": " << failureReason(*outcome.failure) << "\n";
             err.flush();
             status = ExitPlaylistFailed;
             return;
@@ -336,13 +327,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         const PlaylistResult &result = outcome.result;
         if (!quiet) {
             //: %1 is the playlist, %2 the .asx file written.
-            out << CommandLine::tr("%1 -> %2 (%n entries)", nullptr, int(result.stats.entries))
+            out << CommandLine::tr("%1 -> %2 (%Ln entries)", nullptr, int(result.stats.entries))
                        .arg(shownPath(result.inputPath), shownPath(result.outputPath))
                 << "\n";
             out.flush();
         }
         // What is not on the card is told once the music is there.
-        warn(err, conversionWarnings({result}, {.musicRootHint = CommandLine::tr(" (name it with --music-root)"),
+        warn(err, conversionWarnings({result}, {.musicRootHint = true,
                                                 .transcodeHint = !request.transcode,
                                                 .notOnCard = !request.planMusic}));
     };

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QLocale>
 #include <QTest>
 
 #include <thread>
@@ -140,7 +141,10 @@ void CommandLineTest::inTheUsersLanguage_data()
                                                .arg(QStringLiteral("Odd.wpl"), QStringLiteral("1252")));
     QTest::newRow("a failure") << QStringList{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("Notes.txt")} << 1
                                << QCoreApplication::translate("Wording", "It is not a playlist of a kind read here (%1)")
-                                      .arg(QStringLiteral("WPL, ZPL, M3U, M3U8, PLS, XSPF, ASX, WAX, WVX"));
+                                      .arg(QLocale().createSeparatedList(
+                                          {QStringLiteral("WPL"), QStringLiteral("ZPL"), QStringLiteral("M3U"),
+                                           QStringLiteral("M3U8"), QStringLiteral("PLS"), QStringLiteral("XSPF"),
+                                           QStringLiteral("ASX"), QStringLiteral("WAX"), QStringLiteral("WVX")}));
     velandry::installTranslations({QStringLiteral("en")});
 }
 

@@ -325,7 +325,7 @@ void MusicCopyTest::commandLine_data()
     QTest::newRow("a dry run writes nothing")
         << QStringList{QStringLiteral("--copy-music"), QStringLiteral("--card"), QStringLiteral("@card"), QStringLiteral("--dry-run")}
         << 0 << QStringLiteral("@music/Rock/One.mp3 -> @card/My Music/rock/One.mp3 (1.0 kB)\n1 file, 1.0 kB, would be copied")
-        << QString() << false << QStringLiteral("My Music\\Rock\\One.mp3, My Music\\Rock\\Gone.mp3");
+        << QString() << false << QStringLiteral("My Music\\Rock\\One.mp3 and My Music\\Rock\\Gone.mp3");
 }
 
 void MusicCopyTest::commandLine()

@@ -72,16 +72,12 @@ par exemple WMA, MP3</translation>
         <translation>la carte %1 n&apos;existe pas</translation>
     </message>
     <message numerus="yes">
-        <source>%1 -&gt; %2 (%n entries)</source>
+        <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%n élément)</numerusform>
-            <numerusform>%1 -&gt; %2 (%n éléments)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln élément)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln éléments)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> (name it with --music-root)</source>
-        <translation> (indiquez-le avec --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -96,38 +92,61 @@ par exemple WMA, MP3</translation>
         <translation>N&apos;écrire absolument rien (ni sélection, ni musique, ni dossier)&#xa0;: afficher ce qui serait fait.</translation>
     </message>
     <message>
-        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation>--copy-music a besoin de la carte&#xa0;: indiquez-la avec --card DIR, ou écrivez les sélections sur la carte avec --output-folder DIR</translation>
+        <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
+        <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>Copying %1 of %Ln files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
+            <numerusform>Copie du fichier %1 sur %Ln, %2 sur %3</numerusform>
+            <numerusform>Copie du fichier %1 sur %Ln, %2 sur %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copying %1 of %n files, %2 of %3</source>
-        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation>
-            <numerusform>Copie du fichier %1 sur %n, %2 sur %3</numerusform>
-            <numerusform>Copie du fichier %1 sur %n, %2 sur %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%n fichier désigné par les sélections n&apos;est pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
-            <numerusform>%n fichiers désignés par les sélections ne sont pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
+            <numerusform>%Ln fichier désigné par les sélections n&apos;est pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
+            <numerusform>%Ln fichiers désignés par les sélections ne sont pas sur la carte (%1)&#xa0;: %2 au total.</numerusform>
         </translation>
     </message>
     <message>
@@ -137,15 +156,14 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
-        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
         <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>%n files, %1, would be copied to the card (%2).</source>
+        <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%n fichier, %1, serait copié sur la carte (%2).</numerusform>
-            <numerusform>%n fichiers, %1, seraient copiés sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichier, %1, serait copié sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers, %1, seraient copiés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -153,50 +171,46 @@ par exemple WMA, MP3</translation>
         <translation>Le système de fichiers de la carte n&apos;indique pas l&apos;espace libre dont elle dispose.</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries are not on this computer either: %1</source>
+        <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%n élément n&apos;est pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
-            <numerusform>%n éléments ne sont pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
+            <numerusform>%Ln élément n&apos;est pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
+            <numerusform>%Ln éléments ne sont pas non plus sur cet ordinateur&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>%n fichier n&apos;a pas été copié, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas été copiés, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas été copié, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas été copiés, car le système de fichiers FAT de la carte ne peut contenir aucun fichier de 4 Gio ou plus&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%n élément n&apos;a pas été copié, car aucun fichier ordinaire du type de média ne porte son nom ici, ou un fichier de la carte porte le nom de son dossier&#xa0;: %1</numerusform>
-            <numerusform>%n éléments n&apos;ont pas été copiés, car aucun fichier ordinaire du type de média ne porte leur nom ici, ou un fichier de la carte porte le nom de leur dossier&#xa0;: %1</numerusform>
+            <numerusform>%Ln élément n&apos;a pas été copié, car aucun fichier ordinaire du type de média ne porte son nom ici, ou un fichier de la carte porte le nom de son dossier&#xa0;: %1</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas été copiés, car aucun fichier ordinaire du type de média ne porte leur nom ici, ou un fichier de la carte porte le nom de leur dossier&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%n fichier n&apos;a pas été copié, car un dossier de son chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas été copiés, car un dossier de leur chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas été copié, car un dossier de son chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas été copiés, car un dossier de leur chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n files (%1) to the card (%2).</source>
+        <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%n fichier (%1) a été copié sur la carte (%2).</numerusform>
-            <numerusform>%n fichiers (%1) ont été copiés sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichier (%1) a été copié sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) ont été copiés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
         <translation>La musique ne tient pas sur la carte (%1)&#xa0;: %2 à copier pour %3 d&apos;espace libre&#xa0;; rien n&apos;a été copié.</translation>
-    </message>
-    <message>
-        <source>it could not be read whole</source>
-        <translation>il n&apos;a pas pu être lu en entier</translation>
     </message>
     <message>
         <source>it could not be written</source>
@@ -210,6 +224,167 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
         <translation>La copie a été interrompue&#xa0;; les fichiers copiés auparavant sont complets.</translation>
+    </message>
+    <message>
+        <source>The card is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 kbit/s</source>
+        <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
+        <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them are encoded to %1 on the way.</source>
+        <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card; about %2 once done.</source>
+        <extracomment>%1 and %2 are sizes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) would be removed: no playlist on the card names it</source>
+        <extracomment>%1 is a file on the card, %2 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1, would be removed from the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
+        <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
+        <extracomment>%1 is the card&apos;s folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
+        <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
+        <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
+        <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be read here whole, and were not copied: %1</source>
+        <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be encoded: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be copied; the others are on the card.</source>
+        <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,6 +442,7 @@ par exemple WMA, MP3</translation>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
+        <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
         <translation>le texte se termine avant son balisage</translation>
     </message>
     <message>
@@ -384,11 +560,11 @@ par exemple WMA, MP3</translation>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 lists the first few names (of entries or of files); %Ln counts the rest of them.</extracomment>
         <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
+            <numerusform>%1 et %Ln autre</numerusform>
+            <numerusform>%1 et %Ln autres</numerusform>
         </translation>
     </message>
     <message>
@@ -397,41 +573,41 @@ par exemple WMA, MP3</translation>
         <translation>%1&#xa0;: pas en UTF-8, lue comme page de codes %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
-            <numerusform>%1&#xa0;: %n éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n web addresses</source>
+        <source>%Ln web addresses</source>
         <translation>
-            <numerusform>%n adresse web</numerusform>
-            <numerusform>%n adresses web</numerusform>
+            <numerusform>%Ln adresse web</numerusform>
+            <numerusform>%Ln adresses web</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n outside the music folder</source>
+        <source>%Ln outside the music folder</source>
         <translation>
-            <numerusform>%n hors du dossier de musique</numerusform>
-            <numerusform>%n hors du dossier de musique</numerusform>
+            <numerusform>%Ln hors du dossier de musique</numerusform>
+            <numerusform>%Ln hors du dossier de musique</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries left out: %3</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <source>%1: %Ln of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n élément sur %2 omis&#xa0;: %3</numerusform>
-            <numerusform>%1&#xa0;: %n éléments sur %2 omis&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 omis&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 omis&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries can never play on the device: %3</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <source>%1: %Ln of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n élément sur %2 ne pourra jamais être lu sur l&apos;appareil&#xa0;: %3</numerusform>
-            <numerusform>%1&#xa0;: %n éléments sur %2 ne pourront jamais être lus sur l&apos;appareil&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 ne pourra jamais être lu sur l&apos;appareil&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 ne pourront jamais être lus sur l&apos;appareil&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -440,19 +616,19 @@ par exemple WMA, MP3</translation>
         <translation>%1&#xa0;: la carte (%2) n&apos;a pas pu être lue, les éléments n&apos;y ont donc pas été recherchés</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n élément sur %2 n&apos;est pas sur la carte (%3)&#xa0;: %4</numerusform>
-            <numerusform>%1&#xa0;: %n éléments sur %2 ne sont pas sur la carte (%3)&#xa0;: %4</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 n&apos;est pas sur la carte (%3)&#xa0;: %4</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 ne sont pas sur la carte (%3)&#xa0;: %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
-        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
-            <numerusform>%1&#xa0;: %n éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
         </translation>
     </message>
     <message>
@@ -476,10 +652,42 @@ par exemple WMA, MP3</translation>
         <source>no locale is set</source>
         <translation>aucun paramètre régional n&apos;est défini</translation>
     </message>
-    <message>
-        <source>(a path of %1 bytes)</source>
-        <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation>(un chemin de %1 octets)</translation>
+    <message numerus="yes">
+        <source>(a path of %Ln bytes)</source>
+        <extracomment>An entry too long to name, by its size in bytes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln outside the music folder (name it with --music-root)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of another media type</source>
+        <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -505,8 +713,11 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Copying %1</source>
-        <extracomment>%1 is the file, as the device names it.</extracomment>
         <translation>Copie de %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -517,7 +728,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Please select</source>
-        <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
+        <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
         <translation>Choisissez</translation>
     </message>
     <message>
@@ -538,34 +749,42 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
+        <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
         <translation>Sélections&#xa0;:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
+        <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
         <translation>Contient&#xa0;:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
+        <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
         <translation>Sélections Windows Media 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
+        <extracomment>The heading of the queue: 161 px of room at 96 DPI.</extracomment>
         <translation>Sélections à convertir</translation>
     </message>
     <message>
         <source>Output Location :</source>
+        <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Media Location :</source>
+        <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Médias&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
@@ -613,10 +832,10 @@ par exemple WMA, MP3</translation>
         <translation>%1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n files were written before it.</source>
+        <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>%n fichier a été écrit avant cela.</numerusform>
-            <numerusform>%n fichiers ont été écrits avant cela.</numerusform>
+            <numerusform>%Ln fichier a été écrit avant cela.</numerusform>
+            <numerusform>%Ln fichiers ont été écrits avant cela.</numerusform>
         </translation>
     </message>
     <message>
@@ -649,13 +868,6 @@ par exemple WMA, MP3</translation>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
         <translation>&quot;%1&quot; n&apos;est pas dans le dossier des autres, %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>These files were not queued.</source>
-        <translation>
-            <numerusform>Ce fichier n&apos;a pas été ajouté à la file d&apos;attente.</numerusform>
-            <numerusform>Ces fichiers n&apos;ont pas été ajoutés à la file d&apos;attente.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
         <translation>Copier sur la carte la musique désignée par les sélections&#xa0;?</translation>
@@ -669,6 +881,33 @@ par exemple WMA, MP3</translation>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
         <translation>Ne pas copier</translation>
+    </message>
+    <message>
+        <source>Keep the card in step with the music on this computer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Make again the %Ln files whose sources changed</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -687,18 +926,22 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
+        <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
         <translation>Visitez-nous&#xa0;: mises à jour, FAQ et aide</translation>
     </message>
     <message>
         <source>Revision History</source>
+        <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
         <translation>Historique des versions</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
+        <extracomment>The maker&apos;s notice: 257 px of room at 96 DPI, up to two lines.</extracomment>
         <translation>Velandry, logiciel gratuit</translation>
     </message>
     <message>
@@ -711,6 +954,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
+        <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
         <translation>Si ce logiciel vous est utile, n&apos;hésitez pas à soutenir son développement</translation>
     </message>
 </context>

@@ -72,15 +72,11 @@ i.e. WMA, MP3</source>
         <translation>카드 %1이(가) 없습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%1 -&gt; %2 (%n entries)</source>
+        <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2(%n개 항목)</numerusform>
+            <numerusform>%1 -&gt; %2(%Ln개 항목)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> (name it with --music-root)</source>
-        <translation>(--music-root로 지정하십시오)</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -95,35 +91,59 @@ i.e. WMA, MP3</source>
         <translation>아무것도 기록하지 않고(재생 목록, 음악, 폴더 모두) 수행할 작업만 출력합니다.</translation>
     </message>
     <message>
-        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation>--copy-music에는 카드가 필요합니다. --card DIR로 카드를 지정하거나 --output-folder DIR로 재생 목록을 카드에 기록하십시오.</translation>
+        <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
+        <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>Copying %1 of %Ln files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%1 외 %n개</numerusform>
+            <numerusform>파일 %Ln개 중 %1번째 파일 복사 중(%3 중 %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copying %1 of %n files, %2 of %3</source>
-        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation>
-            <numerusform>파일 %n개 중 %1번째 파일 복사 중(%3 중 %2)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>재생 목록에 적힌 파일 중 %n개가 카드(%1)에 없습니다(총 %2).</numerusform>
+            <numerusform>재생 목록에 적힌 파일 중 %Ln개가 카드(%1)에 없습니다(총 %2).</numerusform>
         </translation>
     </message>
     <message>
@@ -133,14 +153,13 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
-        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
         <translation>%1 -&gt; %2(%3)</translation>
     </message>
     <message numerus="yes">
-        <source>%n files, %1, would be copied to the card (%2).</source>
+        <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>파일 %n개(%1)를 카드(%2)에 복사하게 됩니다.</numerusform>
+            <numerusform>파일 %Ln개(%1)를 카드(%2)에 복사하게 됩니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -148,45 +167,41 @@ i.e. WMA, MP3</source>
         <translation>카드의 파일 시스템에서 사용 가능한 공간을 알 수 없습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries are not on this computer either: %1</source>
+        <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>항목 %n개는 이 컴퓨터에도 없습니다: %1</numerusform>
+            <numerusform>항목 %Ln개는 이 컴퓨터에도 없습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>카드의 FAT 파일 시스템에는 4 GiB 이상인 파일을 저장할 수 없으므로 파일 %n개를 복사하지 않았습니다: %1</numerusform>
+            <numerusform>카드의 FAT 파일 시스템에는 4 GiB 이상인 파일을 저장할 수 없으므로 파일 %Ln개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>이 컴퓨터에 해당 이름을 가진 이 미디어 유형의 일반 파일이 없거나, 카드에 해당 폴더와 이름이 같은 파일이 있으므로 항목 %n개를 복사하지 않았습니다: %1</numerusform>
+            <numerusform>이 컴퓨터에 해당 이름을 가진 이 미디어 유형의 일반 파일이 없거나, 카드에 해당 폴더와 이름이 같은 파일이 있으므로 항목 %Ln개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>경로 중간의 폴더가 카드 밖을 가리키는 링크이므로 파일 %n개를 복사하지 않았습니다: %1</numerusform>
+            <numerusform>경로 중간의 폴더가 카드 밖을 가리키는 링크이므로 파일 %Ln개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n files (%1) to the card (%2).</source>
+        <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>파일 %n개(%1)를 카드(%2)에 복사했습니다.</numerusform>
+            <numerusform>파일 %Ln개(%1)를 카드(%2)에 복사했습니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
         <translation>공간이 부족하여 음악을 카드(%1)에 복사할 수 없습니다(복사할 크기: %2, 사용 가능한 공간: %3). 아무것도 복사하지 않았습니다.</translation>
-    </message>
-    <message>
-        <source>it could not be read whole</source>
-        <translation>파일 전체를 읽지 못했습니다</translation>
     </message>
     <message>
         <source>it could not be written</source>
@@ -200,6 +215,152 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
         <translation>복사가 중지되었습니다. 그 전에 복사한 파일은 온전합니다.</translation>
+    </message>
+    <message>
+        <source>The card is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 kbit/s</source>
+        <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
+        <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them are encoded to %1 on the way.</source>
+        <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card; about %2 once done.</source>
+        <extracomment>%1 and %2 are sizes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) would be removed: no playlist on the card names it</source>
+        <extracomment>%1 is a file on the card, %2 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1, would be removed from the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
+        <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
+        <extracomment>%1 is the card&apos;s folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
+        <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
+        <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
+        <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be read here whole, and were not copied: %1</source>
+        <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be encoded: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be copied; the others are on the card.</source>
+        <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -257,6 +418,7 @@ i.e. WMA, MP3</source>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
+        <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
         <translation>마크업이 끝나기 전에 텍스트가 끝납니다</translation>
     </message>
     <message>
@@ -374,10 +536,10 @@ i.e. WMA, MP3</source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 lists the first few names (of entries or of files); %Ln counts the rest of them.</extracomment>
         <translation>
-            <numerusform>%1 외 %n개</numerusform>
+            <numerusform>%1 외 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -386,36 +548,36 @@ i.e. WMA, MP3</source>
         <translation>%1: UTF-8이 아니므로 코드 페이지 %2(으)로 읽었습니다</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개에 코드 페이지 %3에 없는 문자가 있어 &quot;?&quot;로 기록했습니다</numerusform>
+            <numerusform>%1: 항목 %2개 중 %Ln개에 코드 페이지 %3에 없는 문자가 있어 &quot;?&quot;로 기록했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n web addresses</source>
+        <source>%Ln web addresses</source>
         <translation>
-            <numerusform>웹 주소 %n개</numerusform>
+            <numerusform>웹 주소 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n outside the music folder</source>
+        <source>%Ln outside the music folder</source>
         <translation>
-            <numerusform>음악 폴더 밖 %n개</numerusform>
+            <numerusform>음악 폴더 밖 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries left out: %3</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <source>%1: %Ln of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개를 제외했습니다: %3</numerusform>
+            <numerusform>%1: 항목 %2개 중 %Ln개를 제외했습니다: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries can never play on the device: %3</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <source>%1: %Ln of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개는 장치에서 재생할 수 없습니다: %3</numerusform>
+            <numerusform>%1: 항목 %2개 중 %Ln개는 장치에서 재생할 수 없습니다: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -424,17 +586,17 @@ i.e. WMA, MP3</source>
         <translation>%1: 카드(%2)를 읽을 수 없어 항목이 카드에 있는지 확인하지 못했습니다</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개가 카드(%3)에 없습니다: %4</numerusform>
+            <numerusform>%1: 항목 %2개 중 %Ln개가 카드(%3)에 없습니다: %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
-        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: 항목 %2개 중 %n개가 재생 목록의 마크업 중간에서 잘려 실제 파일을 가리키지 않습니다</numerusform>
+            <numerusform>%1: 항목 %2개 중 %Ln개가 재생 목록의 마크업 중간에서 잘려 실제 파일을 가리키지 않습니다</numerusform>
         </translation>
     </message>
     <message>
@@ -458,10 +620,37 @@ i.e. WMA, MP3</source>
         <source>no locale is set</source>
         <translation>로캘이 설정되어 있지 않습니다</translation>
     </message>
-    <message>
-        <source>(a path of %1 bytes)</source>
-        <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation>(%1바이트 길이의 경로)</translation>
+    <message numerus="yes">
+        <source>(a path of %Ln bytes)</source>
+        <extracomment>An entry too long to name, by its size in bytes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln outside the music folder (name it with --music-root)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of another media type</source>
+        <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -487,8 +676,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copying %1</source>
-        <extracomment>%1 is the file, as the device names it.</extracomment>
         <translation>%1 복사 중</translation>
+    </message>
+    <message>
+        <source>Encoding %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -499,7 +691,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please select</source>
-        <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
+        <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
         <translation>선택하세요</translation>
     </message>
     <message>
@@ -520,34 +712,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Playlist Location :</source>
+        <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
         <translation>재생 목록 위치:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
+        <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
         <translation>미디어 유형:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
+        <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
         <translation>Windows Media Player 9 목록</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
+        <extracomment>The heading of the queue: 161 px of room at 96 DPI.</extracomment>
         <translation>변환할 재생 목록</translation>
     </message>
     <message>
         <source>Output Location :</source>
+        <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>출력 위치:</translation>
     </message>
     <message>
         <source>Media Location :</source>
+        <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>미디어 위치:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>변환(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>종료(&amp;Q)</translation>
     </message>
     <message>
@@ -595,9 +795,9 @@ i.e. WMA, MP3</source>
         <translation>%1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n files were written before it.</source>
+        <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>그 전까지 파일 %n개를 기록했습니다.</numerusform>
+            <numerusform>그 전까지 파일 %Ln개를 기록했습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -630,12 +830,6 @@ i.e. WMA, MP3</source>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
         <translation>&quot;%1&quot;이(가) 다른 파일과 같은 폴더(%2)에 있지 않습니다.</translation>
     </message>
-    <message numerus="yes">
-        <source>These files were not queued.</source>
-        <translation>
-            <numerusform>다음 파일을 대기열에 추가하지 않았습니다.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
         <translation>재생 목록에 적힌 음악을 카드에 복사하시겠습니까?</translation>
@@ -649,6 +843,30 @@ i.e. WMA, MP3</source>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
         <translation>복사 안 함</translation>
+    </message>
+    <message>
+        <source>Keep the card in step with the music on this computer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Make again the %Ln files whose sources changed</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -667,18 +885,22 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
+        <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
         <translation>업데이트, FAQ 및 도움말은 웹 사이트를 방문하십시오</translation>
     </message>
     <message>
         <source>Revision History</source>
+        <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
         <translation>변경 내역</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
         <translation>닫기(&amp;C)</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
+        <extracomment>The maker&apos;s notice: 257 px of room at 96 DPI, up to two lines.</extracomment>
         <translation>Velandry, 프리웨어</translation>
     </message>
     <message>
@@ -691,6 +913,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
+        <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
         <translation>이 소프트웨어가 쓸 만하다고 생각되시면 향후 개발을 위해 후원해 주십시오</translation>
     </message>
 </context>

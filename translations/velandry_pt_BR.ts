@@ -72,16 +72,12 @@ por exemplo, WMA, MP3</translation>
         <translation>o cartão %1 não existe</translation>
     </message>
     <message numerus="yes">
-        <source>%1 -&gt; %2 (%n entries)</source>
+        <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%n item)</numerusform>
-            <numerusform>%1 -&gt; %2 (%n itens)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln item)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln itens)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> (name it with --music-root)</source>
-        <translation> (indique-a com --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -96,38 +92,61 @@ por exemplo, WMA, MP3</translation>
         <translation>Não gravar absolutamente nada (nenhuma lista de reprodução, música ou pasta): exibir o que seria feito.</translation>
     </message>
     <message>
-        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation>--copy-music precisa do cartão: indique-o com --card DIR ou grave as listas de reprodução no cartão com --output-folder DIR</translation>
+        <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
+        <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>Copying %1 of %Ln files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%1 e mais %n</numerusform>
-            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>Copiando o arquivo %1 de %Ln, %2 de %3</numerusform>
+            <numerusform>Copiando o arquivo %1 de %Ln, %2 de %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copying %1 of %n files, %2 of %3</source>
-        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation>
-            <numerusform>Copiando o arquivo %1 de %n, %2 de %3</numerusform>
-            <numerusform>Copiando o arquivo %1 de %n, %2 de %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%n arquivo indicado pelas listas de reprodução não está no cartão (%1): %2 no total.</numerusform>
-            <numerusform>%n arquivos indicados pelas listas de reprodução não estão no cartão (%1): %2 no total.</numerusform>
+            <numerusform>%Ln arquivo indicado pelas listas de reprodução não está no cartão (%1): %2 no total.</numerusform>
+            <numerusform>%Ln arquivos indicados pelas listas de reprodução não estão no cartão (%1): %2 no total.</numerusform>
         </translation>
     </message>
     <message>
@@ -137,15 +156,14 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
-        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
         <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>%n files, %1, would be copied to the card (%2).</source>
+        <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%n arquivo, %1, seria copiado para o cartão (%2).</numerusform>
-            <numerusform>%n arquivos, %1, seriam copiados para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivo, %1, seria copiado para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos, %1, seriam copiados para o cartão (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -153,50 +171,46 @@ por exemplo, WMA, MP3</translation>
         <translation>O sistema de arquivos do cartão não informa quanto espaço livre há nele.</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries are not on this computer either: %1</source>
+        <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%n item também não está neste computador: %1</numerusform>
-            <numerusform>%n itens também não estão neste computador: %1</numerusform>
+            <numerusform>%Ln item também não está neste computador: %1</numerusform>
+            <numerusform>%Ln itens também não estão neste computador: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>%n arquivo não foi copiado, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
-            <numerusform>%n arquivos não foram copiados, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
+            <numerusform>%Ln arquivo não foi copiado, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
+            <numerusform>%Ln arquivos não foram copiados, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%n item não foi copiado, pois nenhum arquivo comum do tipo de mídia tem o nome dele aqui, ou um arquivo do cartão tem o nome da pasta dele: %1</numerusform>
-            <numerusform>%n itens não foram copiados, pois nenhum arquivo comum do tipo de mídia tem o nome deles aqui, ou um arquivo do cartão tem o nome da pasta deles: %1</numerusform>
+            <numerusform>%Ln item não foi copiado, pois nenhum arquivo comum do tipo de mídia tem o nome dele aqui, ou um arquivo do cartão tem o nome da pasta dele: %1</numerusform>
+            <numerusform>%Ln itens não foram copiados, pois nenhum arquivo comum do tipo de mídia tem o nome deles aqui, ou um arquivo do cartão tem o nome da pasta deles: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%n arquivo não foi copiado, pois uma pasta do seu caminho é um link que leva para fora do cartão: %1</numerusform>
-            <numerusform>%n arquivos não foram copiados, pois uma pasta do caminho deles é um link que leva para fora do cartão: %1</numerusform>
+            <numerusform>%Ln arquivo não foi copiado, pois uma pasta do seu caminho é um link que leva para fora do cartão: %1</numerusform>
+            <numerusform>%Ln arquivos não foram copiados, pois uma pasta do caminho deles é um link que leva para fora do cartão: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n files (%1) to the card (%2).</source>
+        <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%n arquivo (%1) foi copiado para o cartão (%2).</numerusform>
-            <numerusform>%n arquivos (%1) foram copiados para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivo (%1) foi copiado para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos (%1) foram copiados para o cartão (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
         <translation>As músicas não cabem no cartão (%1): %2 a copiar, %3 livres; nada foi copiado.</translation>
-    </message>
-    <message>
-        <source>it could not be read whole</source>
-        <translation>não foi possível lê-lo por inteiro</translation>
     </message>
     <message>
         <source>it could not be written</source>
@@ -210,6 +224,167 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
         <translation>A cópia foi interrompida; os arquivos copiados antes estão completos.</translation>
+    </message>
+    <message>
+        <source>The card is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 kbit/s</source>
+        <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
+        <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them are encoded to %1 on the way.</source>
+        <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card; about %2 once done.</source>
+        <extracomment>%1 and %2 are sizes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) would be removed: no playlist on the card names it</source>
+        <extracomment>%1 is a file on the card, %2 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1, would be removed from the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
+        <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
+        <extracomment>%1 is the card&apos;s folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
+        <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
+        <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
+        <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be read here whole, and were not copied: %1</source>
+        <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be encoded: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be copied; the others are on the card.</source>
+        <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,6 +442,7 @@ por exemplo, WMA, MP3</translation>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
+        <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
         <translation>o texto termina antes da sua marcação</translation>
     </message>
     <message>
@@ -384,11 +560,11 @@ por exemplo, WMA, MP3</translation>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 lists the first few names (of entries or of files); %Ln counts the rest of them.</extracomment>
         <translation>
-            <numerusform>%1 e mais %n</numerusform>
-            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -397,41 +573,41 @@ por exemplo, WMA, MP3</translation>
         <translation>%1: não está em UTF-8, lida como página de código %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %n de %2 itens contém caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
-            <numerusform>%1: %n de %2 itens contêm caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln de %2 itens contém caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln de %2 itens contêm caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n web addresses</source>
+        <source>%Ln web addresses</source>
         <translation>
-            <numerusform>%n endereço da Web</numerusform>
-            <numerusform>%n endereços da Web</numerusform>
+            <numerusform>%Ln endereço da Web</numerusform>
+            <numerusform>%Ln endereços da Web</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n outside the music folder</source>
+        <source>%Ln outside the music folder</source>
         <translation>
-            <numerusform>%n fora da pasta de música</numerusform>
-            <numerusform>%n fora da pasta de música</numerusform>
+            <numerusform>%Ln fora da pasta de música</numerusform>
+            <numerusform>%Ln fora da pasta de música</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries left out: %3</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <source>%1: %Ln of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: %n de %2 itens omitido: %3</numerusform>
-            <numerusform>%1: %n de %2 itens omitidos: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens omitido: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens omitidos: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries can never play on the device: %3</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <source>%1: %Ln of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: %n de %2 itens nunca poderá ser reproduzido no dispositivo: %3</numerusform>
-            <numerusform>%1: %n de %2 itens nunca poderão ser reproduzidos no dispositivo: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens nunca poderá ser reproduzido no dispositivo: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens nunca poderão ser reproduzidos no dispositivo: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -440,19 +616,19 @@ por exemplo, WMA, MP3</translation>
         <translation>%1: não foi possível ler o cartão (%2), por isso os itens não foram procurados nele</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1: %n de %2 itens não está no cartão (%3): %4</numerusform>
-            <numerusform>%1: %n de %2 itens não estão no cartão (%3): %4</numerusform>
+            <numerusform>%1: %Ln de %2 itens não está no cartão (%3): %4</numerusform>
+            <numerusform>%1: %Ln de %2 itens não estão no cartão (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
-        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %n de %2 itens foi cortado através da marcação da lista de reprodução e não indica nenhum arquivo real</numerusform>
-            <numerusform>%1: %n de %2 itens foram cortados através da marcação da lista de reprodução e não indicam nenhum arquivo real</numerusform>
+            <numerusform>%1: %Ln de %2 itens foi cortado através da marcação da lista de reprodução e não indica nenhum arquivo real</numerusform>
+            <numerusform>%1: %Ln de %2 itens foram cortados através da marcação da lista de reprodução e não indicam nenhum arquivo real</numerusform>
         </translation>
     </message>
     <message>
@@ -476,10 +652,42 @@ por exemplo, WMA, MP3</translation>
         <source>no locale is set</source>
         <translation>nenhuma localidade está definida</translation>
     </message>
-    <message>
-        <source>(a path of %1 bytes)</source>
-        <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation>(um caminho de %1 bytes)</translation>
+    <message numerus="yes">
+        <source>(a path of %Ln bytes)</source>
+        <extracomment>An entry too long to name, by its size in bytes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln outside the music folder (name it with --music-root)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of another media type</source>
+        <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -505,8 +713,11 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Copying %1</source>
-        <extracomment>%1 is the file, as the device names it.</extracomment>
         <translation>Copiando %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -517,7 +728,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Please select</source>
-        <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
+        <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
         <translation>Selecione</translation>
     </message>
     <message>
@@ -538,34 +749,42 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
+        <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
         <translation>Pasta de listas:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
+        <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
         <translation>A lista contém:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
+        <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
         <translation>Listas do Windows Media 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
+        <extracomment>The heading of the queue: 161 px of room at 96 DPI.</extracomment>
         <translation>Listas a converter</translation>
     </message>
     <message>
         <source>Output Location :</source>
+        <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Pasta de saída:</translation>
     </message>
     <message>
         <source>Media Location :</source>
+        <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Pasta de mídia:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Converter</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Sair</translation>
     </message>
     <message>
@@ -613,10 +832,10 @@ por exemplo, WMA, MP3</translation>
         <translation>%1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n files were written before it.</source>
+        <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>%n arquivo foi gravado antes disso.</numerusform>
-            <numerusform>%n arquivos foram gravados antes disso.</numerusform>
+            <numerusform>%Ln arquivo foi gravado antes disso.</numerusform>
+            <numerusform>%Ln arquivos foram gravados antes disso.</numerusform>
         </translation>
     </message>
     <message>
@@ -649,13 +868,6 @@ por exemplo, WMA, MP3</translation>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
         <translation>&quot;%1&quot; não está na pasta dos outros, %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>These files were not queued.</source>
-        <translation>
-            <numerusform>Este arquivo não foi adicionado à fila.</numerusform>
-            <numerusform>Estes arquivos não foram adicionados à fila.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
         <translation>Copiar para o cartão as músicas indicadas pelas listas de reprodução?</translation>
@@ -669,6 +881,33 @@ por exemplo, WMA, MP3</translation>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
         <translation>Não copiar</translation>
+    </message>
+    <message>
+        <source>Keep the card in step with the music on this computer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Make again the %Ln files whose sources changed</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -687,18 +926,22 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
+        <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
         <translation>Visite-nos para atualizações, FAQ e ajuda</translation>
     </message>
     <message>
         <source>Revision History</source>
+        <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
         <translation>Histórico de revisões</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
         <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
+        <extracomment>The maker&apos;s notice: 257 px of room at 96 DPI, up to two lines.</extracomment>
         <translation>Velandry, software gratuito</translation>
     </message>
     <message>
@@ -711,6 +954,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
+        <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
         <translation>Se este software for útil para você, fique à vontade para ajudar no seu desenvolvimento</translation>
     </message>
 </context>

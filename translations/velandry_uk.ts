@@ -72,17 +72,13 @@ i.e. WMA, MP3</source>
         <translation>картка %1 не існує</translation>
     </message>
     <message numerus="yes">
-        <source>%1 -&gt; %2 (%n entries)</source>
+        <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%n елемент)</numerusform>
-            <numerusform>%1 -&gt; %2 (%n елементи)</numerusform>
-            <numerusform>%1 -&gt; %2 (%n елементів)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln елемент)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln елементи)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln елементів)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> (name it with --music-root)</source>
-        <translation> (вкажіть її за допомогою --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -97,41 +93,63 @@ i.e. WMA, MP3</source>
         <translation>Нічого не записувати (ні списків відтворення, ні музики, ні папок): лише вивести, що було б зроблено.</translation>
     </message>
     <message>
-        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation>для --copy-music потрібна картка: вкажіть її за допомогою --card DIR або запишіть списки відтворення на картку за допомогою --output-folder DIR</translation>
+        <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
+        <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>Copying %1 of %Ln files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%1 і ще %n</numerusform>
-            <numerusform>%1 і ще %n</numerusform>
-            <numerusform>%1 і ще %n</numerusform>
+            <numerusform>Копіювання файлу %1 з %Ln, %2 з %3</numerusform>
+            <numerusform>Копіювання файлу %1 з %Ln, %2 з %3</numerusform>
+            <numerusform>Копіювання файлу %1 з %Ln, %2 з %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copying %1 of %n files, %2 of %3</source>
-        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation>
-            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
-            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
-            <numerusform>Копіювання файлу %1 з %n, %2 з %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%n файл, вказаний у списках відтворення, відсутній на картці (%1): усього %2.</numerusform>
-            <numerusform>%n файли, вказані у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
-            <numerusform>%n файлів, вказаних у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
+            <numerusform>%Ln файл, вказаний у списках відтворення, відсутній на картці (%1): усього %2.</numerusform>
+            <numerusform>%Ln файли, вказані у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
+            <numerusform>%Ln файлів, вказаних у списках відтворення, відсутні на картці (%1): усього %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -141,16 +159,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
-        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
         <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>%n files, %1, would be copied to the card (%2).</source>
+        <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>На картку (%2) було б скопійовано %n файл, усього %1.</numerusform>
-            <numerusform>На картку (%2) було б скопійовано %n файли, усього %1.</numerusform>
-            <numerusform>На картку (%2) було б скопійовано %n файлів, усього %1.</numerusform>
+            <numerusform>На картку (%2) було б скопійовано %Ln файл, усього %1.</numerusform>
+            <numerusform>На картку (%2) було б скопійовано %Ln файли, усього %1.</numerusform>
+            <numerusform>На картку (%2) було б скопійовано %Ln файлів, усього %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -158,55 +175,51 @@ i.e. WMA, MP3</source>
         <translation>Файлова система картки не повідомляє, скільки на ній вільного місця.</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries are not on this computer either: %1</source>
+        <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%n елемент відсутній також на цьому комп’ютері: %1</numerusform>
-            <numerusform>%n елементи відсутні також на цьому комп’ютері: %1</numerusform>
-            <numerusform>%n елементів відсутні також на цьому комп’ютері: %1</numerusform>
+            <numerusform>%Ln елемент відсутній також на цьому комп’ютері: %1</numerusform>
+            <numerusform>%Ln елементи відсутні також на цьому комп’ютері: %1</numerusform>
+            <numerusform>%Ln елементів відсутні також на цьому комп’ютері: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>Не скопійовано %n файл, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
-            <numerusform>Не скопійовано %n файли, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
-            <numerusform>Не скопійовано %n файлів, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файл, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файли, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файлів, оскільки файлова система FAT картки не вміщує файлів розміром 4 ГіБ і більше: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>Не скопійовано %n елемент, оскільки тут немає звичайного файлу цього типу мультимедіа з його назвою або на картці є файл із назвою його папки: %1</numerusform>
-            <numerusform>Не скопійовано %n елементи, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
-            <numerusform>Не скопійовано %n елементів, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln елемент, оскільки тут немає звичайного файлу цього типу мультимедіа з його назвою або на картці є файл із назвою його папки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln елементи, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln елементів, оскільки тут немає звичайних файлів цього типу мультимедіа з їхніми назвами або на картці є файл із назвою їхньої папки: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>Не скопійовано %n файл, оскільки одна з папок на його шляху — посилання, що веде за межі картки: %1</numerusform>
-            <numerusform>Не скопійовано %n файли, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
-            <numerusform>Не скопійовано %n файлів, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файл, оскільки одна з папок на його шляху — посилання, що веде за межі картки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файли, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
+            <numerusform>Не скопійовано %Ln файлів, оскільки одна з папок на їхньому шляху — посилання, що веде за межі картки: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n files (%1) to the card (%2).</source>
+        <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>На картку (%2) скопійовано %n файл (%1).</numerusform>
-            <numerusform>На картку (%2) скопійовано %n файли (%1).</numerusform>
-            <numerusform>На картку (%2) скопійовано %n файлів (%1).</numerusform>
+            <numerusform>На картку (%2) скопійовано %Ln файл (%1).</numerusform>
+            <numerusform>На картку (%2) скопійовано %Ln файли (%1).</numerusform>
+            <numerusform>На картку (%2) скопійовано %Ln файлів (%1).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
         <translation>Музика не вміщується на картці (%1): потрібно скопіювати %2, вільно %3; нічого не скопійовано.</translation>
-    </message>
-    <message>
-        <source>it could not be read whole</source>
-        <translation>його не вдалося прочитати повністю</translation>
     </message>
     <message>
         <source>it could not be written</source>
@@ -220,6 +233,182 @@ i.e. WMA, MP3</source>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
         <translation>Копіювання зупинено; файли, скопійовані раніше, записано повністю.</translation>
+    </message>
+    <message>
+        <source>The card is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 kbit/s</source>
+        <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
+        <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them are encoded to %1 on the way.</source>
+        <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card; about %2 once done.</source>
+        <extracomment>%1 and %2 are sizes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) would be removed: no playlist on the card names it</source>
+        <extracomment>%1 is a file on the card, %2 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1, would be removed from the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
+        <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
+        <extracomment>%1 is the card&apos;s folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
+        <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
+        <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
+        <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be read here whole, and were not copied: %1</source>
+        <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be encoded: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be copied; the others are on the card.</source>
+        <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -277,6 +466,7 @@ i.e. WMA, MP3</source>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
+        <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
         <translation>текст закінчується раніше, ніж розмітка</translation>
     </message>
     <message>
@@ -394,12 +584,12 @@ i.e. WMA, MP3</source>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 lists the first few names (of entries or of files); %Ln counts the rest of them.</extracomment>
         <translation>
-            <numerusform>%1 і ще %n</numerusform>
-            <numerusform>%1 і ще %n</numerusform>
-            <numerusform>%1 і ще %n</numerusform>
+            <numerusform>%1 і ще %Ln</numerusform>
+            <numerusform>%1 і ще %Ln</numerusform>
+            <numerusform>%1 і ще %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -408,46 +598,46 @@ i.e. WMA, MP3</source>
         <translation>%1: не в UTF-8, прочитано в кодовій сторінці %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %n елемент із %2 містить символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
-            <numerusform>%1: %n елементи із %2 містять символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
-            <numerusform>%1: %n елементів із %2 містять символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln елемент із %2 містить символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln елементи із %2 містять символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln елементів із %2 містять символи поза кодовою сторінкою %3, їх записано як &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n web addresses</source>
+        <source>%Ln web addresses</source>
         <translation>
-            <numerusform>%n веб-адреса</numerusform>
-            <numerusform>%n веб-адреси</numerusform>
-            <numerusform>%n веб-адрес</numerusform>
+            <numerusform>%Ln веб-адреса</numerusform>
+            <numerusform>%Ln веб-адреси</numerusform>
+            <numerusform>%Ln веб-адрес</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n outside the music folder</source>
+        <source>%Ln outside the music folder</source>
         <translation>
-            <numerusform>%n поза папкою музики</numerusform>
-            <numerusform>%n поза папкою музики</numerusform>
-            <numerusform>%n поза папкою музики</numerusform>
+            <numerusform>%Ln поза папкою музики</numerusform>
+            <numerusform>%Ln поза папкою музики</numerusform>
+            <numerusform>%Ln поза папкою музики</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries left out: %3</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <source>%1: %Ln of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: пропущено %n елемент із %2: %3</numerusform>
-            <numerusform>%1: пропущено %n елементи із %2: %3</numerusform>
-            <numerusform>%1: пропущено %n елементів із %2: %3</numerusform>
+            <numerusform>%1: пропущено %Ln елемент із %2: %3</numerusform>
+            <numerusform>%1: пропущено %Ln елементи із %2: %3</numerusform>
+            <numerusform>%1: пропущено %Ln елементів із %2: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries can never play on the device: %3</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <source>%1: %Ln of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: %n елемент із %2 неможливо відтворити на пристрої: %3</numerusform>
-            <numerusform>%1: %n елементи із %2 неможливо відтворити на пристрої: %3</numerusform>
-            <numerusform>%1: %n елементів із %2 неможливо відтворити на пристрої: %3</numerusform>
+            <numerusform>%1: %Ln елемент із %2 неможливо відтворити на пристрої: %3</numerusform>
+            <numerusform>%1: %Ln елементи із %2 неможливо відтворити на пристрої: %3</numerusform>
+            <numerusform>%1: %Ln елементів із %2 неможливо відтворити на пристрої: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -456,21 +646,21 @@ i.e. WMA, MP3</source>
         <translation>%1: не вдалося прочитати картку (%2), тому елементи на ній не шукалися</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1: %n елемент із %2 відсутній на картці (%3): %4</numerusform>
-            <numerusform>%1: %n елементи із %2 відсутні на картці (%3): %4</numerusform>
-            <numerusform>%1: %n елементів із %2 відсутні на картці (%3): %4</numerusform>
+            <numerusform>%1: %Ln елемент із %2 відсутній на картці (%3): %4</numerusform>
+            <numerusform>%1: %Ln елементи із %2 відсутні на картці (%3): %4</numerusform>
+            <numerusform>%1: %Ln елементів із %2 відсутні на картці (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
-        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %n елемент із %2 розрізано розміткою списку відтворення, і він не вказує на справжній файл</numerusform>
-            <numerusform>%1: %n елементи із %2 розрізано розміткою списку відтворення, і вони не вказують на справжні файли</numerusform>
-            <numerusform>%1: %n елементів із %2 розрізано розміткою списку відтворення, і вони не вказують на справжні файли</numerusform>
+            <numerusform>%1: %Ln елемент із %2 розрізано розміткою списку відтворення, і він не вказує на справжній файл</numerusform>
+            <numerusform>%1: %Ln елементи із %2 розрізано розміткою списку відтворення, і вони не вказують на справжні файли</numerusform>
+            <numerusform>%1: %Ln елементів із %2 розрізано розміткою списку відтворення, і вони не вказують на справжні файли</numerusform>
         </translation>
     </message>
     <message>
@@ -494,10 +684,47 @@ i.e. WMA, MP3</source>
         <source>no locale is set</source>
         <translation>локаль не задано</translation>
     </message>
-    <message>
-        <source>(a path of %1 bytes)</source>
-        <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation>(шлях завдовжки %1 байт)</translation>
+    <message numerus="yes">
+        <source>(a path of %Ln bytes)</source>
+        <extracomment>An entry too long to name, by its size in bytes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln outside the music folder (name it with --music-root)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of another media type</source>
+        <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -523,8 +750,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Copying %1</source>
-        <extracomment>%1 is the file, as the device names it.</extracomment>
         <translation>Копіювання: %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -535,7 +765,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please select</source>
-        <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
+        <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
         <translation>Виберіть</translation>
     </message>
     <message>
@@ -556,34 +786,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Playlist Location :</source>
+        <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
         <translation>Папка списків:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
+        <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
         <translation>Список містить:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
+        <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
         <translation>Списки Windows Media Player 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
+        <extracomment>The heading of the queue: 161 px of room at 96 DPI.</extracomment>
         <translation>Списки для перетворення</translation>
     </message>
     <message>
         <source>Output Location :</source>
+        <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Цільова папка:</translation>
     </message>
     <message>
         <source>Media Location :</source>
+        <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Папка музики:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Перетворіть</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>В&amp;ихід</translation>
     </message>
     <message>
@@ -631,11 +869,11 @@ i.e. WMA, MP3</source>
         <translation>%1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n files were written before it.</source>
+        <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>Перед цим записано %n файл.</numerusform>
-            <numerusform>Перед цим записано %n файли.</numerusform>
-            <numerusform>Перед цим записано %n файлів.</numerusform>
+            <numerusform>Перед цим записано %Ln файл.</numerusform>
+            <numerusform>Перед цим записано %Ln файли.</numerusform>
+            <numerusform>Перед цим записано %Ln файлів.</numerusform>
         </translation>
     </message>
     <message>
@@ -668,14 +906,6 @@ i.e. WMA, MP3</source>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
         <translation>«%1» розташовано не в папці інших файлів, %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>These files were not queued.</source>
-        <translation>
-            <numerusform>Не вдалося додати до черги.</numerusform>
-            <numerusform>Ці файли не додано до черги.</numerusform>
-            <numerusform>Ці файли не додано до черги.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
         <translation>Скопіювати на картку музику, вказану в списках відтворення?</translation>
@@ -689,6 +919,36 @@ i.e. WMA, MP3</source>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
         <translation>Не копіювати</translation>
+    </message>
+    <message>
+        <source>Keep the card in step with the music on this computer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Make again the %Ln files whose sources changed</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -707,18 +967,22 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
+        <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
         <translation>Відвідайте сайт: оновлення, FAQ і довідка</translation>
     </message>
     <message>
         <source>Revision History</source>
+        <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
         <translation>Історія змін</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
         <translation>&amp;Закрити</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
+        <extracomment>The maker&apos;s notice: 257 px of room at 96 DPI, up to two lines.</extracomment>
         <translation>Velandry, безкоштовна програма</translation>
     </message>
     <message>
@@ -731,6 +995,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
+        <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
         <translation>Якщо ця програма виявилася вам корисною, ви можете підтримати її розвиток</translation>
     </message>
 </context>

@@ -72,15 +72,11 @@ ví dụ: WMA, MP3</translation>
         <translation>thẻ %1 không tồn tại</translation>
     </message>
     <message numerus="yes">
-        <source>%1 -&gt; %2 (%n entries)</source>
+        <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%n mục)</numerusform>
+            <numerusform>%1 -&gt; %2 (%Ln mục)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source> (name it with --music-root)</source>
-        <translation> (hãy chỉ định thư mục này bằng --music-root)</translation>
     </message>
     <message>
         <source>warning: %1</source>
@@ -95,35 +91,59 @@ ví dụ: WMA, MP3</translation>
         <translation>Không ghi bất cứ thứ gì (không danh sách phát, không nhạc, không thư mục): chỉ in ra những việc sẽ được thực hiện.</translation>
     </message>
     <message>
-        <source>--copy-music needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation>--copy-music cần biết thẻ nhớ: hãy chỉ định thẻ bằng --card DIR, hoặc ghi danh sách phát lên thẻ bằng --output-folder DIR</translation>
+        <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
+        <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256, not %1</source>
+        <extracomment>%1 is what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CopyWording</name>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>Copying %1 of %Ln files, %2 of %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%1 và %n mục khác</numerusform>
+            <numerusform>Đang sao chép tệp %1 trong tổng số %Ln tệp, %2 trong tổng số %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copying %1 of %n files, %2 of %3</source>
-        <extracomment>%1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.</extracomment>
-        <translation>
-            <numerusform>Đang sao chép tệp %1 trong tổng số %n tệp, %2 trong tổng số %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that the playlists name are not on the card (%1): %2 in all.</source>
+        <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%n tệp mà danh sách phát trỏ tới không có trên thẻ (%1): tổng cộng %2.</numerusform>
+            <numerusform>%Ln tệp mà danh sách phát trỏ tới không có trên thẻ (%1): tổng cộng %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -133,14 +153,13 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
-        <extracomment>%1 is the file on this computer, %2 its place on the card, %3 its size.</extracomment>
         <translation>%1 -&gt; %2 (%3)</translation>
     </message>
     <message numerus="yes">
-        <source>%n files, %1, would be copied to the card (%2).</source>
+        <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%n tệp, tổng cộng %1, sẽ được sao chép lên thẻ (%2).</numerusform>
+            <numerusform>%Ln tệp, tổng cộng %1, sẽ được sao chép lên thẻ (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -148,45 +167,41 @@ ví dụ: WMA, MP3</translation>
         <translation>Hệ thống tệp của thẻ không cho biết dung lượng trống còn bao nhiêu.</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries are not on this computer either: %1</source>
+        <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%n mục cũng không có trên máy tính này: %1</numerusform>
+            <numerusform>%Ln mục cũng không có trên máy tính này: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
+        <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>%n tệp không được sao chép vì hệ thống tệp FAT của thẻ không chứa được tệp từ 4 GiB trở lên: %1</numerusform>
+            <numerusform>%Ln tệp không được sao chép vì hệ thống tệp FAT của thẻ không chứa được tệp từ 4 GiB trở lên: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
+        <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%n mục không được sao chép vì trên máy này không có tệp thông thường nào thuộc loại phương tiện đó mang tên của chúng, hoặc trên thẻ có một tệp trùng tên với thư mục của chúng: %1</numerusform>
+            <numerusform>%Ln mục không được sao chép vì trên máy này không có tệp thông thường nào thuộc loại phương tiện đó mang tên của chúng, hoặc trên thẻ có một tệp trùng tên với thư mục của chúng: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
+        <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%n tệp không được sao chép vì một thư mục trên đường dẫn tới chúng là liên kết trỏ ra ngoài thẻ: %1</numerusform>
+            <numerusform>%Ln tệp không được sao chép vì một thư mục trên đường dẫn tới chúng là liên kết trỏ ra ngoài thẻ: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied %n files (%1) to the card (%2).</source>
+        <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>Đã sao chép %n tệp (%1) lên thẻ (%2).</numerusform>
+            <numerusform>Đã sao chép %Ln tệp (%1) lên thẻ (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The music does not fit on the card (%1): %2 to copy, %3 free; nothing was copied.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size to copy, %3 the free space.</extracomment>
         <translation>Thẻ (%1) không đủ chỗ cho nhạc: cần sao chép %2, chỉ còn trống %3; chưa có tệp nào được sao chép.</translation>
-    </message>
-    <message>
-        <source>it could not be read whole</source>
-        <translation>không đọc được toàn bộ tệp</translation>
     </message>
     <message>
         <source>it could not be written</source>
@@ -200,6 +215,152 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Copying was stopped; the files copied before are whole.</source>
         <translation>Đã dừng sao chép; các tệp đã sao chép trước đó vẫn nguyên vẹn.</translation>
+    </message>
+    <message>
+        <source>The card is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2 kbit/s</source>
+        <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
+        <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
+        <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them are encoded to %1 on the way.</source>
+        <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
+        <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 free on the card; about %2 once done.</source>
+        <extracomment>%1 and %2 are sizes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) would be removed: no playlist on the card names it</source>
+        <extracomment>%1 is a file on the card, %2 its size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, %1, would be removed from the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
+        <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
+        <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
+        <extracomment>%1 is the card&apos;s folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
+        <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
+        <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
+        <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be read here whole, and were not copied: %1</source>
+        <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be encoded: %1</source>
+        <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files could not be copied; the others are on the card.</source>
+        <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -257,6 +418,7 @@ ví dụ: WMA, MP3</translation>
     <name>Wording</name>
     <message>
         <source>the text ends before its markup does</source>
+        <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
         <translation>văn bản kết thúc trước khi mã đánh dấu kết thúc</translation>
     </message>
     <message>
@@ -374,10 +536,10 @@ ví dụ: WMA, MP3</translation>
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <extracomment>%1 lists the first few names; %n counts the rest.</extracomment>
+        <source>%1 and %Ln more</source>
+        <extracomment>%1 lists the first few names (of entries or of files); %Ln counts the rest of them.</extracomment>
         <translation>
-            <numerusform>%1 và %n mục khác</numerusform>
+            <numerusform>%1 và %Ln mục khác</numerusform>
         </translation>
     </message>
     <message>
@@ -386,36 +548,36 @@ ví dụ: WMA, MP3</translation>
         <translation>%1: không phải UTF-8, được đọc theo trang mã %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 a code page&apos;s number.</extracomment>
+        <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %n trong số %2 mục chứa ký tự nằm ngoài trang mã %3, được ghi thành &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln trong số %2 mục chứa ký tự nằm ngoài trang mã %3, được ghi thành &quot;?&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n web addresses</source>
+        <source>%Ln web addresses</source>
         <translation>
-            <numerusform>%n địa chỉ web</numerusform>
+            <numerusform>%Ln địa chỉ web</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n outside the music folder</source>
+        <source>%Ln outside the music folder</source>
         <translation>
-            <numerusform>%n mục nằm ngoài thư mục nhạc</numerusform>
+            <numerusform>%Ln mục nằm ngoài thư mục nhạc</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries left out: %3</source>
-        <extracomment>%1 is the playlist, %n of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
+        <source>%1: %Ln of %2 entries left out: %3</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: đã bỏ qua %n trong số %2 mục: %3</numerusform>
+            <numerusform>%1: đã bỏ qua %Ln trong số %2 mục: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries can never play on the device: %3</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 their names.</extracomment>
+        <source>%1: %Ln of %2 entries can never play on the device: %3</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: %n trong số %2 mục sẽ không bao giờ phát được trên thiết bị: %3</numerusform>
+            <numerusform>%1: %Ln trong số %2 mục sẽ không bao giờ phát được trên thiết bị: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -424,17 +586,17 @@ ví dụ: WMA, MP3</translation>
         <translation>%1: không thể đọc thẻ (%2), nên các mục không được tìm trên thẻ</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries are not on the card (%3): %4</source>
-        <extracomment>%1 is the .asx file, %n of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
+        <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
+        <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 the card&apos;s folder, %4 the entries&apos; names.</extracomment>
         <translation>
-            <numerusform>%1: %n trong số %2 mục không có trên thẻ (%3): %4</numerusform>
+            <numerusform>%1: %Ln trong số %2 mục không có trên thẻ (%3): %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
-        <extracomment>%1 is the playlist, %n of %2 entries.</extracomment>
+        <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
+        <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %n trong số %2 mục bị cắt ngang qua mã đánh dấu của danh sách phát và không trỏ tới tệp thật nào</numerusform>
+            <numerusform>%1: %Ln trong số %2 mục bị cắt ngang qua mã đánh dấu của danh sách phát và không trỏ tới tệp thật nào</numerusform>
         </translation>
     </message>
     <message>
@@ -458,10 +620,37 @@ ví dụ: WMA, MP3</translation>
         <source>no locale is set</source>
         <translation>chưa đặt bản địa</translation>
     </message>
-    <message>
-        <source>(a path of %1 bytes)</source>
-        <extracomment>An entry too long to name, by its size.</extracomment>
-        <translation>(một đường dẫn dài %1 byte)</translation>
+    <message numerus="yes">
+        <source>(a path of %Ln bytes)</source>
+        <extracomment>An entry too long to name, by its size in bytes.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln outside the music folder (name it with --music-root)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of another media type</source>
+        <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln entries are %2 files the device cannot play</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -487,8 +676,11 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Copying %1</source>
-        <extracomment>%1 is the file, as the device names it.</extracomment>
         <translation>Đang sao chép %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -499,7 +691,7 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Please select</source>
-        <extracomment>Shown in the media type box until a type is chosen; a run refuses it.</extracomment>
+        <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
         <translation>Hãy chọn</translation>
     </message>
     <message>
@@ -520,34 +712,42 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
+        <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
         <translation>Thư mục nguồn:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
+        <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
         <translation>Danh sách chứa:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
+        <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
         <translation>Tệp Windows Media Player 9</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
+        <extracomment>The heading of the queue: 161 px of room at 96 DPI.</extracomment>
         <translation>Danh sách phát cần chuyển đổi</translation>
     </message>
     <message>
         <source>Output Location :</source>
+        <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Thư mục đích:</translation>
     </message>
     <message>
         <source>Media Location :</source>
+        <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
         <translation>Thư mục nhạc:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>&amp;Chuyển đổi</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
         <translation>T&amp;hoát</translation>
     </message>
     <message>
@@ -595,9 +795,9 @@ ví dụ: WMA, MP3</translation>
         <translation>%1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n files were written before it.</source>
+        <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>Đã ghi %n tệp trước đó.</numerusform>
+            <numerusform>Đã ghi %Ln tệp trước đó.</numerusform>
         </translation>
     </message>
     <message>
@@ -630,12 +830,6 @@ ví dụ: WMA, MP3</translation>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
         <translation>&quot;%1&quot; không nằm trong thư mục của các tệp khác, %2.</translation>
     </message>
-    <message numerus="yes">
-        <source>These files were not queued.</source>
-        <translation>
-            <numerusform>Các tệp này chưa được đưa vào hàng đợi.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
         <translation>Bạn có muốn sao chép các tệp nhạc mà danh sách phát trỏ tới lên thẻ không?</translation>
@@ -649,6 +843,30 @@ ví dụ: WMA, MP3</translation>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
         <translation>Bỏ qua</translation>
+    </message>
+    <message>
+        <source>Keep the card in step with the music on this computer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Make again the %Ln files whose sources changed</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
+        <extracomment>A check box: %Ln counts the files.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files were not queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -667,18 +885,22 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Please visit for updates, faq and help</source>
+        <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
         <translation>Hãy truy cập để cập nhật, hỏi đáp và trợ giúp</translation>
     </message>
     <message>
         <source>Revision History</source>
+        <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
         <translation>Lịch sử phiên bản</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
         <translation>Đó&amp;ng</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
+        <extracomment>The maker&apos;s notice: 257 px of room at 96 DPI, up to two lines.</extracomment>
         <translation>Velandry, phần mềm miễn phí</translation>
     </message>
     <message>
@@ -691,6 +913,7 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
+        <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
         <translation>Nếu bạn thấy phần mềm này đáng dùng, xin hãy ủng hộ việc phát triển trong tương lai</translation>
     </message>
 </context>

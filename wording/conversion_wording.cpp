@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
+
+#include <limits>
 
 namespace velandry {
 
@@ -22,7 +25,7 @@ QString playlistKinds()
     QStringList kinds;
     for (const QString &pattern : playlistNamePatterns())
         kinds.append(pattern.sliced(2).toUpper());
-    return kinds.join(QStringLiteral(", "));
+    return QLocale().createSeparatedList(kinds);
 }
 
 // What is wrong with an XML playlist's markup, as XML readers word it.
@@ -31,6 +34,7 @@ QString markupFault(ReadFault::What what)
     using What = ReadFault::What;
     switch (what) {
     case What::EndedEarly:
+        //: An XML playlist whose text stops in the middle of a tag or element: the file is cut short.
         return Wording::tr("the text ends before its markup does");
     case What::CommentNotClosed:
         return Wording::tr("a comment is never closed");
@@ -125,6 +129,29 @@ QString failureReason(const ConversionFailure &failure)
     return failure.whileReading ? Wording::tr("The file could not be read") : Wording::tr("The file could not be written");
 }
 
+bool wordsReadRightToLeft()
+{
+    return QLocale().textDirection() == Qt::RightToLeft;
+}
+
+QString isolated(const QString &text)
+{
+    if (!wordsReadRightToLeft() || text.isEmpty())
+        return text;
+    return u'\u2066' + text + u'\u2069';
+}
+
+QString withOptionsIsolated(const QString &text)
+{
+    if (!wordsReadRightToLeft())
+        return text;
+    // An option stands after a space, a quote or a bracket, or at the start.
+    static const QRegularExpression option(QStringLiteral("(?<![\\w\\-\\x{2066}])(--?[A-Za-z][A-Za-z0-9-]*)"));
+    QString isolatedText = text;
+    isolatedText.replace(option, QStringLiteral("\u2066\\1\u2069"));
+    return isolatedText;
+}
+
 QString shownPath(const QString &path)
 {
     QString shown = QDir::toNativeSeparators(path);
@@ -134,22 +161,22 @@ QString shownPath(const QString &path)
         if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !shown[i - 1].isHighSurrogate()))
             shown[i] = QChar::ReplacementCharacter;
     }
-    return shown;
+    return isolated(shown);
 }
 
-namespace {
-
-// "A\x.mp3, B\y.mp3 and 3 more".
-QString namesOf(const QStringList &names, qsizetype count)
+QString namedList(const QStringList &given, qsizetype count)
 {
-    const QString shown = names.join(Wording::tr(", "));
+    // Each name kept whole in words that read right to left.
+    QStringList names;
+    for (const QString &name : given)
+        names.append(name.startsWith(QChar(0x2066)) ? name : isolated(name));
     if (count <= names.size())
-        return shown;
-    //: %1 lists the first few names; %n counts the rest.
-    return Wording::tr("%1 and %n more", nullptr, int(count - names.size())).arg(shown);
+        return QLocale().createSeparatedList(names);
+    const QString shown = names.join(Wording::tr(", "));
+    //: %1 lists the first few names (of entries or of files); %Ln counts the rest of them.
+    return Wording::tr("%1 and %Ln more", nullptr, int(count - names.size())).arg(shown);
 }
 
-} // namespace
 
 // A path too long to be kept whole is named by its size.
 QStringList namedByItsSize(const CardReport &card)
@@ -158,8 +185,9 @@ QStringList namedByItsSize(const CardReport &card)
     qsizetype next = 0;
     for (QString &name : names) {
         if (name.isEmpty() && next < card.tooLongBytes.size())
-            //: An entry too long to name, by its size.
-            name = Wording::tr("(a path of %1 bytes)").arg(QLocale().toString(card.tooLongBytes[next++]));
+            //: An entry too long to name, by its size in bytes.
+            name = Wording::tr("(a path of %Ln bytes)", nullptr,
+                               int(qMin<qint64>(card.tooLongBytes[next++], std::numeric_limits<int>::max())));
     }
     return names;
 }
@@ -167,10 +195,10 @@ QStringList namedByItsSize(const CardReport &card)
 QString notOnCardLine(const PlaylistResult &result, qsizetype count, const QStringList &names)
 {
     const CardReport &card = result.card;
-    //: %1 is the .asx file, %n of %2 entries, %3 the card's folder, %4 the entries' names.
-    return Wording::tr("%1: %n of %2 entries are not on the card (%3): %4", nullptr, int(count))
+    //: %1 is the .asx file, %Ln of %2 entries, %3 the card's folder, %4 the entries' names.
+    return Wording::tr("%1: %Ln of %2 entries are not on the card (%3): %4", nullptr, int(count))
         .arg(shownPath(QFileInfo(result.outputPath).fileName()), QLocale().toString(card.entries), shownPath(card.card),
-             namesOf(names.first(qMin(names.size(), CardReport::kNamesShown)), count));
+             namedList(names.first(qMin(names.size(), CardReport::kNamesShown)), count));
 }
 
 QStringList conversionWarnings(const QList<PlaylistResult> &converted, const WarningOptions &options)
@@ -188,34 +216,37 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const War
             //: %1 is the playlist, %2 a code page's number.
             lines.append(Wording::tr("%1: not UTF-8, read as code page %2").arg(name, codePage));
         if (stats.entriesWithLostCharacters > 0)
-            //: %1 is the playlist, %n of %2 entries, %3 a code page's number.
-            lines.append(Wording::tr("%1: %n of %2 entries hold characters outside code page %3, written as \"?\"",
+            //: %1 is the playlist, %Ln of %2 entries, %3 a code page's number.
+            lines.append(Wording::tr("%1: %Ln of %2 entries hold characters outside code page %3, written as \"?\"",
                                      nullptr, int(stats.entriesWithLostCharacters))
                              .arg(name, entries, codePage));
         const EntryCounts &counts = result.entries;
         if (const qsizetype leftOut = counts.leftOut() - counts.otherAudio; leftOut > 0) {
             QStringList reasons;
             if (counts.webAddresses > 0)
-                reasons.append(Wording::tr("%n web addresses", nullptr, int(counts.webAddresses)));
+                reasons.append(Wording::tr("%Ln web addresses", nullptr, int(counts.webAddresses)));
             if (counts.outsideMusicFolder > 0)
-                reasons.append(Wording::tr("%n outside the music folder", nullptr, int(counts.outsideMusicFolder))
-                               + options.musicRootHint);
+                reasons.append(options.musicRootHint
+                                   //: Entries left out; the option stays as it is.
+                                   ? Wording::tr("%Ln outside the music folder (name it with --music-root)", nullptr,
+                                                 int(counts.outsideMusicFolder))
+                                   : Wording::tr("%Ln outside the music folder", nullptr, int(counts.outsideMusicFolder)));
             if (counts.otherType > 0)
                 //: Entries left out: files of another media type than the one chosen.
-                reasons.append(Wording::tr("%n of another media type", nullptr, int(counts.otherType)));
-            //: %1 is the playlist, %n of %2 entries, %3 the reasons: "2 web addresses, 3 outside the music folder".
-            lines.append(Wording::tr("%1: %n of %2 entries left out: %3", nullptr, int(leftOut))
+                reasons.append(Wording::tr("%Ln of another media type", nullptr, int(counts.otherType)));
+            //: %1 is the playlist, %Ln of %2 entries, %3 the reasons: "2 web addresses, 3 outside the music folder".
+            lines.append(Wording::tr("%1: %Ln of %2 entries left out: %3", nullptr, int(leftOut))
                              .arg(name, locale.toString(counts.read), reasons.join(Wording::tr(", "))));
         }
         if (counts.otherAudio > 0) {
             const QString kinds = locale.createSeparatedList(audioKindNames(counts.otherAudioKinds));
             lines.append(options.transcodeHint
                              //: %1 is the playlist, %2 the kinds of music: "FLAC and M4A". The option stays as it is.
-                             ? Wording::tr("%1: %n entries are %2 files the device cannot play: add --transcode", nullptr,
+                             ? Wording::tr("%1: %Ln entries are %2 files the device cannot play: add --transcode", nullptr,
                                            int(counts.otherAudio))
                                    .arg(name, kinds)
                              //: %1 is the playlist, %2 the kinds of music: "FLAC and M4A".
-                             : Wording::tr("%1: %n entries are %2 files the device cannot play", nullptr,
+                             : Wording::tr("%1: %Ln entries are %2 files the device cannot play", nullptr,
                                            int(counts.otherAudio))
                                    .arg(name, kinds));
         }
@@ -223,9 +254,9 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const War
         const QString output = shownPath(QFileInfo(result.outputPath).fileName());
         const QString checked = locale.toString(card.entries);
         if (card.neverPlay > 0)
-            //: %1 is the .asx file, %n of %2 entries, %3 their names.
-            lines.append(Wording::tr("%1: %n of %2 entries can never play on the device: %3", nullptr, int(card.neverPlay))
-                             .arg(output, checked, namesOf(namedByItsSize(card), card.neverPlay)));
+            //: %1 is the .asx file, %Ln of %2 entries, %3 their names.
+            lines.append(Wording::tr("%1: %Ln of %2 entries can never play on the device: %3", nullptr, int(card.neverPlay))
+                             .arg(output, checked, namedList(namedByItsSize(card), card.neverPlay)));
         if (card.unreadable) {
             if (!unreadableCards.contains(card.card)) {
                 unreadableCards.insert(card.card);
@@ -237,8 +268,9 @@ QStringList conversionWarnings(const QList<PlaylistResult> &converted, const War
             lines.append(notOnCardLine(result, card.notOnCard, card.notOnCardNames));
         }
         if (stats.cutAcrossMarkup > 0)
-            //: %1 is the playlist, %n of %2 entries.
-            lines.append(Wording::tr("%1: %n of %2 entries were cut across the playlist's markup and name no real file",
+            //: %1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the
+            //: playlist's XML tags (it holds '"', '<' or '>'), so it is no file's name.
+            lines.append(Wording::tr("%1: %Ln of %2 entries were cut across the playlist's markup and name no real file",
                                      nullptr, int(stats.cutAcrossMarkup))
                              .arg(name, entries));
     }
@@ -250,7 +282,7 @@ QString supportedCodePageList()
     QStringList numbers;
     for (const int number : CodePage::supported())
         numbers.append(QString::number(number));
-    return numbers.join(QStringLiteral(", "));
+    return QLocale().createSeparatedList(numbers);
 }
 
 QString defaultCodePageReason(const DefaultCodePage &chosen)

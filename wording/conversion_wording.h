@@ -17,17 +17,36 @@ namespace velandry {
 QString failureReason(const ConversionFailure &failure);
 
 // A path as people read it: native separators, and U+FFFD for each byte of a
-// name that is not UTF-8, as a terminal shows it.
+// name that is not UTF-8, as a terminal shows it; isolated (isolated()) where
+// the words read right to left.
 QString shownPath(const QString &path);
+
+// `text` kept whole and in its own order inside words that read right to
+// left (a path, a file name, an option): between U+2066 LEFT-TO-RIGHT
+// ISOLATE and U+2069 POP DIRECTIONAL ISOLATE. As it is where the words read
+// left to right: not one byte of English changes.
+QString isolated(const QString &text);
+
+// `text` with each command-line option in it ("--help", "-t") isolated, where
+// the words read right to left.
+QString withOptionsIsolated(const QString &text);
+
+// `names` (the first few of `count`) as a list: "A, B and C", or, where
+// there are more, "A, B, C, D, E and 3 more".
+QString namedList(const QStringList &names, qsizetype count);
+
+// Whether the words shown read right to left (the language's, as
+// installTranslations() set it).
+bool wordsReadRightToLeft();
 
 // One line per playlist with lost characters, cut references or a text that
 // was not UTF-8; empty when there is nothing to warn about.
 // Entries left out are counted by reason.
 struct WarningOptions
 {
-    // Follows the count of entries outside the music folder, where the front
-    // end has a way to name it.
-    QString musicRootHint = QString();
+    // The count of entries outside the music folder says how to name it (the
+    // converter's --music-root).
+    bool musicRootHint = false;
     // Music the device cannot play is told with the converter's option that
     // encodes it.
     bool transcodeHint = false;

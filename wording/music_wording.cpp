@@ -24,11 +24,7 @@ constexpr qsizetype kNamesShown = 5;
 // "A\x.mp3, B\y.mp3 and 3 more".
 QString namesOf(const QStringList &names)
 {
-    const QString shown = names.first(qMin(kNamesShown, names.size())).join(CopyWording::tr(", "));
-    if (names.size() <= kNamesShown)
-        return shown;
-    //: %1 lists the first few names; %n counts the rest.
-    return CopyWording::tr("%1 and %n more", nullptr, int(names.size() - kNamesShown)).arg(shown);
+    return namedList(names.first(qMin(kNamesShown, names.size())), names.size());
 }
 
 QString cardOf(const MusicPlan &plan)
@@ -85,8 +81,8 @@ QString withReason(const QString &onCard, const QString &reason)
 
 QString encodeChoice(qsizetype entries, AudioKinds kinds, AudioTarget target, int bitrateKbps)
 {
-    //: A check box. %n counts the entries, %1 lists their kinds ("FLAC and M4A"), %2 is what they are encoded to ("MP3 at 128 kbit/s").
-    return CopyWording::tr("Also encode the %n entries of %1 files the device cannot play, to %2", nullptr, int(entries))
+    //: A check box. %Ln counts the entries, %1 lists their kinds ("FLAC and M4A"), %2 is what they are encoded to ("MP3 at 128 kbit/s").
+    return CopyWording::tr("Also encode the %Ln entries of %1 files the device cannot play, to %2", nullptr, int(entries))
         .arg(QLocale().createSeparatedList(audioKindNames(kinds)), encodingOf(target, bitrateKbps));
 }
 
@@ -98,12 +94,12 @@ QString shownSize(qint64 bytes)
 QString planProgressLine(const PlanProgress &progress, bool withEncoding)
 {
     if (withEncoding)
-        //: %1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.
-        return CopyWording::tr("Copying and encoding %1 of %n files, %2 of about %3", nullptr, int(progress.actions))
+        //: %1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.
+        return CopyWording::tr("Copying and encoding %1 of %Ln files, %2 of about %3", nullptr, int(progress.actions))
             .arg(QLocale().toString(qMin(progress.action + 1, progress.actions)), shownSize(progress.bytesDone),
                  shownSize(progress.bytes));
-    //: %1 is the file at hand, counted from 1; %n all the files; %2 and %3 sizes.
-    return CopyWording::tr("Copying %1 of %n files, %2 of %3", nullptr, int(progress.actions))
+    //: %1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.
+    return CopyWording::tr("Copying %1 of %Ln files, %2 of %3", nullptr, int(progress.actions))
         .arg(QLocale().toString(qMin(progress.action + 1, progress.actions)), shownSize(progress.bytesDone),
              shownSize(progress.bytes));
 }
@@ -133,20 +129,20 @@ QString planQuestionDetails(const MusicPlan &plan)
     QStringList lines;
     if (putting > 0)
         //: %1 is the card's folder, %2 the size of the files.
-        lines.append(CopyWording::tr("%n files that the playlists name are not on the card (%1): %2 in all.", nullptr,
+        lines.append(CopyWording::tr("%Ln files that the playlists name are not on the card (%1): %2 in all.", nullptr,
                                      int(putting))
                          .arg(cardOf(plan), shownSize(puttingBytes)));
     if (encoded > 0)
-        //: %n counts the files to encode; %1 is what they are encoded to ("MP3 at 128 kbit/s").
-        lines.append(CopyWording::tr("%n of them are encoded to %1 on the way.", nullptr, int(encoded)).arg(encodingOf(plan)));
+        //: %Ln counts the files to encode; %1 is what they are encoded to ("MP3 at 128 kbit/s").
+        lines.append(CopyWording::tr("%Ln of them are encoded to %1 on the way.", nullptr, int(encoded)).arg(encodingOf(plan)));
     if (replaced > 0)
         //: %1 is the card's folder, %2 the size of the files written.
-        lines.append(CopyWording::tr("%n files on the card (%1) whose sources changed can be made again: %2.", nullptr,
+        lines.append(CopyWording::tr("%Ln files on the card (%1) whose sources changed can be made again: %2.", nullptr,
                                      int(replaced))
                          .arg(cardOf(plan), shownSize(replacedBytes)));
     if (removed > 0)
         //: %1 is the card's folder, %2 the size they take.
-        lines.append(CopyWording::tr("%n files below the card's media folder (%1) are named by no playlist on it: %2.",
+        lines.append(CopyWording::tr("%Ln files below the card's media folder (%1) are named by no playlist on it: %2.",
                                      nullptr, int(removed))
                          .arg(cardOf(plan), shownSize(removedBytes)));
     if (plan.free && (replaced > 0 || removed > 0))
@@ -201,20 +197,20 @@ QStringList planLines(const MusicPlan &plan)
     }
     if (removed.files > 0)
         //: %1 is a size, %2 the card's folder.
-        lines.append(CopyWording::tr("%n files, %1, would be removed from the card (%2).", nullptr, int(removed.files))
+        lines.append(CopyWording::tr("%Ln files, %1, would be removed from the card (%2).", nullptr, int(removed.files))
                          .arg(shownSize(removed.bytes), cardOf(plan)));
     if (replaced.files > 0)
         //: %1 is a size, %2 the card's folder.
-        lines.append(CopyWording::tr("%n files whose sources changed, %1, would be made again on the card (%2).", nullptr,
+        lines.append(CopyWording::tr("%Ln files whose sources changed, %1, would be made again on the card (%2).", nullptr,
                                      int(replaced.files))
                          .arg(shownSize(replaced.bytes), cardOf(plan)));
     if (copied.files > 0 || (encoded.files == 0 && replaced.files == 0 && removed.files == 0))
         //: %1 is a size, %2 the card's folder.
-        lines.append(CopyWording::tr("%n files, %1, would be copied to the card (%2).", nullptr, int(copied.files))
+        lines.append(CopyWording::tr("%Ln files, %1, would be copied to the card (%2).", nullptr, int(copied.files))
                          .arg(shownSize(copied.bytes), cardOf(plan)));
     if (encoded.files > 0)
         //: %1 is a size, %2 what they are encoded to ("MP3 at 128 kbit/s"), %3 the card's folder.
-        lines.append(CopyWording::tr("%n files, about %1, would be encoded to %2 onto the card (%3).", nullptr,
+        lines.append(CopyWording::tr("%Ln files, about %1, would be encoded to %2 onto the card (%3).", nullptr,
                                      int(encoded.files))
                          .arg(shownSize(encoded.bytes), encodingOf(plan), cardOf(plan)));
     if (!plan.free)
@@ -241,15 +237,15 @@ QStringList leftOutLines(const MusicPlan &plan)
     };
     if (const QStringList names = group(MusicPlan::LeftOut::NotOnComputer); !names.isEmpty())
         //: %1 names the entries.
-        lines.append(CopyWording::tr("%n entries are not on this computer either: %1", nullptr, int(names.size()))
+        lines.append(CopyWording::tr("%Ln entries are not on this computer either: %1", nullptr, int(names.size()))
                          .arg(namesOf(names)));
     if (const QStringList names = group(MusicPlan::LeftOut::TooLargeForFat); !names.isEmpty())
-        lines.append(CopyWording::tr("%n files were not copied, as the card's FAT file system holds no file of 4 GiB or "
+        lines.append(CopyWording::tr("%Ln files were not copied, as the card's FAT file system holds no file of 4 GiB or "
                                      "more: %1",
                                      nullptr, int(names.size()))
                          .arg(namesOf(names)));
     if (const QStringList names = group(MusicPlan::LeftOut::NotRegular); !names.isEmpty())
-        lines.append(CopyWording::tr("%n entries were not copied, as no ordinary file of the media type has their "
+        lines.append(CopyWording::tr("%Ln entries were not copied, as no ordinary file of the media type has their "
                                      "name here, or a file on the card has the name of their folder: %1",
                                      nullptr, int(names.size()))
                          .arg(namesOf(names)));
@@ -265,11 +261,11 @@ QStringList leftOutLines(const MusicPlan &plan)
     }
     if (!undecodable.isEmpty())
         //: %1 names the files, each with the reason the decoder gave.
-        lines.append(CopyWording::tr("%n files were not encoded, as they cannot be read as music: %1", nullptr,
+        lines.append(CopyWording::tr("%Ln files were not encoded, as they cannot be read as music: %1", nullptr,
                                      int(undecodable.size()))
                          .arg(namesOf(undecodable)));
     if (const QStringList names = group(MusicPlan::LeftOut::LinkLeadsOut); !names.isEmpty())
-        lines.append(CopyWording::tr("%n files were not copied, as a folder on their way is a link that leads out of "
+        lines.append(CopyWording::tr("%Ln files were not copied, as a folder on their way is a link that leads out of "
                                      "the card: %1",
                                      nullptr, int(names.size()))
                          .arg(namesOf(names)));
@@ -316,42 +312,42 @@ PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
             (encoding ? notEncoded : unreadable).append(withReason(action.onCard, outcome.fault->reason));
     }
     //: %1 is the size copied, %2 the card's folder.
-    const QString copiedLine = CopyWording::tr("Copied %n files (%1) to the card (%2).", nullptr, int(copied))
+    const QString copiedLine = CopyWording::tr("Copied %Ln files (%1) to the card (%2).", nullptr, int(copied))
                                    .arg(shownSize(copiedBytes), cardOf(plan));
     QStringList done;
     if (removed > 0)
         //: %1 is the size freed, %2 the card's folder.
-        done.append(CopyWording::tr("Removed %n files (%1) that no playlist on the card names from the card (%2).",
+        done.append(CopyWording::tr("Removed %Ln files (%1) that no playlist on the card names from the card (%2).",
                                     nullptr, int(removed))
                         .arg(shownSize(removedBytes), cardOf(plan)));
     if (replaced > 0)
         //: %1 is the size written, %2 the card's folder.
-        done.append(CopyWording::tr("Made %n files whose sources changed again (%1) on the card (%2).", nullptr,
+        done.append(CopyWording::tr("Made %Ln files whose sources changed again (%1) on the card (%2).", nullptr,
                                     int(replaced))
                         .arg(shownSize(replacedBytes), cardOf(plan)));
     if (copied > 0 || (encoded == 0 && replaced == 0 && removed == 0))
         done.append(copiedLine);
     if (encoded > 0)
         //: %1 lists the kinds ("FLAC and M4A"), %2 what they became ("MP3 at 128 kbit/s"), %3 the size, %4 the card's folder.
-        done.append(CopyWording::tr("Encoded %n files from %1 to %2 (%3) onto the card (%4).", nullptr, int(encoded))
+        done.append(CopyWording::tr("Encoded %Ln files from %1 to %2 (%3) onto the card (%4).", nullptr, int(encoded))
                         .arg(QLocale().createSeparatedList(encodedKinds), encodingOf(plan), shownSize(encodedBytes),
                              cardOf(plan)));
     words.done = done.join(u'\n');
     if (!unreadable.isEmpty())
         //: %1 names the files, each with the reason where the system gave one.
-        words.failed.append(CopyWording::tr("%n files could not be read here whole, and were not copied: %1", nullptr,
+        words.failed.append(CopyWording::tr("%Ln files could not be read here whole, and were not copied: %1", nullptr,
                                             int(unreadable.size()))
                                 .arg(namesOf(unreadable)));
     if (!notEncoded.isEmpty())
         //: %1 names the files, each with the reason the decoder gave.
-        words.failed.append(CopyWording::tr("%n files could not be encoded: %1", nullptr, int(notEncoded.size()))
+        words.failed.append(CopyWording::tr("%Ln files could not be encoded: %1", nullptr, int(notEncoded.size()))
                                 .arg(namesOf(notEncoded)));
     const qsizetype failedFiles = unreadable.size() + notEncoded.size();
     switch (report.status) {
     case PlanReport::Status::Completed:
         if (failedFiles > 0)
-            //: %n counts the files that could not be put on the card.
-            words.problem = CopyWording::tr("%n files could not be copied; the others are on the card.", nullptr,
+            //: %Ln counts the files that could not be put on the card.
+            words.problem = CopyWording::tr("%Ln files could not be copied; the others are on the card.", nullptr,
                                             int(failedFiles));
         break;
     case PlanReport::Status::DoesNotFit:

@@ -84,6 +84,11 @@ QString installTranslations(const QStringList &languages)
         return QStringLiteral("en");
     }
     const QString language = own->language();
+    // Qt's own texts where Qt's translations lack the language: beneath Qt's,
+    // which is asked first.
+    auto qtWords = std::make_unique<QTranslator>();
+    if (qtWords->load(QLocale(language), QStringLiteral("qt"), QStringLiteral("_"), kOwn))
+        install(std::move(qtWords));
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslations()))
         install(std::move(qt));

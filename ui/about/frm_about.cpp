@@ -127,8 +127,10 @@ frmAbout::frmAbout(ShellServices &shell)
     Image1->setLineWidth(1);
     Image1->setCursor(hand);
     Image1->setToolTip(Image1->accessibleDescription());
+    //: The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.
     Label1 = named(new QLabel(tr("Please visit for updates, faq and help"), this), "Label1");
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    //: The heading of the history box: 217 px of room at 96 DPI.
     Label2 = named(new QLabel(tr("Revision History"), this), "Label2");
     txtVersion = named(new QPlainTextEdit(this), "txtVersion");
     txtVersion->setPlainText(kRevisionHistory.toString());
@@ -137,7 +139,9 @@ frmAbout::frmAbout(ShellServices &shell)
     txtVersion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtVersion->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtVersion->setTabChangesFocus(true);
+    //: A button: about 57 px of room for its text at 96 DPI.
     Command1 = named(makeButton(tr("&Close"), this), "Command1");
+    //: The maker's notice: 257 px of room at 96 DPI, up to two lines.
     Label4 = named(new QLabel(tr("Velandry, freeware"), this), "Label4");
     Line1 = named(new QFrame(this), "Line1");
     Line1->setFrameShape(QFrame::HLine);
@@ -147,6 +151,7 @@ frmAbout::frmAbout(ShellServices &shell)
     Image2->setAccessibleName(tr("Donate"));
     Image2->setAccessibleDescription(tr("Help towards future developments"));
     Image2->setCursor(hand);
+    //: Beside the donation picture: two lines of 263 px at 96 DPI.
     Label3 = named(new QLabel(tr("If you feel that this software is worth using, please feel free to help "
                                  "towards future developments"),
                               this),

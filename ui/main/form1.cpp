@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -51,7 +52,7 @@ Form1::Form1(ShellServices &shell, MessageBoxes &messages, QWidget *parent)
 
 QString Form1::mediaTypePlaceholder()
 {
-    //: Shown in the media type box until a type is chosen; a run refuses it.
+    //: Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.
     return tr("Please select");
 }
 
@@ -92,9 +93,11 @@ void Form1::createControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    //: A label before its field: at most 88 px wide at 96 DPI.
     Label3 = named(new QLabel(tr("Playlist Location :"), client), "Label3");
     txtPlaylistLoc = named(new QLineEdit(client), "txtPlaylistLoc");
     CmdFind = named(makeButton(QStringLiteral("..."), client), "CmdFind");
+    //: A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.
     Label6 = named(new QLabel(tr("Playlist contains :"), client), "Label6");
     cmbFileType = named(new QComboBox(client), "cmbFileType");
     cmbFileType->setEditable(true);
@@ -104,6 +107,7 @@ void Form1::createControls()
     cmbFileType->setCurrentIndex(-1);
     cmbFileType->setEditText(mediaTypePlaceholder());
     cmbFileType->lineEdit()->setCursorPosition(0);
+    //: The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.
     Label1 = named(new QLabel(tr("Window Media Player 9 Playlists"), client), "Label1");
     File1 = named(new QListWidget(client), "File1");
     File1->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -113,18 +117,23 @@ void Form1::createControls()
     // direction turns "<" and ">" round (they are mirrored characters).
     Command2 = named(makeButton(QStringLiteral(">>"), client), "Command2");
     Command4 = named(makeButton(QStringLiteral("<<"), client), "Command4");
+    //: The heading of the queue: 161 px of room at 96 DPI.
     Label2 = named(new QLabel(tr("Playlists to be converted"), client), "Label2");
     ListBox2 = named(new QListWidget(client), "ListBox2");
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox2->setUniformItemSizes(true);
+    //: A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.
     Label4 = named(new QLabel(tr("Output Location :"), client), "Label4");
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtOutputLoc = named(new QLineEdit(QStringLiteral("C:\\My Playlists\\"), client), "txtOutputLoc");
     Command5 = named(makeButton(QStringLiteral("..."), client), "Command5");
+    //: A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.
     Label5 = named(new QLabel(tr("Media Location :"), client), "Label5");
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtMediaLoc = named(new QLineEdit(kDefaultMediaFolder.toString(), client), "txtMediaLoc");
+    //: A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.
     Command1 = named(makeButton(tr("&Convert"), client), "Command1");
+    //: A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.
     Command3 = named(makeButton(tr("&Quit"), client), "Command3");
     Line1 = named(new QFrame(client), "Line1");
     Line1->setFrameShape(QFrame::HLine);
@@ -281,7 +290,7 @@ void Form1::pointFileList(const QString &folder)
     const QDir dir(folder);
     if (!dir.exists()) {
         messages_.show(this, {Message::Icon::Critical,
-                              tr("The playlist folder \"%1\" cannot be listed.").arg(folder),
+                              tr("The playlist folder \"%1\" cannot be listed.").arg(shownPath(folder)),
                               tr("It does not exist or is not a folder.")});
         return;
     }
@@ -366,7 +375,7 @@ void Form1::conversionEnded(const ConversionReport &report)
         QString details = tr("%1.").arg(failureReason(failure));
         // A playlist queued twice writes one file: count files, not entries.
         if (const qsizetype files = filesWritten(report.converted); files > 0)
-            details += u'\n' + tr("%n files were written before it.", nullptr, int(files));
+            details += u'\n' + tr("%Ln files were written before it.", nullptr, int(files));
         const QString named = shownPath(failure.path);
         messages_.show(this, {Message::Icon::Critical,
                               failure.whileReading ? tr("\"%1\" could not be read.").arg(named)
@@ -441,14 +450,14 @@ void Form1::offerTheMusic(const ConversionReport &report)
     }
     if (replacements > 0) {
         replaceChoiceAt = int(question.choices.size());
-        //: A check box: %n counts the files.
-        question.choices.append({tr("Make again the %n files whose sources changed", nullptr, int(replacements)), true});
+        //: A check box: %Ln counts the files.
+        question.choices.append({tr("Make again the %Ln files whose sources changed", nullptr, int(replacements)), true});
     }
     if (removals > 0) {
         removeChoiceAt = int(question.choices.size());
-        //: A check box: %n counts the files.
+        //: A check box: %Ln counts the files.
         question.choices.append(
-            {tr("Remove the %n files below the media folder that no playlist on the card names", nullptr, int(removals)),
+            {tr("Remove the %Ln files below the media folder that no playlist on the card names", nullptr, int(removals)),
              false});
     }
     messages_.ask(this, question, [=, this](const Answer &answer) {
@@ -621,7 +630,7 @@ void Form1::openPlaylists(const QStringList &paths)
     QStringList refused;
     for (const QString &path : paths) {
         const QFileInfo info(path);
-        const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+        const QString native = shownPath(info.absoluteFilePath());
         // The desktop hands over a name that is not UTF-8 with U+FFFD in it.
         if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
             ConversionFailure notUtf8;
@@ -633,14 +642,14 @@ void Form1::openPlaylists(const QStringList &paths)
         if (!info.isFile() || !info.isReadable() || !formatOfName(info.fileName())) {
             //: %2 lists the kinds of playlist: *.wpl, *.zpl, ...
             refused.append(tr("\"%1\" is not a readable playlist (%2).")
-                               .arg(native, playlistNamePatterns().join(QStringLiteral(", "))));
+                               .arg(native, QLocale().createSeparatedList(playlistNamePatterns())));
             continue;
         }
         const QString itsFolder = withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath()));
         if (folder.isEmpty())
             folder = itsFolder;
         if (itsFolder != folder) {
-            refused.append(tr("\"%1\" is not in the folder of the others, %2.").arg(native, folder));
+            refused.append(tr("\"%1\" is not in the folder of the others, %2.").arg(native, shownPath(folder)));
             continue;
         }
         names.append(info.fileName());
@@ -654,16 +663,16 @@ void Form1::openPlaylists(const QStringList &paths)
             txtOutputLoc->setText(folder);
         pointFileList(folder);
         File1->clearSelection();
-        for (const QString &name : std::as_const(names)) {
-            const QList<QListWidgetItem *> found = File1->findItems(name, Qt::MatchExactly);
-            if (!found.isEmpty())
-                found.first()->setSelected(true);
+        // By the name each entry stands for, whatever its text shows.
+        for (int i = 0; i < File1->count(); ++i) {
+            if (names.contains(playlistName(File1->item(i))))
+                File1->item(i)->setSelected(true);
         }
         Command2_Click();
     }
     if (!refused.isEmpty())
         messages_.show(this, {Message::Icon::Critical,
-                              tr("These files were not queued.", nullptr, int(refused.size())),
+                              tr("%Ln files were not queued.", nullptr, int(refused.size())),
                               refused.join(u'\n')});
 }
 
