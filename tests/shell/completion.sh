@@ -42,6 +42,9 @@ expect $'My Cards\nMy Cards 2' velandry-convert --output-folder My
 expect $'My Cards\nMy Cards 2' velandry-convert --card My
 expect $'--copy-music' velandry-convert --cop
 expect $'--dry-run' velandry-convert --dry
+expect $'--tidy\n--transcode\n--type' velandry-convert --t
+expect $'--sync' velandry-convert --sy
+expect $'128' velandry-convert --bitrate 12
 expect $'1250\n1251\n1252\n1253\n1254\n1255\n1256\n1257\n1258' velandry-convert -c 125
 [ "$failures" -eq 0 ]
 echo "1 passed, 0 failed"
