@@ -130,3 +130,4 @@ echo "copying $size MiB in 40 files onto $(stat -f -c %T "$work"): velandry ${t_
 side_by_side "$build/bench/velandry-bench" copy "$music" "$work" -- bash -c copy_with_cp
 echo "the same against cp without sync: ${t_b}s ($(echo "$t_b $t_a" | awk '{ printf "%.2f", $1 / $2 }') times)"
 "$build/bench/velandry-bench" plan
+"$build/bench/velandry-bench" sync
