@@ -205,6 +205,15 @@ void measureStops(QTextStream &out, const QString &input, const QString &output,
         << "returned after " << unwound / 1e6 << " ms\n";
 }
 
+CardEntry cardEntry(const QString &onCard, const QString &belowMediaFolder, const QString &localPath)
+{
+    CardEntry entry;
+    entry.onCard = onCard;
+    entry.belowMediaFolder = belowMediaFolder;
+    entry.localPath = localPath;
+    return entry;
+}
+
 // Copies the .mp3 files of `music` onto `card` (an existing folder, the file
 // system to measure), as --copy-music does, and prints its pace.
 int benchCopy(const QString &music, const QString &card)
@@ -212,7 +221,7 @@ int benchCopy(const QString &music, const QString &card)
     QTextStream out(stdout);
     QList<CardEntry> missing;
     for (const QString &name : QDir(music).entryList({QStringLiteral("*.mp3")}, QDir::Files))
-        missing.append({QStringLiteral("My Music\\") + name, name, music + u'/' + name});
+        missing.append(cardEntry(QStringLiteral("My Music\\") + name, name, music + u'/' + name));
     const QString target = card + QStringLiteral("/velandry-bench-") + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(target);
     const MusicPlan plan = planMusic(target, missing, {.mediaType = QStringLiteral("mp3"), .musicRoot = music});
@@ -240,8 +249,8 @@ int benchPlan()
     QList<CardEntry> many;
     for (int i = 0; i < 10000; ++i) {
         const QString name = QStringLiteral("Artist %1/Track %2.mp3").arg(i % 40 / 10).arg(i % 40);
-        many.append({QStringLiteral("My Music\\Folder %1\\Track %2.mp3").arg(i / 10).arg(i),
-                     QString(name).replace(u'/', u'\\'), i % 2 ? music + u'/' + name : QString()});
+        many.append(cardEntry(QStringLiteral("My Music\\Folder %1\\Track %2.mp3").arg(i / 10).arg(i),
+                              QString(name).replace(u'/', u'\\'), i % 2 ? music + u'/' + name : QString()));
     }
     const QString card = dir.filePath(QStringLiteral("CARD"));
     for (int folder = 0; folder < 1000; folder += 2)
