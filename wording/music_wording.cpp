@@ -32,6 +32,37 @@ QString cardOf(const MusicPlan &plan)
     return shownPath(plan.card);
 }
 
+// How many files of each kind of action, and their bytes.
+struct Tally
+{
+    qsizetype files = 0;
+    qint64 bytes = 0;
+    void add(qint64 more) { ++files, bytes += more; }
+};
+struct Tallies
+{
+    Tally copied, encoded, replaced, removed;
+    void add(const CardAction &action, qint64 bytes)
+    {
+        if (action.kind == CardAction::Kind::Remove)
+            removed.add(bytes);
+        else if (action.replaces)
+            replaced.add(bytes);
+        else if (action.kind == CardAction::Kind::Encode)
+            encoded.add(bytes);
+        else
+            copied.add(bytes);
+    }
+};
+
+Tallies talliesOf(const MusicPlan &plan)
+{
+    Tallies tallies;
+    for (const CardAction &action : plan.actions)
+        tallies.add(action, action.bytes);
+    return tallies;
+}
+
 } // namespace
 
 QString upToDateLine()
@@ -106,26 +137,14 @@ QString planProgressLine(const PlanProgress &progress, bool withEncoding)
 
 QString planQuestionDetails(const MusicPlan &plan)
 {
-    qsizetype putting = 0;
-    qint64 puttingBytes = 0;
-    qsizetype encoded = 0;
-    qsizetype replaced = 0;
-    qint64 replacedBytes = 0;
-    qsizetype removed = 0;
-    qint64 removedBytes = 0;
-    for (const CardAction &action : plan.actions) {
-        if (action.kind == CardAction::Kind::Remove) {
-            ++removed;
-            removedBytes += action.bytes;
-        } else if (action.replaces) {
-            ++replaced;
-            replacedBytes += action.bytes;
-        } else {
-            ++putting;
-            puttingBytes += action.bytes;
-            encoded += action.kind == CardAction::Kind::Encode ? 1 : 0;
-        }
-    }
+    const Tallies tallies = talliesOf(plan);
+    const qsizetype putting = tallies.copied.files + tallies.encoded.files;
+    const qint64 puttingBytes = tallies.copied.bytes + tallies.encoded.bytes;
+    const qsizetype encoded = tallies.encoded.files;
+    const qsizetype replaced = tallies.replaced.files;
+    const qint64 replacedBytes = tallies.replaced.bytes;
+    const qsizetype removed = tallies.removed.files;
+    const qint64 removedBytes = tallies.removed.bytes;
     QStringList lines;
     if (putting > 0)
         //: %1 is the card's folder, %2 the size of the files.
@@ -157,12 +176,6 @@ QString planQuestionDetails(const MusicPlan &plan)
 QStringList planLines(const MusicPlan &plan)
 {
     QStringList lines;
-    struct Tally
-    {
-        qsizetype files = 0;
-        qint64 bytes = 0;
-        void add(qint64 more) { ++files, bytes += more; }
-    } copied, encoded, replaced, removed;
     for (const CardAction &action : plan.actions) {
         const QString target = shownPath(plan.card + u'/' + action.target);
         const QString source = shownPath(action.source);
@@ -171,7 +184,6 @@ QStringList planLines(const MusicPlan &plan)
             //: %1 is a file on the card, %2 its size.
             lines.append(CopyWording::tr("%1 (%2) would be removed: no playlist on the card names it")
                              .arg(target, shownSize(action.bytes)));
-            removed.add(action.bytes);
             continue;
         case CardAction::Kind::Encode:
             lines.append(action.replaces
@@ -182,7 +194,6 @@ QStringList planLines(const MusicPlan &plan)
                              //: %1 is the file on this computer, %2 its place on the card, %3 what it is encoded to, %4 its size.
                              : CopyWording::tr("%1 -> %2 (encoded to %3, about %4)")
                                    .arg(source, target, encodingOf(plan), shownSize(action.bytes)));
-            (action.replaces ? replaced : encoded).add(action.bytes);
             continue;
         case CardAction::Kind::Copy:
             break;
@@ -193,8 +204,8 @@ QStringList planLines(const MusicPlan &plan)
                                .arg(source, target, shownSize(action.bytes), shownSize(action.replacedBytes))
                          //: %1 is the file on this computer, %2 its place on the card, %3 its size.
                          : CopyWording::tr("%1 -> %2 (%3)").arg(source, target, shownSize(action.bytes)));
-        (action.replaces ? replaced : copied).add(action.bytes);
     }
+    const auto [copied, encoded, replaced, removed] = talliesOf(plan);
     if (removed.files > 0)
         //: %1 is a size, %2 the card's folder.
         lines.append(CopyWording::tr("%Ln files, %1, would be removed from the card (%2).", nullptr, int(removed.files))
@@ -275,14 +286,7 @@ QStringList leftOutLines(const MusicPlan &plan)
 PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
 {
     PlanWords words;
-    qsizetype copied = 0;
-    qint64 copiedBytes = 0;
-    qsizetype encoded = 0;
-    qint64 encodedBytes = 0;
-    qsizetype replaced = 0;
-    qint64 replacedBytes = 0;
-    qsizetype removed = 0;
-    qint64 removedBytes = 0;
+    Tallies tallies;
     QStringList encodedKinds;
     QStringList unreadable;
     QStringList notEncoded;
@@ -291,19 +295,7 @@ PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
         const CardAction &action = plan.actions[i];
         const bool encoding = action.kind == CardAction::Kind::Encode;
         if (outcome.status == ActionOutcome::Status::Done) {
-            if (action.kind == CardAction::Kind::Remove) {
-                ++removed;
-                removedBytes += action.bytes;
-            } else if (action.replaces) {
-                ++replaced;
-                replacedBytes += outcome.bytes;
-            } else if (encoding) {
-                ++encoded;
-                encodedBytes += outcome.bytes;
-            } else {
-                ++copied;
-                copiedBytes += outcome.bytes;
-            }
+            tallies.add(action, action.kind == CardAction::Kind::Remove ? action.bytes : outcome.bytes);
             if (encoding && !encodedKinds.contains(kindOf(action)))
                 encodedKinds.append(kindOf(action));
         }
@@ -311,6 +303,14 @@ PlanWords planReportWords(const MusicPlan &plan, const PlanReport &report)
         if (outcome.status == ActionOutcome::Status::Failed && outcome.fault->of == ActionFault::Of::Source)
             (encoding ? notEncoded : unreadable).append(withReason(action.onCard, outcome.fault->reason));
     }
+    const qsizetype copied = tallies.copied.files;
+    const qint64 copiedBytes = tallies.copied.bytes;
+    const qsizetype encoded = tallies.encoded.files;
+    const qint64 encodedBytes = tallies.encoded.bytes;
+    const qsizetype replaced = tallies.replaced.files;
+    const qint64 replacedBytes = tallies.replaced.bytes;
+    const qsizetype removed = tallies.removed.files;
+    const qint64 removedBytes = tallies.removed.bytes;
     //: %1 is the size copied, %2 the card's folder.
     const QString copiedLine = CopyWording::tr("Copied %Ln files (%1) to the card (%2).", nullptr, int(copied))
                                    .arg(shownSize(copiedBytes), cardOf(plan));
