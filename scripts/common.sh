@@ -72,6 +72,36 @@ qt_windows_prefix() {
   echo "${VELANDRY_QT_WINDOWS:-/var/cache/velandry/qt-$(qt_source_version)-mingw-w64}"
 }
 
+# Debian's source packages come through a deb-src entry: one mirroring the
+# existing sources is written where there is none.
+ensure_deb_src() {
+  if grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ || grep -qs '^deb-src' /etc/apt/sources.list; then
+    return
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Add a deb-src entry for Debian's sources, then run this again." >&2
+    exit 1
+  fi
+  if [ ! -f /etc/apt/sources.list.d/debian.sources ]; then
+    echo "No deb-src entry, and no /etc/apt/sources.list.d/debian.sources to write one from: add one for Debian's sources" >&2
+    exit 1
+  fi
+  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+    >/etc/apt/sources.list.d/velandry-deb-src.sources
+  quietly apt-get update -qq
+}
+
+# Whether Debian's source PACKAGE=VERSION can be fetched. `apt-get source`
+# takes an exact version, never a pattern. Asked on every run, so that a cached
+# build cannot hide a source that a new machine could not fetch.
+source_fetchable() {
+  local print_uris=(apt-get source --print-uris -qq "$1=$2")
+  if ! "${print_uris[@]}" >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    quietly apt-get update -qq   # source lists that were never fetched, or have aged
+  fi
+  quietly "${print_uris[@]}"
+}
+
 build_preset() {
   local preset=$1
   quietly cmake --preset "$preset" -S "$VELANDRY_ROOT"
