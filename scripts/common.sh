@@ -72,6 +72,52 @@ qt_windows_prefix() {
   echo "${VELANDRY_QT_WINDOWS:-/var/cache/velandry/qt-$(qt_source_version)-mingw-w64}"
 }
 
+# Debian's source packages come through a deb-src entry: one mirroring the
+# existing sources is written where there is none.
+ensure_deb_src() {
+  if grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ || grep -qs '^deb-src' /etc/apt/sources.list; then
+    return
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Add a deb-src entry for Debian's sources, then run this again." >&2
+    exit 1
+  fi
+  if [ ! -f /etc/apt/sources.list.d/debian.sources ]; then
+    echo "No deb-src entry, and no /etc/apt/sources.list.d/debian.sources to write one from: add one for Debian's sources" >&2
+    exit 1
+  fi
+  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+    >/etc/apt/sources.list.d/velandry-deb-src.sources
+  quietly apt-get update -qq
+}
+
+# Whether Debian's source PACKAGE=VERSION can be fetched. `apt-get source`
+# takes an exact version, never a pattern. Asked on every run, so that a cached
+# build cannot hide a source that a new machine could not fetch.
+source_fetchable() {
+  local print_uris=(apt-get source --print-uris -qq "$1=$2")
+  if ! "${print_uris[@]}" >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    quietly apt-get update -qq   # source lists that were never fetched, or have aged
+  fi
+  quietly "${print_uris[@]}"
+}
+
+# The audio libraries for Windows are built from exactly the sources of the
+# host's development packages, so that both builds have the same libraries;
+# their cache is named by the three versions (without the epoch: Wine cannot
+# name a folder with a colon in it) and its stamp holds them in full.
+media_source_versions() {
+  local pkg
+  for pkg in libavcodec-dev libmp3lame-dev libtag1-dev; do
+    dpkg-query -W -f='${source:Package} ${source:Version}\n' "$pkg"
+  done
+}
+media_windows_prefix() {
+  local name
+  name=$(media_source_versions | sed 's/ [0-9][0-9]*:/ /' | tr ' \n' '--')
+  echo "${VELANDRY_MEDIA_WINDOWS:-/var/cache/velandry/media-${name}mingw-w64}"
+}
+
 build_preset() {
   local preset=$1
   quietly cmake --preset "$preset" -S "$VELANDRY_ROOT"
@@ -82,15 +128,21 @@ build_preset() {
 # the offscreen platform: Tahoma, the window's font, comes with fonts-wine.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libicu-dev fonts-dejavu-core fonts-wine fonts-droid-fallback fonts-nanum fonts-tlwg-loma-ttf
-  bash-completion)
+  bash-completion libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libmp3lame-dev libtag1-dev
+  pkg-config)
 
 # Copying the music onto a card, tested on a real FAT file system.
 COPY_TEST_PACKAGES=(dosfstools fusefat)
 
-# The Windows cross-build and its checks under Wine.
+# The Windows cross-build and its checks under Wine. The audio libraries for
+# Windows take their versions from the host's -dev packages; FFmpeg's assembly (nasm),
+# LAME's autotools (Debian's patches touch its configure.in) and the UTF-8
+# headers that Debian's TagLib takes from Debian (libutfcpp-dev), for
+# scripts/build-media-windows.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libicu-dev dpkg-dev mingw-w64 g++-mingw-w64-x86-64-posix
-  gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils)
+  gcc-mingw-w64-x86-64-posix wine wine64 nsis zip unzip locales fonts-wine xvfb xauth x11-utils
+  libavcodec-dev libmp3lame-dev libtag1-dev make pkg-config nasm autoconf automake libtool libutfcpp-dev)
 
 # The windows under a real window manager (scripts/check-window-frames).
 FRAME_CHECK_PACKAGES=(xvfb xauth x11-utils openbox xdotool)

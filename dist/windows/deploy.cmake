@@ -30,6 +30,19 @@ foreach(language IN LISTS VELANDRY_LANGUAGES)
     endif()
 endforeach()
 
+# The audio libraries, once the programs link them (cmake/media_libraries.cmake
+# included before this), with their licences: every DLL that
+# scripts/build-media-windows made, whatever their versions name them.
+if(TARGET Velandry::FFmpeg)
+    file(GLOB velandry_media_dlls ${VELANDRY_MEDIA_WINDOWS}/bin/*.dll)
+    if(NOT velandry_media_dlls OR NOT EXISTS ${VELANDRY_MEDIA_WINDOWS}/licenses)
+        message(FATAL_ERROR "No audio libraries or licences in ${VELANDRY_MEDIA_WINDOWS}: run scripts/build-media-windows")
+    endif()
+    install(FILES ${velandry_media_dlls} DESTINATION .)
+    install(DIRECTORY ${VELANDRY_MEDIA_WINDOWS}/licenses/ DESTINATION licenses)
+endif()
+set_property(GLOBAL PROPERTY VELANDRY_WINDOWS_DEPLOYED ON)
+
 # Shipped without their symbols: the runtime alone is 23 MB with them.
 install(CODE "
     file(GLOB_RECURSE shipped \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
