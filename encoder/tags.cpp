@@ -4,12 +4,14 @@
 #include <asftag.h>
 #include <id3v1tag.h>
 #include <id3v2tag.h>
+#include <textidentificationframe.h>
 #include <tbytevectorstream.h>
 #include <tpropertymap.h>
 #include <tstring.h>
 
 #include <QFile>
 
+#include <algorithm>
 #include <mutex>
 
 namespace velandry::encoder {
@@ -97,6 +99,17 @@ QByteArray id3v2Tag(const SongTags &tags)
         return {};
     TagLib::ID3v2::Tag tag;
     tag.setProperties(properties);
+    // TagLib writes UTF-8, which ID3v2.3 lacks, as UTF-16: Latin-1 reads on
+    // more players.
+    for (TagLib::ID3v2::Frame *frame : tag.frameList()) {
+        if (auto *text = dynamic_cast<TagLib::ID3v2::TextIdentificationFrame *>(frame)) {
+            const TagLib::StringList fields = text->fieldList();
+            const bool latin1 = std::all_of(fields.begin(), fields.end(), [](const TagLib::String &field) {
+                return field.isLatin1();
+            });
+            text->setTextEncoding(latin1 ? TagLib::String::Latin1 : TagLib::String::UTF16);
+        }
+    }
     const TagLib::ByteVector bytes = tag.render(TagLib::ID3v2::v3);
     return QByteArray(bytes.data(), bytes.size());
 }

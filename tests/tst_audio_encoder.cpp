@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <thread>
 
 using namespace velandry;
@@ -96,6 +97,8 @@ private Q_SLOTS:
     void carriesTags();
     void brokenSources_data();
     void brokenSources();
+    void concealsDamage_data();
+    void concealsDamage();
     void stops_data();
     void stops();
     void readsWhatItEncoded_data();
@@ -359,7 +362,14 @@ void AudioEncoderTest::carriesTags()
     if (target == AudioTarget::Mp3) {
         QCOMPARE(heard.tags.value(QStringLiteral("track")), QStringLiteral("3/12"));
         QCOMPARE(heard.tags.value(QStringLiteral("date")), QStringLiteral("2003"));
-        const QByteArray id3v1 = readFile(out).right(128);
+        // ID3v2.3, its title in Latin-1 where that holds it, else in UTF-16.
+        const QByteArray file = readFile(out);
+        QVERIFY(file.startsWith("ID3\x03"));
+        const qsizetype frame = file.indexOf("TIT2");
+        QVERIFY(frame > 0 && frame < 1024);
+        const bool latin1 = std::all_of(title.cbegin(), title.cend(), [](QChar c) { return c.unicode() < 0x100; });
+        QCOMPARE(int(file.at(frame + 10)), latin1 ? 0 : 1);
+        const QByteArray id3v1 = file.right(128);
         QVERIFY(id3v1.startsWith("TAG"));
         QTEST(id3v1.mid(3, 30), "id3v1Title");
         QCOMPARE(uchar(id3v1.at(126)), uchar(3)); // the track
@@ -414,6 +424,31 @@ void AudioEncoderTest::brokenSources()
     QVERIFY(!size);
     QCOMPARE(size.error().kind, kind);
     QVERIFY(!size.error().reason.isEmpty());
+}
+
+void AudioEncoderTest::concealsDamage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("MP3") << QStringLiteral("mp3");
+    QTest::newRow("FLAC") << QStringLiteral("long");
+}
+
+void AudioEncoderTest::concealsDamage()
+{
+    QFETCH(QString, key);
+    QByteArray bytes = readFile(source(key));
+    QVERIFY(!bytes.isEmpty());
+    // A kilobyte of garbage a third in (off the second that is listened
+    // to): a frame or two lost, the rest heard.
+    for (qsizetype i = 0; i < 1000; ++i)
+        bytes[bytes.size() / 3 + i] = char(i * 37);
+    const QString path = dir_.filePath(QStringLiteral("damaged-") + key);
+    writeFile(path, bytes);
+    const QString out = encoded(path, AudioTarget::Wma);
+    QVERIFY(!out.isEmpty());
+    const Heard heard = testaudio::hear(out);
+    QVERIFY2(qAbs(heard.seconds() - sources().value(key).tone.seconds) < 0.2, qPrintable(QString::number(heard.seconds())));
+    QVERIFY(testaudio::toneShare(heard, 0, 440) > 0.9);
 }
 
 void AudioEncoderTest::stops_data()
