@@ -45,8 +45,8 @@ public:
     {
     }
 
-    qint64 write(const uint8_t *bytes, int size) { return file_.write(reinterpret_cast<const char *>(bytes), size); }
-    qint64 seek(qint64 offset, int whence)
+    qint64 writeBytes(const uint8_t *bytes, int size) { return file_.write(reinterpret_cast<const char *>(bytes), size); }
+    qint64 seekBytes(qint64 offset, int whence)
     {
         if (whence & AVSEEK_SIZE)
             return file_.size() - room_;
@@ -227,12 +227,12 @@ private:
 
 int writeTo(void *opaque, uint8_t *bytes, int size)
 {
-    return static_cast<MuxedWriter *>(opaque)->write(bytes, size) == size ? size : AVERROR(EIO);
+    return static_cast<MuxedWriter *>(opaque)->writeBytes(bytes, size) == size ? size : AVERROR(EIO);
 }
 
 int64_t seekIn(void *opaque, int64_t offset, int whence)
 {
-    const qint64 at = static_cast<MuxedWriter *>(opaque)->seek(offset, whence);
+    const qint64 at = static_cast<MuxedWriter *>(opaque)->seekBytes(offset, whence);
     return at < 0 ? AVERROR(EIO) : at;
 }
 
