@@ -84,20 +84,37 @@ EncodedShape encodedShape(const AudioStream &source, AudioTarget target)
     return shape;
 }
 
+// The overheads of what velandry_encoder writes, as measured on its files.
 qint64 estimatedSize(const AudioStream &source, const EncodingSettings &settings)
 {
     const qint64 ms = qMax<qint64>(0, source.durationMs);
+    const EncodedShape shape = encodedShape(source, settings.target);
+    const qint64 kbps = qMax(1, settings.bitrateKbps);
     switch (settings.target) {
-    case AudioTarget::Mp3:
-        // ID3v2 and ID3v1 tags and LAME's header frame.
-        return ms * settings.bitrateKbps / 8 + 2048;
-    case AudioTarget::Wma:
-        // ASF's header and index, and its packets' own bytes.
-        return ms * settings.bitrateKbps / 8 * 102 / 100 + 8192;
+    case AudioTarget::Mp3: {
+        // Constant bit rate frames; LAME's Info frame and the frames its
+        // delay and padding take; ID3v2 (TagLib adds 1 KiB of padding) and
+        // ID3v1.
+        const qint64 frame = (shape.sampleRate >= 32000 ? 144000 : 72000) * kbps / shape.sampleRate;
+        return ms * kbps / 8 + 3 * frame + 1200 + 128;
+    }
+    case AudioTarget::Wma: {
+        // FFmpeg's wmav2 codes frames of 2048 samples (1024 up to 22.05 kHz,
+        // 512 up to 16 kHz) in a fixed count of bytes, the bit rate's rounded
+        // down; its ASF muxer puts as many whole frames as fit in 3200 bytes
+        // in a packet, with 17 bytes of their own each and 12 of the packet.
+        const qint64 samples = shape.sampleRate <= 16000 ? 512 : shape.sampleRate <= 22050 ? 1024 : 2048;
+        const qint64 block = qMin<qint64>(kbps * 1000 * samples / (shape.sampleRate * 8), 32768);
+        const qint64 perPacket = qMax<qint64>(1, (3200 - 12) / (block + 17));
+        const qint64 frames = (ms * shape.sampleRate / 1000 + samples - 1) / samples;
+        const qint64 packets = (frames + perPacket - 1) / perPacket;
+        // The header with its tags and the room left for them, and the
+        // data object's own.
+        return packets * (12 + perPacket * (block + 17)) + 2048 + 50;
+    }
     case AudioTarget::Wav:
         break;
     }
-    const EncodedShape shape = encodedShape(source, settings.target);
     return ms * shape.sampleRate / 1000 * shape.channels * 2 + 44;
 }
 
