@@ -4,7 +4,10 @@
 #include "wording/translations.h"
 #include "ui/window_setup.h"
 
+#include "engine/music/audio_encoder.h"
+
 #include <QApplication>
+#include <QThread>
 
 int main(int argc, char *argv[])
 {
@@ -21,7 +24,11 @@ int main(int argc, char *argv[])
 
     velandry::SystemShell shell;
     velandry::QtMessageBoxes messages;
+    // The music the device cannot play is offered to be encoded, a file a
+    // core at a time; the encoder outlives the window and its runs.
+    const std::unique_ptr<velandry::AudioEncoder> encoder = velandry::makeAudioEncoder();
     velandry::Form1 window(shell, messages);
+    window.setEncoder(encoder.get(), QThread::idealThreadCount());
     window.show();
     // Playlists opened with the program from the desktop or named on its command line.
     window.openPlaylists(QApplication::arguments().mid(1));

@@ -142,4 +142,9 @@ std::optional<EncodedWith> FfmpegEncoder::encodedWith(const QString &path) const
     return std::nullopt;
 }
 
+std::unique_ptr<AudioEncoder> makeAudioEncoder()
+{
+    return std::make_unique<FfmpegEncoder>();
+}
+
 } // namespace velandry

@@ -235,7 +235,9 @@ void TranslationsTest::fixedCaptionsTellTheirRoom()
     const QList<Message> messages =
         messagesOf(QStringLiteral(VELANDRY_TRANSLATIONS "/velandry_de.ts"), language, error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    for (const auto &[context, source] : kFixedCaptions) {
+    for (const auto &caption : kFixedCaptions) {
+        const char *const context = caption.first;
+        const char *const source = caption.second;
         const auto found = std::find_if(messages.cbegin(), messages.cend(), [&](const Message &message) {
             return message.context == QLatin1StringView(context) && message.source == QLatin1StringView(source);
         });
