@@ -1,6 +1,6 @@
-#include "audio/test_audio.h"
+#include "tests/audio/test_audio.h"
 #include "encoder/ffmpeg_encoder.h"
-#include "test_files.h"
+#include "tests/test_files.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

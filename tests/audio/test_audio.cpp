@@ -1,4 +1,4 @@
-#include "test_audio.h"
+#include "tests/audio/test_audio.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
