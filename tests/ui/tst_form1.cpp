@@ -1,6 +1,8 @@
 #include "engine/conversion_run.h"
 #include "tests/test_files.h"
 #include "tests/file_limit.h"
+#include "engine/music/audio_encoder.h"
+#include "tests/audio/test_audio.h"
 #include "tests/ui/fake_services.h"
 #include "tests/ui/window_controls.h"
 #include "ui/main/form1.h"
@@ -108,6 +110,7 @@ private Q_SLOTS:
     void nameNotUtf8();
     void largeFolderAndQueue();
     void copyTheMusic();
+    void encodeTheMusic();
     void openPlaylists();
     void screenReaderNames();
     void textsFitAnyFont_data();
@@ -968,6 +971,58 @@ void Form1Test::copyTheMusic()
         QVERIFY2(!name.startsWith(u'.'), qPrintable(name));
 #else
     QSKIP("The card is a tmpfs of its own, which only Linux mounts here; under Wine the converter's copy is checked on E:");
+#endif
+}
+
+void Form1Test::encodeTheMusic()
+{
+#ifdef Q_OS_LINUX
+    // A card of its own volume, and a playlist of a FLAC and an MP3: the
+    // question offers to encode the FLAC, ticked; taken, the playlist is
+    // written again naming the MP3 the card then has.
+    const QString card = dir_->filePath(QStringLiteral("CARD"));
+    QDir().mkpath(card);
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                    QStringLiteral("size=64m"), QStringLiteral("tmpfs"), card})
+        != 0)
+        QSKIP("mounting a tmpfs as the card was refused (needs root)");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {card}); });
+    QDir().mkpath(card + QStringLiteral("/My Music"));
+    const QString music = dir_->filePath(QStringLiteral("My Music"));
+    QDir().mkpath(music + QStringLiteral("/A"));
+    testaudio::ToneFile flac{{QStringLiteral("flac")}, QStringLiteral("flac"), 44100, 16, {440, 660}, 3, {}};
+    QVERIFY(testaudio::makeToneFile(music + QStringLiteral("/A/x.flac"), flac).missing.isEmpty());
+    testaudio::ToneFile mp3{{}, QStringLiteral("mp3"), 44100, 16, {440, 660}, 3, {}};
+    QVERIFY(testaudio::makeToneFile(music + QStringLiteral("/A/y.mp3"), mp3).missing.isEmpty());
+    const QString lists = dir_->filePath(QStringLiteral("lists"));
+    QDir().mkpath(lists);
+    writeFile(lists + QStringLiteral("/Road.m3u"), (music + QStringLiteral("/A/x.flac\n") + music + QStringLiteral("/A/y.mp3\n")).toUtf8());
+
+    const std::unique_ptr<AudioEncoder> encoder = makeAudioEncoder();
+    auto window = makeWindow();
+    window->setEncoder(encoder.get(), 2);
+    window->setProgressDelay(std::chrono::milliseconds(0));
+    window->show();
+    ui(window).cmbFileType->setEditText(QStringLiteral("mp3"));
+    ui(window).txtPlaylistLoc->setText(lists + u'/');
+    ui(window).txtOutputLoc->setText(card + u'/');
+    ui(window).ListBox2->addItem(QStringLiteral("Road.m3u"));
+    messages_.answers = {true};
+    QVERIFY(convert(*window));
+    QCOMPARE(messages_.asked.size(), 1);
+    QCOMPARE(messages_.asked[0].choices.size(), 1);
+    QCOMPARE(messages_.asked[0].choices[0].text,
+             QStringLiteral("Also encode the 1 entry of a FLAC file the device cannot play, to MP3 at 128 kbit/s"));
+    QVERIFY(messages_.asked[0].choices[0].ticked);
+    QVERIFY2(messages_.shown.last().text.contains(QStringLiteral("Encoded 1 file from FLAC to MP3")),
+             qPrintable(messages_.shown.last().text));
+    const QByteArray asx = readFile(card + QStringLiteral("/Road.asx"));
+    QVERIFY2(asx.contains("\\CF-Card\\My Music\\A\\x.mp3\"") && asx.contains("\\CF-Card\\My Music\\A\\y.mp3\""),
+             asx.constData());
+    QCOMPARE(testaudio::hear(card + QStringLiteral("/My Music/A/x.mp3")).codec, QStringLiteral("mp3"));
+    QCOMPARE(readFile(card + QStringLiteral("/My Music/A/y.mp3")), readFile(music + QStringLiteral("/A/y.mp3")));
+#else
+    QSKIP("The card is a tmpfs of its own, which only Linux mounts here; under Wine the converter's encoding is checked on E:");
 #endif
 }
 
