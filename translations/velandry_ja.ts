@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>詳しくは &apos;--help&apos; を指定して実行してください。</translation>
+        <translation>詳しくは「--help」を指定して実行してください。</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>カードをこのコンピューターの音楽と同期します (--copy-music の処理を含みます): 元のファイルがこのコンピューター上で変更されたカード上のファイルは、同じ場所に作り直します。元のファイルより新しいファイルは作り直しません。</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>カード上のメディア フォルダーの下にある音楽のうち、カード上のどの .asx プレイリストにも記載されていないものを削除します (カードに .asx がない場合は何も削除せず、音楽以外のファイルは削除しません)。</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリストに記載されているすべての音楽ファイルを、どれも再生できるようにカードに書き込みます (--copy-music と同様): デバイスで再生できるもの (MP3、WMA、16 ビット WAV) はそのままコピーし、それ以外 (FLAC、M4A、Ogg、Opus など) はメディアの種類にエンコードします。この場合、メディアの種類には mp3、wma、wav のいずれかを指定します。</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode で MP3 または WMA にエンコードするときのビット レート (kbit/s、既定値: 128)。</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode で同時にエンコードするファイルの数 (既定: プロセッサのコア数、この環境では %1)。</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode でエンコードできるのは mp3、wma、wav のいずれかです (-t %1 はどれにも当てはまりません)</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate に %1 は指定できません (32 ～ 320 の kbit/s 値を指定してください)</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs に %1 は指定できません (1 ～ 256 の数値を指定してください)</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはカードが必要です: --card DIR でカードを指定するか、--output-folder DIR でプレイリストの出力先をカードにしてください</translation>
     </message>
 </context>
 <context>
@@ -136,7 +136,7 @@ i.e. WMA, MP3</source>
         <source>Copying %1 of %Ln files, %2 of %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
         <translation>
-            <numerusform>%Ln 個中 %1 個目のファイルをコピーしています (%3 中 %2)</numerusform>
+            <numerusform>%Ln 個中 %1 個目のファイルをコピーしています (%2 / %3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>カードは最新の状態です。</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 kbit/s の %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>デバイスで再生できない %1 ファイルの %Ln 項目も %2 にエンコードする</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個中 %1 個目のファイルをコピーまたはエンコードしています (%2 / 約 %3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>そのうち %Ln 個は、書き込むときに %1 にエンコードされます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>カード (%1) 上の %Ln 個のファイルは元のファイルが変更されているため、作り直すことができます (書き込むサイズ: %2)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>カード (%1) のメディア フォルダーの下にある %Ln 個のファイルは、カード上のどのプレイリストにも記載されていません (合計 %2)。</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カードの空き領域は %1 です (完了後は約 %2)。</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) は削除されます: カード上のどのプレイリストにも記載されていません</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3 にエンコード、約 %4、カード上の %5 のファイルを置き換え)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3 にエンコード、約 %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3、カード上の %4 のファイルを置き換え)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイル (%1) がカード (%2) から削除されます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>元のファイルが変更された %Ln 個のファイル (%1) がカード (%2) 上で作り直されます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイル (約 %1) が %2 にエンコードされ、カード (%3) に書き込まれます。</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カード (%1) には .asx プレイリストがなく、音楽を記載しているものが何もないため、何も削除していません。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>音楽として読み取れないため、%Ln 個のファイルをエンコードしませんでした: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>カード上のどのプレイリストにも記載されていない %Ln 個のファイル (%1) をカード (%2) から削除しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>元のファイルが変更された %Ln 個のファイル (%1) をカード (%2) 上で作り直しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイルを %1 から %2 にエンコードし (%3)、カード (%4) に書き込みました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>このコンピューター上で完全には読み取れなかったため、%Ln 個のファイルをコピーしませんでした: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイルをエンコードできませんでした: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイルをカードに書き込めませんでした。ほかのファイルはカード上にあります。</numerusform>
         </translation>
     </message>
 </context>
@@ -439,15 +439,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>&quot;&lt;&quot; の後に名前が必要です</translation>
+        <translation>「&lt;」の後に名前が必要です</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>終了タグの名前の後に &quot;&gt;&quot; が必要です</translation>
+        <translation>終了タグの名前の後に「&gt;」が必要です</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>属性に &quot;=&quot; と値がありません</translation>
+        <translation>属性に「=」と値がありません</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -506,7 +506,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>名前が有効な UTF-8 ではないため開けません。&quot;convmv -f latin1 -t utf8 --notest&quot; などで名前を変更してください</translation>
+        <translation>名前が有効な UTF-8 ではないため開けません。「convmv -f latin1 -t utf8 --notest」などで名前を変更してください</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -516,7 +516,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>XML 宣言で指定されているエンコード &quot;%1&quot; には対応していません</translation>
+        <translation>XML 宣言で指定されているエンコード「%1」には対応していません</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -551,7 +551,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %2 項目中 %Ln 項目にコード ページ %3 にない文字が含まれているため、&quot;?&quot; として書き込みました</numerusform>
+            <numerusform>%1: %2 項目中 %Ln 項目にコード ページ %3 にない文字が含まれているため、「?」として書き込みました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -596,7 +596,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %2 項目中 %Ln 項目はプレイリストのマークアップの途中で切れていて、実在するファイルを指していません</numerusform>
+            <numerusform>%1: %2 項目中 %Ln 項目はプレイリストのマークアップをまたいで切り取られており、実在するファイルを指していません</numerusform>
         </translation>
     </message>
     <message>
@@ -614,7 +614,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation>ロケール %1 (%2) による</translation>
+        <translation>ロケール %1 (%2) に基づく</translation>
     </message>
     <message>
         <source>no locale is set</source>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%Ln バイトのパス)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>音楽フォルダー外 %Ln 件 (--music-root で音楽フォルダーを指定してください)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>別のメディアの種類 %Ln 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln 項目はデバイスで再生できない %2 ファイルです: --transcode を追加してください</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln 項目はデバイスで再生できない %2 ファイルです</numerusform>
         </translation>
     </message>
 </context>
@@ -667,12 +667,12 @@ i.e. WMA, MP3</source>
     <message>
         <source>%1 of %2 written</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB written&quot;.</extracomment>
-        <translation>%2 中 %1 を書き込みました</translation>
+        <translation>書き込み中: %1 / %2</translation>
     </message>
     <message>
         <source>%1 of %2 read</source>
         <extracomment>Sizes, as &quot;1.2 MB of 3.4 MB read&quot;.</extracomment>
-        <translation>%2 中 %1 を読み取りました</translation>
+        <translation>読み取り中: %1 / %2</translation>
     </message>
     <message>
         <source>Copying %1</source>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をエンコードしています</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 リスト</translation>
+        <translation>フォルダー内のプレイリスト</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -773,7 +773,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>プレイリストのフォルダー &quot;%1&quot; の内容を表示できません。</translation>
+        <translation>プレイリストのフォルダー「%1」の内容を表示できません。</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -802,11 +802,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>&quot;%1&quot; を読み取れませんでした。</translation>
+        <translation>「%1」を読み取れませんでした。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>&quot;%1&quot; に書き込めませんでした。</translation>
+        <translation>「%1」に書き込めませんでした。</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2。</translation>
+        <translation>「%1」: %2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; は読み取れる種類のプレイリストではありません (%2)。</translation>
+        <translation>「%1」は読み取れる種類のプレイリストではありません (%2)。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; は、ほかのファイルと同じフォルダー (%2) にありません。</translation>
+        <translation>「%1」は、ほかのファイルと同じフォルダー (%2) にありません。</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>カードをこのコンピューターの音楽と同期しますか?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>元のファイルが変更された %Ln 個のファイルを作り直す</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>メディア フォルダーの下にある、カード上のどのプレイリストにも記載されていない %Ln 個のファイルを削除する</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のファイルをキューに追加しませんでした。</numerusform>
         </translation>
     </message>
 </context>

@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드를 이 컴퓨터의 음악과 동기화합니다(--copy-music의 기능 포함). 이 컴퓨터에서 원본이 변경된 카드의 파일은 같은 위치에 다시 만들고, 원본보다 최신인 파일은 다시 만들지 않습니다.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>카드의 미디어 폴더 아래에 있는 음악 중 카드의 어떤 .asx 재생 목록에도 적혀 있지 않은 음악을 제거합니다(카드에 .asx가 없으면 아무것도 제거하지 않으며, 음악 이외의 파일은 제거하지 않습니다).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>재생 목록에 적힌 모든 음악 파일을 모두 재생할 수 있도록 카드에 넣습니다(--copy-music과 같음). 장치에서 재생할 수 있는 파일(MP3, WMA, 16비트 WAV)은 그대로 복사하고, 나머지(FLAC, M4A, Ogg, Opus 등)는 미디어 유형으로 인코딩합니다. 이때 미디어 유형은 mp3, wma 또는 wav여야 합니다.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode가 MP3 또는 WMA로 인코딩할 때의 비트 전송률입니다(kbit/s, 기본값 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode가 동시에 인코딩하는 파일 수입니다(기본값: 프로세서 코어 수, 이 환경에서는 %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode는 mp3, wma 또는 wav로만 인코딩합니다. -t %1은(는) 이 중 어느 것도 아닙니다.</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate에는 %1이(가) 아니라 32에서 320 사이의 kbit/s 값을 지정해야 합니다.</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs에는 %1이(가) 아니라 1에서 256 사이의 숫자를 지정해야 합니다.</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에는 카드가 필요합니다. --card DIR로 카드를 지정하거나 --output-folder DIR로 재생 목록을 카드에 기록하십시오.</translation>
     </message>
 </context>
 <context>
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>카드가 최신 상태입니다.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 kbit/s %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>장치에서 재생할 수 없는 %1 파일 항목 %Ln개도 %2(으)로 인코딩</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개 중 %1번째 파일 복사 및 인코딩 중(약 %3 중 %2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>그중 %Ln개는 카드에 넣으면서 %1(으)로 인코딩합니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>카드(%1)에서 원본이 변경된 파일 %Ln개를 다시 만들 수 있습니다(기록할 크기: %2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>카드(%1)의 미디어 폴더 아래에 있는 파일 %Ln개는 카드의 어떤 재생 목록에도 적혀 있지 않습니다(총 %2).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>카드의 사용 가능한 공간은 %1이며, 완료 후에는 약 %2입니다.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2): 카드의 어떤 재생 목록에도 적혀 있지 않으므로 제거하게 됩니다</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2(%3(으)로 인코딩, 약 %4, 카드의 기존 파일 %5 대체)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2(%3(으)로 인코딩, 약 %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2(%3, 카드의 기존 파일 %4 대체)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개(%1)를 카드(%2)에서 제거하게 됩니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>원본이 변경된 파일 %Ln개(%1)를 카드(%2)에 다시 만들게 됩니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개(약 %1)를 %2(으)로 인코딩하여 카드(%3)에 넣게 됩니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>카드(%1)에 .asx 재생 목록이 없어 음악을 적은 것이 전혀 없으므로 카드에서 아무것도 제거하지 않았습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>음악으로 읽을 수 없으므로 파일 %Ln개를 인코딩하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>카드의 어떤 재생 목록에도 적혀 있지 않은 파일 %Ln개(%1)를 카드(%2)에서 제거했습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>원본이 변경된 파일 %Ln개(%1)를 카드(%2)에 다시 만들었습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개(%3)를 %1에서 %2(으)로 인코딩하여 카드(%4)에 넣었습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>이 컴퓨터에서 온전히 읽을 수 없으므로 파일 %Ln개를 복사하지 않았습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개를 인코딩하지 못했습니다: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개를 카드에 넣지 못했습니다. 나머지 파일은 카드에 있습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -501,7 +501,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Another program changed the playlist while it was read; nothing was written for it, convert it again</source>
-        <translation>재생 목록을 읽는 동안 다른 프로그램이 재생 목록을 변경했습니다. 이 재생 목록에 대해서는 아무것도 기록하지 않았으니 다시 변환하십시오</translation>
+        <translation>재생 목록을 읽는 동안 다른 프로그램이 재생 목록을 변경했으므로 이 재생 목록에 대해서는 아무것도 기록하지 않았습니다. 다시 변환하십시오</translation>
     </message>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(길이 %Ln바이트의 경로)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>음악 폴더 밖 %Ln개(--music-root로 음악 폴더를 지정하십시오)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>다른 미디어 유형 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: 항목 %Ln개가 장치에서 재생할 수 없는 %2 파일이므로 --transcode를 추가하십시오</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: 항목 %Ln개는 장치에서 재생할 수 없는 %2 파일입니다</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 인코딩 중</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Please select</source>
         <extracomment>Shown in the media type box until a type is chosen; a run refuses it. About 65 px of room at 96 DPI.</extracomment>
-        <translation>선택하세요</translation>
+        <translation>선택하십시오</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 목록</translation>
+        <translation>폴더의 재생 목록</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>카드를 이 컴퓨터의 음악과 동기화하시겠습니까?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>원본이 변경된 파일 %Ln개 다시 만들기</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>카드의 어떤 재생 목록에도 적혀 있지 않은 미디어 폴더 아래의 파일 %Ln개 제거</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %Ln개를 대기열에 추가하지 않았습니다.</numerusform>
         </translation>
     </message>
 </context>

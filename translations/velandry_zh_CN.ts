@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>有关详细信息，请尝试 &apos;--help&apos;。</translation>
+        <translation>有关详细信息，请尝试使用“--help”。</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>使存储卡与此计算机上的音乐保持同步（包含 --copy-music 的全部功能）：如果卡上某个文件的源文件在此计算机上已更改，就在原位置重新生成该文件；比源文件新的文件绝不会重新生成。</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>删除存储卡上媒体文件夹下未被卡上任何 .asx 播放列表列出的音乐（卡上没有 .asx 时不删除任何内容，且只删除音乐）。</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>将播放列表中列出的每个音乐文件都放到存储卡上（与 --copy-music 相同），使每个文件都能播放：设备能播放的文件（MP3、WMA、16 位 WAV）按原样复制，其余文件（FLAC、M4A、Ogg、Opus 等）编码为指定的媒体类型，此时媒体类型须为 mp3、wma 或 wav。</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 编码为 MP3 或 WMA 时的比特率，单位为 kbit/s（默认为 128）。</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 同时编码的文件数（默认：处理器的核心数，此处为 %1）。</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 只能编码为 mp3、wma 或 wav；-t %1 不属于其中任何一种</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate 需要 32 到 320 之间的 kbit/s 数值，而不是 %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs 需要 1 到 256 之间的数字，而不是 %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要存储卡：请用 --card DIR 指定存储卡，或用 --output-folder DIR 将播放列表写到存储卡上</translation>
     </message>
 </context>
 <context>
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>存储卡已是最新状态。</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 kbit/s 的 %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同时将设备无法播放的 %1 文件（%Ln 个项目）编码为 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在复制并编码第 %1 个文件（共 %Ln 个），已处理 %2，共约 %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>其中 %Ln 个文件将在复制过程中编码为 %1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>存储卡（%1）上有 %Ln 个文件的源文件已更改，可重新生成：共 %2。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>存储卡（%1）的媒体文件夹下有 %Ln 个文件未被卡上任何播放列表列出：共 %2。</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>存储卡上的可用空间为 %1；完成后约为 %2。</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>将删除 %1（%2）：卡上没有任何播放列表列出该文件</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2（编码为 %3，约 %4，替换卡上原有的 %5 文件）</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2（编码为 %3，约 %4）</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2（%3，替换卡上原有的 %4 文件）</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将从存储卡（%2）删除 %Ln 个文件（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将在存储卡（%2）上重新生成 %Ln 个源文件已更改的文件（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>将把 %Ln 个文件（约 %1）编码为 %2 并写入存储卡（%3）。</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>存储卡（%1）上没有 .asx 播放列表，卡上没有任何内容列出音乐，因此未从卡上删除任何文件。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个文件未编码，因为无法将其作为音乐读取：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已从存储卡（%2）删除 %Ln 个未被卡上任何播放列表列出的文件（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已在存储卡（%2）上重新生成 %Ln 个源文件已更改的文件（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已将 %Ln 个文件从 %1 编码为 %2（%3）并写入存储卡（%4）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个文件无法在此计算机上完整读取，因此未复制：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个文件无法编码：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个文件未能放到存储卡上；其他文件已在卡上。</numerusform>
         </translation>
     </message>
 </context>
@@ -419,7 +419,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>the text ends before its markup does</source>
         <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
-        <translation>文本在标记结束之前就已结束</translation>
+        <translation>文本在标签或元素结束之前就已中断</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
@@ -439,15 +439,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>&quot;&lt;&quot; 之后应为名称</translation>
+        <translation>“&lt;”之后应为名称</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>结束标记的名称之后应为 &quot;&gt;&quot;</translation>
+        <translation>结束标签的名称之后应为“&gt;”</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>属性缺少 &quot;=&quot; 和值</translation>
+        <translation>属性缺少“=”和值</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -455,12 +455,12 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>an end tag does not match the element it ends</source>
-        <translation>结束标记与其所结束的元素不匹配</translation>
+        <translation>结束标签与其所结束的元素不匹配</translation>
     </message>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation>无法读取其 %1 标记：第 %2 行的标记未闭合</translation>
+        <translation>无法读取其 %1 标记：第 %2 行的标签未闭合</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
@@ -506,7 +506,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>其名称不是有效的 UTF-8，因此无法打开；请将其重命名，例如使用 &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>其名称不是有效的 UTF-8，因此无法打开；请将其重命名，例如使用“convmv -f latin1 -t utf8 --notest”</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -516,7 +516,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>其 XML 声明指定的编码 &quot;%1&quot; 在此无法读取</translation>
+        <translation>其 XML 声明指定的编码“%1”在此无法读取</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -551,7 +551,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1：%2 个项目中有 %Ln 个包含代码页 %3 以外的字符，已写为 &quot;?&quot;</numerusform>
+            <numerusform>%1：%2 个项目中有 %Ln 个包含代码页 %3 以外的字符，已写为“?”</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -596,7 +596,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1：%2 个项目中有 %Ln 个在播放列表的标记处被截断，未指向实际存在的文件</numerusform>
+            <numerusform>%1：%2 个项目中有 %Ln 个在截取时跨越了播放列表的标记，并未指向实际存在的文件</numerusform>
         </translation>
     </message>
     <message>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>（长度为 %Ln 字节的路径）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个位于音乐文件夹之外（请用 --music-root 指定音乐文件夹）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个属于其他媒体类型</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%Ln 个项目是设备无法播放的 %2 文件：请添加 --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%Ln 个项目是设备无法播放的 %2 文件</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在编码 %1</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 列表</translation>
+        <translation>文件夹中的播放列表</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -773,7 +773,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>无法列出播放列表文件夹 &quot;%1&quot; 的内容。</translation>
+        <translation>无法列出播放列表文件夹“%1”的内容。</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -802,11 +802,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>无法读取 &quot;%1&quot;。</translation>
+        <translation>无法读取“%1”。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>无法写入 &quot;%1&quot;。</translation>
+        <translation>无法写入“%1”。</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;：%2。</translation>
+        <translation>“%1”：%2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; 不是可读取的播放列表（%2）。</translation>
+        <translation>“%1”不是可读取的播放列表（%2）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; 与其他文件不在同一文件夹（%2）中。</translation>
+        <translation>“%1”与其他文件不在同一文件夹（%2）中。</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否使存储卡与此计算机上的音乐保持同步？</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重新生成 %Ln 个源文件已更改的文件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>删除媒体文件夹下未被卡上任何播放列表列出的 %Ln 个文件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 个文件未加入队列。</numerusform>
         </translation>
     </message>
 </context>

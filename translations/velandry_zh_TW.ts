@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>如需詳細資訊，請嘗試 &apos;--help&apos;。</translation>
+        <translation>如需詳細資訊，請嘗試使用「--help」。</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>讓儲存卡與這部電腦上的音樂保持同步 (包含 --copy-music 的所有功能)：如果卡上某個檔案的來源檔案在這部電腦上已變更，就在原位置重新產生該檔案；比來源檔案新的檔案絕不會重新產生。</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除儲存卡上媒體資料夾下、未被卡上任何 .asx 播放清單列出的音樂 (卡上沒有 .asx 時不刪除任何內容，且只刪除音樂)。</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>將播放清單中列出的每個音樂檔案都放到儲存卡上 (與 --copy-music 相同)，讓每個檔案都能播放：裝置能播放的檔案 (MP3、WMA、16 位元 WAV) 依原樣複製，其餘檔案 (FLAC、M4A、Ogg、Opus 等) 編碼為指定的媒體類型，此時媒體類型必須是 mp3、wma 或 wav。</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 編碼為 MP3 或 WMA 時的位元速率，單位為 kbit/s (預設為 128)。</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 同時編碼的檔案數 (預設：處理器的核心數，此處為 %1)。</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode 只能編碼為 mp3、wma 或 wav；-t %1 不屬於其中任何一種</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate 需要 32 到 320 之間的 kbit/s 數值，而不是 %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs 需要 1 到 256 之間的數字，而不是 %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要儲存卡：請以 --card DIR 指定儲存卡，或以 --output-folder DIR 將播放清單寫到儲存卡上</translation>
     </message>
 </context>
 <context>
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存卡已是最新狀態。</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 kbit/s 的 %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同時將裝置無法播放的 %1 檔案 (%Ln 個項目) 編碼為 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>正在複製並編碼第 %1 個檔案 (共 %Ln 個)，已處理 %2，共約 %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>其中 %Ln 個檔案會在複製過程中編碼為 %1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>儲存卡 (%1) 上有 %Ln 個檔案的來源檔案已變更，可重新產生：共 %2。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>儲存卡 (%1) 的媒體資料夾下有 %Ln 個檔案未被卡上任何播放清單列出：共 %2。</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>儲存卡上的可用空間為 %1；完成後約為 %2。</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>將會刪除 %1 (%2)：卡上沒有任何播放清單列出此檔案</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (編碼為 %3，約 %4，取代卡上原有的 %5 檔案)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (編碼為 %3，約 %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3，取代卡上原有的 %4 檔案)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>將會從儲存卡 (%2) 刪除 %Ln 個檔案 (%1)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>將會在儲存卡 (%2) 上重新產生 %Ln 個來源檔案已變更的檔案 (%1)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>將會把 %Ln 個檔案 (約 %1) 編碼為 %2 並寫入儲存卡 (%3)。</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>儲存卡 (%1) 上沒有 .asx 播放清單，卡上沒有任何內容列出音樂，因此並未從卡上刪除任何檔案。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個檔案未編碼，因為無法將其當作音樂讀取：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已從儲存卡 (%2) 刪除 %Ln 個未被卡上任何播放清單列出的檔案 (%1)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已在儲存卡 (%2) 上重新產生 %Ln 個來源檔案已變更的檔案 (%1)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已將 %Ln 個檔案從 %1 編碼為 %2 (%3) 並寫入儲存卡 (%4)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個檔案無法在這部電腦上完整讀取，因此未複製：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個檔案無法編碼：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個檔案未能放到儲存卡上；其他檔案已在卡上。</numerusform>
         </translation>
     </message>
 </context>
@@ -419,7 +419,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>the text ends before its markup does</source>
         <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
-        <translation>文字在標記結束之前就已結束</translation>
+        <translation>文字在標籤或元素結束之前就已中斷</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
@@ -439,15 +439,15 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>&quot;&lt;&quot; 之後應為名稱</translation>
+        <translation>「&lt;」之後應為名稱</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>結束標籤的名稱之後應為 &quot;&gt;&quot;</translation>
+        <translation>結束標籤的名稱之後應為「&gt;」</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>屬性缺少 &quot;=&quot; 和值</translation>
+        <translation>屬性缺少「=」和值</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -506,7 +506,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>其名稱不是有效的 UTF-8，因此無法開啟；請重新命名，例如使用 &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>其名稱不是有效的 UTF-8，因此無法開啟；請重新命名，例如使用「convmv -f latin1 -t utf8 --notest」</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -516,7 +516,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>其 XML 宣告指定的編碼 &quot;%1&quot; 在此無法讀取</translation>
+        <translation>其 XML 宣告指定的編碼「%1」在此無法讀取</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -551,7 +551,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1：%2 個項目中有 %Ln 個含有字碼頁 %3 以外的字元，已寫成 &quot;?&quot;</numerusform>
+            <numerusform>%1：%2 個項目中有 %Ln 個含有字碼頁 %3 以外的字元，已寫成「?」</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -596,7 +596,7 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1：%2 個項目中有 %Ln 個在播放清單的標記處被截斷，並未指向實際存在的檔案</numerusform>
+            <numerusform>%1：%2 個項目中有 %Ln 個在擷取時跨越了播放清單的標記，並未指向實際存在的檔案</numerusform>
         </translation>
     </message>
     <message>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(長度為 %Ln 位元組的路徑)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個位於音樂資料夾之外 (請以 --music-root 指定音樂資料夾)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個屬於其他媒體類型</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%Ln 個項目是裝置無法播放的 %2 檔案：請加上 --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1：%Ln 個項目是裝置無法播放的 %2 檔案</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在編碼 %1</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 清單</translation>
+        <translation>資料夾中的播放清單</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -773,7 +773,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>無法列出播放清單資料夾 &quot;%1&quot; 的內容。</translation>
+        <translation>無法列出播放清單資料夾「%1」的內容。</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -802,11 +802,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>無法讀取 &quot;%1&quot;。</translation>
+        <translation>無法讀取「%1」。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>無法寫入 &quot;%1&quot;。</translation>
+        <translation>無法寫入「%1」。</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;：%2。</translation>
+        <translation>「%1」：%2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; 不是可讀取的播放清單 (%2)。</translation>
+        <translation>「%1」不是可讀取的播放清單 (%2)。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; 與其他檔案不在同一個資料夾 (%2) 中。</translation>
+        <translation>「%1」與其他檔案不在同一個資料夾 (%2) 中。</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要讓儲存卡與這部電腦上的音樂保持同步？</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重新產生 %Ln 個來源檔案已變更的檔案</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>刪除媒體資料夾下未被卡上任何播放清單列出的 %Ln 個檔案</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個檔案未加入佇列。</numerusform>
         </translation>
     </message>
 </context>
