@@ -298,14 +298,16 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         Cards cards(request.card, request.mediaFolder);
         for (const QString &playlist : playlists) {
             if (!cards.forOutput(outputPathOf(request, playlist))) {
+                const QString option = parser.isSet(copyOption) ? QStringLiteral("--copy-music")
+                                       : transcode              ? QStringLiteral("--transcode")
+                                       : parser.isSet(syncOption) ? QStringLiteral("--sync")
+                                                                  : QStringLiteral("--tidy");
                 err << "velandry-convert: "
-                    //: %1 is the option given: --copy-music, --transcode, --sync or --tidy.
-                    << CommandLine::tr("%1 needs the card: name it with --card DIR, or write the playlists onto the card "
-                                       "with --output-folder DIR")
-                           .arg(parser.isSet(copyOption) ? QStringLiteral("--copy-music")
-                                : transcode              ? QStringLiteral("--transcode")
-                                : parser.isSet(syncOption) ? QStringLiteral("--sync")
-                                                           : QStringLiteral("--tidy"))
+                    << withOptionsIsolated(
+                           //: %1 is the option given: --copy-music, --transcode, --sync or --tidy.
+                           CommandLine::tr("%1 needs the card: name it with --card DIR, or write the playlists onto "
+                                           "the card with --output-folder DIR")
+                               .arg(option))
                     << "\n";
                 return ExitUsage;
             }

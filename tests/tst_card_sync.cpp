@@ -69,6 +69,7 @@ private Q_SLOTS:
     void secondRunWritesNothing();
     void tidyRemovesWhatNoPlaylistNames();
     void tidyNeedsPlaylistsOnTheCard();
+    void toldMissingOnlyWhatIsMissing();
     void stoppedReplacementKeepsTheOldFile();
 
 private:
@@ -148,6 +149,7 @@ void CardSyncTest::madeAgainWhereTheSourceChanged()
     QVERIFY2(second.status == 0, qPrintable(second.err));
     QCOMPARE(readFile(onCard), madeAgain ? source : before);
     QCOMPARE(readFile(card_ + QStringLiteral("/My Music/Rock/Two.mp3")), QByteArray(2000, '2'));
+    QVERIFY2(!second.err.contains(QStringLiteral("not on the card")), qPrintable(second.err)); // both are there
     if (madeAgain) {
         QVERIFY2(second.out.contains(QStringLiteral("Made 1 file whose source changed again")), qPrintable(second.out));
         QVERIFY(qAbs(QFileInfo(onCard).lastModified().secsTo(kRecorded.addSecs(sourceLater))) <= 2);
@@ -235,6 +237,23 @@ void CardSyncTest::tidyNeedsPlaylistsOnTheCard()
     QCOMPARE(run.status, 0);
     QVERIFY2(run.err.contains(QStringLiteral("holds no .asx playlist, so nothing was removed")), qPrintable(run.err));
     QVERIFY(QFileInfo::exists(card_ + QStringLiteral("/My Music/Old/Gone.mp3")));
+}
+
+void CardSyncTest::toldMissingOnlyWhatIsMissing()
+{
+    // Kept in step, the entries the card has are looked at too; what is told
+    // missing is only what still is.
+    writeFile(lists_ + QStringLiteral("/Road.m3u"), (music_ + QStringLiteral("/Rock/One.mp3\n") + music_
+                                                     + QStringLiteral("/Rock/Two.mp3\n") + music_
+                                                     + QStringLiteral("/Rock/Gone.mp3\n"))
+                                                        .toUtf8());
+    QCOMPARE(convert({QStringLiteral("--copy-music")}).status, 0);
+    const ConverterRun run = convert({QStringLiteral("--sync")});
+    const QStringList told = run.err.split(u'\n').filter(QStringLiteral("not on the card ("));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told[0].contains(QStringLiteral("1 of 3 entries is not on the card"))
+                 && told[0].endsWith(QStringLiteral("): My Music\\Rock\\Gone.mp3")),
+             qPrintable(told[0]));
 }
 
 void CardSyncTest::stoppedReplacementKeepsTheOldFile()

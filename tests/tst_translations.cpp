@@ -328,9 +328,10 @@ void TranslationsTest::pathsAndOptionsKeptWhole()
             QVERIFY2(!text.contains(QChar(0x2066)) && !text.contains(QChar(0x2069)), qPrintable(text));
     }
     // And the converter's options in its own words.
-    const QString option = withOptionsIsolated(QStringLiteral("Try '--help' for more information; -t mp3."));
+    const QString option = withOptionsIsolated(QStringLiteral("Try '--help' for more information; -t mp3; \u05DC-MP3."));
     QCOMPARE(option.contains(QStringLiteral("\u2066--help\u2069")), isolated);
     QCOMPARE(option.contains(QStringLiteral("\u2066-t\u2069")), isolated);
+    QVERIFY(option.endsWith(QStringLiteral("\u05DC-MP3."))); // a hyphen in words is no option
 }
 
 QTEST_GUILESS_MAIN(TranslationsTest)

@@ -145,8 +145,10 @@ QString withOptionsIsolated(const QString &text)
 {
     if (!wordsReadRightToLeft())
         return text;
-    // An option stands after a space, a quote or a bracket, or at the start.
-    static const QRegularExpression option(QStringLiteral("(?<![\\w\\-\\x{2066}])(--?[A-Za-z][A-Za-z0-9-]*)"));
+    // An option stands after a space, a quote or a bracket, or at the start:
+    // never after a letter of any script ("ל-MP3" is Hebrew's "to MP3").
+    static const QRegularExpression option(
+        QStringLiteral("(?<![\\p{L}\\p{N}_\\-\\x{2066}])(--?[A-Za-z][A-Za-z0-9-]*)"));
     QString isolatedText = text;
     isolatedText.replace(option, QStringLiteral("\u2066\\1\u2069"));
     return isolatedText;

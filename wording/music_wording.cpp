@@ -390,6 +390,8 @@ QStringList stillNotOnCard(const QList<PlaylistResult> &converted, const QList<M
         QStringList names;
         qsizetype putThere = 0;
         for (const CardEntry &entry : result.cardEntries) {
+            if (entry.present)
+                continue; // kept for keeping the card in step: on it already
             if (put.contains(QDir::cleanPath(result.card.card) + u'\n' + foldedName(entry.onCard)))
                 ++putThere;
             else
