@@ -13,16 +13,16 @@
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation>תיקיה בהתקן שנכתבת לפני כל נתיב (ברירת המחדל: %1).</translation>
+        <translation>תיקיית המדיה בהתקן, שנכתבת לפני כל נתיב (ברירת המחדל: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation>תיקיה עבור קובצי ‎.asx (ברירת המחדל: התיקיה של כל רשימת השמעה).</translation>
+        <translation>תיקייה עבור קובצי .asx (ברירת המחדל: התיקייה של כל רשימת השמעה).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation>דף הקוד ANSI של קובצי ‎.asx ושל רשימות השמעה שאינן UTF-8: %1 (אפשר לכתוב גם cp1250 או windows-1250). ברירת המחדל במחשב זה: %2, %3.</translation>
+        <translation>דף הקוד ANSI של קובצי .asx ושל רשימות השמעה שאינן UTF-8: %1 (אפשר לכתוב גם cp1250 או windows-1250). ברירת המחדל במחשב זה: %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation>כרטיס הזיכרון כפי שמערכת זו רואה אותו (/media/ana/CARD, E:\): כל פריט מחופש בכרטיס, ומדווח על הפריטים שאינם נמצאים בו (ברירת המחדל: אמצעי האחסון של תיקיית הפלט, אם הוא כרטיס שמכיל את תיקיית המדיה).</translation>
+        <translation>כרטיס הזיכרון כפי שמערכת זו רואה אותו (/media/ana/CARD, E:\): כל פריט נבדק בכרטיס, ומדווח על הפריטים שאינם נמצאים בו (ברירת המחדל: אמצעי האחסון של תיקיית הפלט, אם הוא כרטיס שמכיל את תיקיית המדיה).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
@@ -61,7 +61,7 @@
         <source>Please select a media type
 i.e. WMA, MP3</source>
         <translation>נא לבחור סוג מדיה
-לדוגמה WMA, MP3</translation>
+לדוגמה: WMA, MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
@@ -75,7 +75,7 @@ i.e. WMA, MP3</source>
         <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%Ln פריט)</numerusform>
+            <numerusform>%1 -&gt; %2 (פריטים: %Ln)</numerusform>
             <numerusform>%1 -&gt; %2 (%Ln פריטים)</numerusform>
         </translation>
     </message>
@@ -93,42 +93,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>לסנכרן את הכרטיס (כמו --copy-music, ויותר): קובץ בכרטיס שהמקור שלו במחשב זה השתנה נוצר מחדש במקומו; קובץ חדש יותר מהמקור שלו אינו נוצר מחדש לעולם.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>למחוק את המוזיקה שתחת תיקיית המדיה בכרטיס ושאף רשימת השמעה מסוג .asx בכרטיס אינה מציינת (שום דבר אינו נמחק אם אין בכרטיס קובצי .asx, ורק מוזיקה נמחקת).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>לכתוב לכרטיס כל קובץ מוזיקה שרשימות ההשמעה מציינות (כמו --copy-music), כך שכולם יתנגנו: את מה שההתקן מנגן (MP3, WMA, WAV של 16 סיביות) כפי שהוא, ואת השאר (FLAC, M4A, Ogg, Opus, ...) מקודד לסוג המדיה, שחייב אז להיות mp3, wma או wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>קצב הסיביות של הקידוד באמצעות --transcode לפורמט MP3 או WMA, בקילוביט/שנייה (ברירת המחדל: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר הקבצים שמקודדים בו-זמנית באמצעות --transcode (ברירת המחדל: מספר הליבות של המעבד, כאן %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות --transcode מקודדת רק לפורמטים mp3, wma או wav, ואילו -t %1 אינו אף אחד מהם</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות --bitrate מקבלת מספר קילוביט/שנייה בין 32 ל-320, ולא %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות --jobs מקבלת מספר בין 1 ל-256, ולא %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>האפשרות %1 דורשת את הכרטיס: יש לציין אותו באמצעות --card DIR, או לכתוב את רשימות ההשמעה לכרטיס באמצעות --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@ i.e. WMA, MP3</source>
         <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%Ln קובץ שרשימות ההשמעה מציינות אינו נמצא בכרטיס (%1): %2 בסך הכול.</numerusform>
+            <numerusform>%Ln מהקבצים שרשימות ההשמעה מציינות אינו נמצא בכרטיס (%1): %2.</numerusform>
             <numerusform>%Ln קבצים שרשימות ההשמעה מציינות אינם נמצאים בכרטיס (%1): %2 בסך הכול.</numerusform>
         </translation>
     </message>
@@ -162,8 +162,8 @@ i.e. WMA, MP3</source>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln קובץ, %1, היה מועתק לכרטיס (%2).</numerusform>
-            <numerusform>%Ln קבצים, %1, היו מועתקים לכרטיס (%2).</numerusform>
+            <numerusform>קבצים שיועתקו לכרטיס (%2): %Ln, בגודל %1.</numerusform>
+            <numerusform>%Ln קבצים, בגודל %1, יועתקו לכרטיס (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -174,36 +174,36 @@ i.e. WMA, MP3</source>
         <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%Ln פריט אינו נמצא גם במחשב זה: %1</numerusform>
+            <numerusform>%Ln מהפריטים אינו נמצא גם במחשב זה: %1</numerusform>
             <numerusform>%Ln פריטים אינם נמצאים גם במחשב זה: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>%Ln קובץ לא הועתק, מכיוון שמערכת הקבצים FAT של הכרטיס אינה יכולה להכיל קובץ בגודל 4 GiB ומעלה: %1</numerusform>
+            <numerusform>%Ln מהקבצים לא הועתק, מכיוון שמערכת הקבצים FAT של הכרטיס אינה יכולה להכיל קובץ בגודל 4 GiB ומעלה: %1</numerusform>
             <numerusform>%Ln קבצים לא הועתקו, מכיוון שמערכת הקבצים FAT של הכרטיס אינה יכולה להכיל קובץ בגודל 4 GiB ומעלה: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%Ln פריט לא הועתק, מכיוון שאין כאן קובץ רגיל מסוג המדיה בשמו, או שבכרטיס יש קובץ בשם התיקיה שלו: %1</numerusform>
-            <numerusform>%Ln פריטים לא הועתקו, מכיוון שאין כאן קובץ רגיל מסוג המדיה בשמם, או שבכרטיס יש קובץ בשם התיקיה שלהם: %1</numerusform>
+            <numerusform>%Ln מהפריטים לא הועתק, מכיוון שאין במחשב זה קובץ רגיל מסוג המדיה בשמו, או שבכרטיס יש קובץ בשם התיקייה שלו: %1</numerusform>
+            <numerusform>%Ln פריטים לא הועתקו, מכיוון שאין במחשב זה קובץ רגיל מסוג המדיה בשמם, או שבכרטיס יש קובץ בשם התיקייה שלהם: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%Ln קובץ לא הועתק, מכיוון שתיקיה בנתיב שלו היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
-            <numerusform>%Ln קבצים לא הועתקו, מכיוון שתיקיה בנתיב שלהם היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
+            <numerusform>%Ln מהקבצים לא הועתק, מכיוון שתיקייה בנתיב שלו היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
+            <numerusform>%Ln קבצים לא הועתקו, מכיוון שתיקייה בנתיב שלהם היא קישור שמוביל אל מחוץ לכרטיס: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>הועתק %Ln קובץ (%1) לכרטיס (%2).</numerusform>
+            <numerusform>קבצים שהועתקו לכרטיס (%2): %Ln (%1).</numerusform>
             <numerusform>הועתקו %Ln קבצים (%1) לכרטיס (%2).</numerusform>
         </translation>
     </message>
@@ -227,163 +227,163 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>הכרטיס מעודכן.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ב-%2 קילוביט/שנייה</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>לקודד ל-%2 גם את קובצי ה-%1 שההתקן אינו יכול לנגן (פריטים: %Ln)</numerusform>
+            <numerusform>לקודד ל-%2 גם את %Ln הפריטים שהם קובצי %1 שההתקן אינו יכול לנגן</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מעתיק ומקודד קובץ %1 מתוך %Ln, %2 מתוך כ-%3</numerusform>
+            <numerusform>מעתיק ומקודד קובץ %1 מתוך %Ln קבצים, %2 מתוך כ-%3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מהם יקודד ל-%1 במהלך ההעתקה.</numerusform>
+            <numerusform>%Ln מהם יקודדו ל-%1 במהלך ההעתקה.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ניתן ליצור מחדש %Ln מהקבצים בכרטיס (%1), שהמקור שלו השתנה: %2.</numerusform>
+            <numerusform>ניתן ליצור מחדש %Ln קבצים בכרטיס (%1) שהמקור שלהם השתנה: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מהקבצים שתחת תיקיית המדיה של הכרטיס (%1) אינו מצוין באף רשימת השמעה שבכרטיס: %2.</numerusform>
+            <numerusform>%Ln קבצים שתחת תיקיית המדיה של הכרטיס (%1) אינם מצוינים באף רשימת השמעה שבכרטיס: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שטח פנוי בכרטיס: %1; כ-%2 בסיום.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) יימחק: אף רשימת השמעה בכרטיס אינה מציינת אותו</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (מקודד ל-%3, כ-%4, במקום הקובץ הקיים בכרטיס בגודל %5)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (מקודד ל-%3, כ-%4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, במקום הקובץ הקיים בכרטיס בגודל %4)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שיימחקו מהכרטיס (%2): %Ln, בגודל %1.</numerusform>
+            <numerusform>%Ln קבצים, בגודל %1, יימחקו מהכרטיס (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שהמקור שלהם השתנה וייווצרו מחדש בכרטיס (%2): %Ln, בגודל %1.</numerusform>
+            <numerusform>%Ln קבצים שהמקור שלהם השתנה, בגודל %1, ייווצרו מחדש בכרטיס (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שיקודדו ל-%2 וייכתבו לכרטיס (%3): %Ln, בגודל של כ-%1.</numerusform>
+            <numerusform>%Ln קבצים, בגודל של כ-%1, יקודדו ל-%2 וייכתבו לכרטיס (%3).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>הכרטיס (%1) אינו מכיל רשימת השמעה מסוג .asx, ולכן שום דבר לא נמחק ממנו: שום דבר בו אינו מציין מוזיקה כלשהי.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מהקבצים לא קודד, מכיוון שלא ניתן לקרוא אותו כמוזיקה: %1</numerusform>
+            <numerusform>%Ln קבצים לא קודדו, מכיוון שלא ניתן לקרוא אותם כמוזיקה: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שנמחקו מהכרטיס (%2) כי אף רשימת השמעה בו אינה מציינת אותם: %Ln (%1).</numerusform>
+            <numerusform>נמחקו מהכרטיס (%2) %Ln קבצים (%1) שאף רשימת השמעה בכרטיס אינה מציינת.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שהמקור שלהם השתנה ונוצרו מחדש בכרטיס (%2): %Ln (%1).</numerusform>
+            <numerusform>נוצרו מחדש בכרטיס (%2) %Ln קבצים שהמקור שלהם השתנה (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קבצים שקודדו מ-%1 ל-%2 ונכתבו לכרטיס (%4): %Ln (%3).</numerusform>
+            <numerusform>קודדו %Ln קבצים מ-%1 ל-%2 (%3) ונכתבו לכרטיס (%4).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מהקבצים לא נקרא במלואו במחשב זה, ולכן לא הועתק: %1</numerusform>
+            <numerusform>%Ln קבצים לא נקראו במלואם במחשב זה, ולכן לא הועתקו: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>לא ניתן היה לקודד %Ln מהקבצים: %1</numerusform>
+            <numerusform>לא ניתן היה לקודד %Ln קבצים: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>לא ניתן היה להעתיק %Ln מהקבצים; האחרים נמצאים בכרטיס.</numerusform>
+            <numerusform>לא ניתן היה להעתיק %Ln קבצים; האחרים נמצאים בכרטיס.</numerusform>
         </translation>
     </message>
 </context>
@@ -409,11 +409,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation>Velandry ממיר רשימות השמעה (WPL של Windows Media Player, ‏M3U ו-M3U8, ‏PLS, ‏XSPF, ‏ASX ורשימות השמעה של Zune) לרשימות השמעה מסוג ASX 3.0 ש-Windows Media Player ב-Pocket PC מנגן מכרטיס זיכרון.</translation>
+        <translation>Velandry ממיר רשימות השמעה (WPL של Windows Media Player, M3U ו-M3U8, PLS, XSPF, ASX ורשימות השמעה של Zune) לרשימות השמעה מסוג ASX 3.0 ש-Windows Media Player ב-Pocket PC מנגן מכרטיס זיכרון.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>בוחרים את רשימות ההשמעה, את סוג המדיה שיש לשמור (WMA, MP3, WAV או כל סוג אחר) ואת התיקיה בהתקן שמכילה את המוזיקה. כל הפניה מסוג זה מקוצרת למיקומה מתחת לתיקיית המוזיקה ונכתבת תחת תיקיית המוזיקה של ההתקן, קובץ ‎.asx אחד לכל רשימת השמעה, בדף הקוד ANSI של ההתקן.</translation>
+        <translation>בוחרים את רשימות ההשמעה, את סוג המדיה שיש לשמור (WMA, MP3, WAV או כל סוג אחר) ואת תיקיית המדיה בהתקן, שמכילה את המוזיקה. כל פריט מסוג זה מקוצר למיקומו מתחת לתיקיית המוזיקה ונכתב תחת תיקיית המדיה של ההתקן, קובץ .asx אחד לכל רשימת השמעה, בדף הקוד ANSI של ההתקן.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -497,7 +497,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
-        <translation>זוהי תיקיה, לא רשימת השמעה</translation>
+        <translation>זוהי תיקייה, לא רשימת השמעה</translation>
     </message>
     <message>
         <source>It is not an ordinary file</source>
@@ -509,7 +509,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>קיימת במקום זה תיקיה באותו שם</translation>
+        <translation>קיימת במקום זה תיקייה באותו שם</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
@@ -570,7 +570,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation>%1: אינו בקידוד UTF-8, נקרא לפי דף קוד %2</translation>
+        <translation>%1: אינה בקידוד UTF-8, ונקראה לפי דף הקוד %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
@@ -583,7 +583,7 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>%Ln web addresses</source>
         <translation>
-            <numerusform>%Ln כתובת אינטרנט</numerusform>
+            <numerusform>%Ln הוא כתובת אינטרנט</numerusform>
             <numerusform>%Ln כתובות אינטרנט</numerusform>
         </translation>
     </message>
@@ -606,14 +606,14 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries can never play on the device: %3</source>
         <extracomment>%1 is the .asx file, %Ln of %2 entries, %3 their names.</extracomment>
         <translation>
-            <numerusform>%1: %Ln מתוך %2 פריטים לעולם לא יתנגן בהתקן: %3</numerusform>
-            <numerusform>%1: %Ln מתוך %2 פריטים לעולם לא יתנגנו בהתקן: %3</numerusform>
+            <numerusform>%1: %Ln מתוך %2 פריטים לא יוכל להתנגן בהתקן לעולם: %3</numerusform>
+            <numerusform>%1: %Ln מתוך %2 פריטים לא יוכלו להתנגן בהתקן לעולם: %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: the card (%2) could not be read, so its entries were not looked for on it</source>
         <extracomment>%1 is the .asx file, %2 the card&apos;s folder.</extracomment>
-        <translation>%1: לא ניתן היה לקרוא את הכרטיס (%2), ולכן הפריטים לא חופשו בו</translation>
+        <translation>%1: לא ניתן היה לקרוא את הכרטיס (%2), ולכן לא נבדק אם הפריטים נמצאים בו</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln of %2 entries are not on the card (%3): %4</source>
@@ -627,8 +627,8 @@ i.e. WMA, MP3</source>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %Ln מתוך %2 פריטים נחתך לרוחב הסימון של רשימת ההשמעה ואינו מציין קובץ אמיתי</numerusform>
-            <numerusform>%1: %Ln מתוך %2 פריטים נחתכו לרוחב הסימון של רשימת ההשמעה ואינם מציינים קובץ אמיתי</numerusform>
+            <numerusform>%1: %Ln מתוך %2 פריטים חוצה את תגי הסימון של רשימת ההשמעה ואינו מציין קובץ אמיתי</numerusform>
+            <numerusform>%1: %Ln מתוך %2 פריטים חוצים את תגי הסימון של רשימת ההשמעה ואינם מציינים קובץ אמיתי</numerusform>
         </translation>
     </message>
     <message>
@@ -655,38 +655,38 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(אורך הנתיב בבתים: %Ln)</numerusform>
+            <numerusform>(נתיב באורך %Ln בתים)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מחוץ לתיקיית המוזיקה (יש לציין אותה באמצעות --music-root)</numerusform>
+            <numerusform>%Ln מחוץ לתיקיית המוזיקה (יש לציין אותה באמצעות --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מסוג מדיה אחר</numerusform>
+            <numerusform>%Ln מסוג מדיה אחר</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln מהפריטים הוא קובץ %2 שההתקן אינו יכול לנגן: יש להוסיף --transcode</numerusform>
+            <numerusform>%1: %Ln פריטים הם קובצי %2 שההתקן אינו יכול לנגן: יש להוסיף --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln מהפריטים הוא קובץ %2 שההתקן אינו יכול לנגן</numerusform>
+            <numerusform>%1: %Ln פריטים הם קובצי %2 שההתקן אינו יכול לנגן</numerusform>
         </translation>
     </message>
 </context>
@@ -717,7 +717,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מקודד את %1</translation>
     </message>
 </context>
 <context>
@@ -733,19 +733,19 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>קובץ(&amp;F)</translation>
+        <translation>&amp;קובץ</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>יציאה(&amp;E)</translation>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>עזרה(&amp;H)</translation>
+        <translation>&amp;עזרה</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>אודות(&amp;A)</translation>
+        <translation>&amp;אודות</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
@@ -780,12 +780,12 @@ i.e. WMA, MP3</source>
     <message>
         <source>&amp;Convert</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>המרה(&amp;C)</translation>
+        <translation>&amp;המרה</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>יציאה(&amp;Q)</translation>
+        <translation>י&amp;ציאה</translation>
     </message>
     <message>
         <source>Playlist contains</source>
@@ -814,13 +814,13 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation>היא אינה קיימת או שאינה תיקיה.</translation>
+        <translation>היא אינה קיימת או שאינה תיקייה.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
         <translation>נא לבחור סוג מדיה<byte value="xd"/>
-לדוגמה WMA, MP3</translation>
+לדוגמה: WMA, MP3</translation>
     </message>
     <message>
         <source>All Done</source>
@@ -834,8 +834,8 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>%Ln קובץ נכתב לפני כן.</numerusform>
-            <numerusform>%Ln קבצים נכתבו לפני כן.</numerusform>
+            <numerusform>קבצים שנכתבו לפני כן: %Ln.</numerusform>
+            <numerusform>לפני כן נכתבו %Ln קבצים.</numerusform>
         </translation>
     </message>
     <message>
@@ -866,7 +866,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; אינו נמצא בתיקיה של הקבצים האחרים, %2.</translation>
+        <translation>&quot;%1&quot; אינו נמצא בתיקייה של רשימות ההשמעה האחרות, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -884,29 +884,29 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>לסנכרן את הכרטיס עם המוזיקה שבמחשב זה?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ליצור מחדש את הקבצים שהמקור שלהם השתנה (%Ln)</numerusform>
+            <numerusform>ליצור מחדש את %Ln הקבצים שהמקור שלהם השתנה</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>למחוק את הקבצים שתחת תיקיית המדיה ושאף רשימת השמעה בכרטיס אינה מציינת (%Ln)</numerusform>
+            <numerusform>למחוק את %Ln הקבצים שתחת תיקיית המדיה ושאף רשימת השמעה בכרטיס אינה מציינת</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln מהקבצים לא נוסף לתור.</numerusform>
+            <numerusform>%Ln קבצים לא נוספו לתור.</numerusform>
         </translation>
     </message>
 </context>
@@ -937,7 +937,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>&amp;Close</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
-        <translation>סגירה(&amp;C)</translation>
+        <translation>&amp;סגירה</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>
