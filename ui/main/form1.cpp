@@ -621,6 +621,18 @@ void Form1::mnuExit_Click()
     endProgram();
 }
 
+namespace {
+
+// Patterns of file names, each kept whole in words that read right to left.
+QStringList isolatedEach(QStringList patterns)
+{
+    for (QString &pattern : patterns)
+        pattern = isolated(pattern);
+    return patterns;
+}
+
+} // namespace
+
 void Form1::openPlaylists(const QStringList &paths)
 {
     if (paths.isEmpty() || run_->isRunning())
@@ -642,7 +654,7 @@ void Form1::openPlaylists(const QStringList &paths)
         if (!info.isFile() || !info.isReadable() || !formatOfName(info.fileName())) {
             //: %2 lists the kinds of playlist: *.wpl, *.zpl, ...
             refused.append(tr("\"%1\" is not a readable playlist (%2).")
-                               .arg(native, QLocale().createSeparatedList(playlistNamePatterns())));
+                               .arg(native, QLocale().createSeparatedList(isolatedEach(playlistNamePatterns()))));
             continue;
         }
         const QString itsFolder = withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath()));
