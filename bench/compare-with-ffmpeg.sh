@@ -67,7 +67,8 @@ velandry() { # TYPE JOBS
   "$build/cli/velandry-convert" -q -t "$1" --transcode --jobs "$2" -r "$work/music" --card "$work/card" \
     -o "$work/card" "$work/list.m3u"
 }
-peer() { # TYPE JOBS
+peer() { # TYPE JOBS [sync]: sync also flushes its files to the disk, as Velandry flushes each to the card
+  local flush=${3:-}
   local codec=(-c:a libmp3lame -b:a 128k -compression_level 2)
   [ "$1" = wma ] && codec=(-c:a wmav2 -b:a 128k)
   rm -rf "$work/peer"
@@ -75,16 +76,20 @@ peer() { # TYPE JOBS
   tr '\n' '\0' <"$work/list.m3u" | xargs -0 -P "$2" -I{} \
     sh -c 'out=$0 in=$1 ext=$2; shift 2; ffmpeg -loglevel error -y -i "$in" -map_metadata 0 "$@" "$out/$(basename "$in").$ext"' \
     "$work/peer" {} "$1" "${codec[@]}"
+  if [ -n "$flush" ]; then sync "$work"/peer/*; fi
 }
 export -f velandry peer
 export work build
 
-for type in mp3 wma; do
+for type in ${TYPES:-mp3 wma}; do
   declare -A took=()
   for jobs in 1 2; do
     side_by_side bash -c "velandry $type $jobs" -- bash -c "peer $type $jobs"
     took[$jobs]=$t_a
     echo "$type, $jobs job(s): velandry ${t_a}s, ffmpeg by xargs -P $jobs ${t_b}s" \
+         "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))"
+    side_by_side bash -c "velandry $type $jobs" -- bash -c "peer $type $jobs sync"
+    echo "$type, $jobs job(s), like for like: velandry ${t_a}s, ffmpeg and sync of its files ${t_b}s" \
          "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))"
   done
   echo "$type: 2 jobs take $(echo "${took[2]} ${took[1]}" | awk '{ printf "%.2f", $1 / $2 }') of the time of 1"
