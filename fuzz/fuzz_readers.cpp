@@ -9,11 +9,13 @@
 #include "fuzz/document_checks.h"
 #include "engine/formats/entry_reader.h"
 #include "engine/formats/entry_sources.h"
+#include "engine/formats/wpl_references.h"
 #include "tests/oracle/oracle_readers.h"
 #include "engine/playlist_text.h"
 
 #include <QBuffer>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -148,6 +150,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             }
             check(whole.entries == *expected);
         }
+    }
+
+    // The same text as a WPL whose every kind of music a run takes: the scans
+    // of each kind merged in the order of the text, in stretches, as the
+    // single scans each find them, the longer kind where two match at one
+    // full stop; and where each lies in a quoted value, a local path.
+    if (data[0] & 64) {
+        QStringList kinds;
+        for (const AudioKind &kind : kAudioKinds)
+            kinds.append(QString::fromLatin1(kind.extension));
+        struct Found
+        {
+            qsizetype dot;
+            qsizetype length;
+            Reference reference;
+        };
+        QList<Found> expected;
+        for (const QString &kind : std::as_const(kinds)) {
+            ReferenceScanner scanner(text, kind);
+            Reference reference;
+            while (scanner.next(reference, qsizetype(1) << 30) != ReferenceScanner::Step::Ended)
+                expected.append({reference.end.byte - kind.size() - 1, kind.size(), reference});
+        }
+        std::stable_sort(expected.begin(), expected.end(), [](const Found &a, const Found &b) {
+            return a.dot < b.dot || (a.dot == b.dot && a.length > b.length);
+        });
+        expected.erase(std::unique(expected.begin(), expected.end(), [](const Found &a, const Found &b) { return a.dot == b.dot; }),
+                       expected.end());
+        WplReferences merged(text, kinds, folder);
+        QByteArrayView from;
+        Reference reference;
+        qsizetype at = 0;
+        for (EntrySource::Step step; (step = merged.next(from, reference, budget)) != EntrySource::Step::Ended;) {
+            if (step != EntrySource::Step::Found)
+                continue;
+            check(at < expected.size());
+            check(reference.begin.byte == expected[at].reference.begin.byte
+                  && reference.end.byte == expected[at].reference.end.byte
+                  && reference.begin.afterHighHalf == expected[at].reference.begin.afterHighHalf);
+            const QByteArrayView local = merged.localPath();
+            check(!local.contains('/'));
+            ++at;
+        }
+        check(at == expected.size());
     }
 
     // The whole conversion: one element a line, whatever the entries hold,
