@@ -100,7 +100,7 @@ AudioSource::~AudioSource()
 Result<std::unique_ptr<AudioSource>, AudioFault> AudioSource::open(const QString &path)
 {
     quietLibraries();
-    const QByteArray name = ffmpegPath(path);
+    const QByteArray name = nameForLibraries(path);
     const auto format = formatOf(name);
     if (!format)
         return failed(format.error());

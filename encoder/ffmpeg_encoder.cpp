@@ -127,7 +127,7 @@ std::optional<EncodedWith> FfmpegEncoder::encodedWith(const QString &path) const
     file.close();
 
     quietLibraries();
-    const QByteArray name = ffmpegPath(path);
+    const QByteArray name = nameForLibraries(path);
     AVFormatContext *opened = nullptr;
     if (avformat_open_input(&opened, name.constData(), av_find_input_format(isAsf ? "asf" : "wav"), nullptr) < 0)
         return std::nullopt;

@@ -1,6 +1,6 @@
 #include "encoder/ffmpeg_support.h"
 
-#include <QFile>
+#include "engine/system/file_names.h"
 
 #include <mutex>
 
@@ -16,15 +16,6 @@ QString errorText(int error)
 AudioFault fault(AudioFault::Kind kind, int error)
 {
     return {kind, errorText(error)};
-}
-
-QByteArray ffmpegPath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return path.toUtf8();
-#else
-    return QFile::encodeName(path);
-#endif
 }
 
 void quietLibraries()

@@ -1,7 +1,10 @@
 #pragma once
 
 // What every part that speaks to FFmpeg needs: its headers, owners for its
-// objects, its words for an error, and a file name it opens.
+// objects, its words for an error, and a file name it opens
+// (nameForLibraries()).
+
+#include "engine/system/file_names.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -56,10 +59,6 @@ using FifoPtr = std::unique_ptr<AVAudioFifo, FifoFreer>;
 // FFmpeg's own words for an AVERROR.
 QString errorText(int error);
 AudioFault fault(AudioFault::Kind kind, int error);
-
-// `path` as FFmpeg's file protocol opens it: UTF-8 on Windows, which it
-// converts to a wide name itself; the file system's encoding elsewhere.
-QByteArray ffmpegPath(const QString &path);
 
 // Keeps FFmpeg from writing its diagnostics to the console: every failure
 // comes back as a fault. Leaves a level a program chose itself.

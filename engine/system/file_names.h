@@ -18,6 +18,11 @@ namespace velandry {
 bool holdsRawBytes(QStringView path);
 QByteArray nativeName(const QString &path);
 
+// A path as a library that takes file names as bytes wants it (FFmpeg): the
+// system's own bytes on POSIX, UTF-8 on Windows (which such a library turns
+// into UTF-16 there).
+QByteArray nameForLibraries(const QString &path);
+
 // The program's arguments with names as above (QCoreApplication::arguments()
 // turns such bytes into U+FFFD).
 QStringList commandLineArguments(int argc, char **argv);

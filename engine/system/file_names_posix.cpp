@@ -64,6 +64,11 @@ QByteArray nativeName(const QString &path)
     return bytes;
 }
 
+QByteArray nameForLibraries(const QString &path)
+{
+    return nativeName(path);
+}
+
 QStringList commandLineArguments(int argc, char **argv)
 {
     QStringList arguments;

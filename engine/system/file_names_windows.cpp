@@ -18,6 +18,11 @@ QByteArray nativeName(const QString &path)
     return QFile::encodeName(path);
 }
 
+QByteArray nameForLibraries(const QString &path)
+{
+    return path.toUtf8();
+}
+
 QStringList commandLineArguments(int, char **)
 {
     return QCoreApplication::arguments(); // from the UTF-16 command line, not the ANSI argv
