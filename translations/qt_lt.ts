@@ -36,11 +36,11 @@
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>
-        <translation>Rodyti išsamiau...</translation>
+        <translation>Rodyti išsamią informaciją...</translation>
     </message>
     <message>
         <source>Hide Details...</source>
-        <translation>Slėpti išsamiau...</translation>
+        <translation>Slėpti išsamią informaciją...</translation>
     </message>
 </context>
 <context>

@@ -94,42 +94,42 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat kartu (jako --copy-music, a ještě více): soubor na kartě, jehož zdroj se v tomto počítači změnil, se na svém místě vytvoří znovu; soubor novější než jeho zdroj se znovu nevytváří nikdy.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit ze složky médií na kartě hudbu, kterou neuvádí žádný seznam stop .asx na kartě (nic, pokud na kartě není žádný soubor .asx, a nic jiného než hudbu).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umístit na kartu každý hudební soubor, který seznamy stop uvádějí (jako --copy-music), tak, aby se každý dal přehrát: co zařízení přehraje (MP3, WMA, 16bitový WAV), beze změny, ostatní (FLAC, M4A, Ogg, Opus, ...) překódované do typu média, kterým pak musí být mp3, wma nebo wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Datový tok v kbit/s pro soubory, které --transcode překóduje do MP3 nebo WMA (výchozí: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolik souborů --transcode překóduje současně (výchozí: počet jader procesoru, zde %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode překódovává do mp3, wma nebo wav; -t %1 není ani jeden z nich</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate přijímá počet kbit/s od 32 do 320, ne %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs přijímá číslo od 1 do 256, ne %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vyžaduje kartu: zadejte ji pomocí --card DIR, nebo zapište seznamy stop na kartu pomocí --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -236,178 +236,178 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta je aktuální.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Překódovat také hudbu %1, kterou zařízení neumí přehrát, do formátu %2 (%Ln položka)</numerusform>
+            <numerusform>Překódovat také hudbu %1, kterou zařízení neumí přehrát, do formátu %2 (%Ln položky)</numerusform>
+            <numerusform>Překódovat také hudbu %1, kterou zařízení neumí přehrát, do formátu %2 (%Ln položek)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopírování a překódování souboru %1 z %Ln, %2 z přibližně %3</numerusform>
+            <numerusform>Kopírování a překódování souboru %1 z %Ln, %2 z přibližně %3</numerusform>
+            <numerusform>Kopírování a překódování souboru %1 z %Ln, %2 z přibližně %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln z nich se při kopírování překóduje do formátu %1.</numerusform>
+            <numerusform>%Ln z nich se při kopírování překódují do formátu %1.</numerusform>
+            <numerusform>%Ln z nich se při kopírování překóduje do formátu %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor na kartě (%1), jehož zdroj se změnil, lze vytvořit znovu: %2.</numerusform>
+            <numerusform>%Ln soubory na kartě (%1), jejichž zdroje se změnily, lze vytvořit znovu: %2.</numerusform>
+            <numerusform>%Ln souborů na kartě (%1), jejichž zdroje se změnily, lze vytvořit znovu: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor ve složce médií na kartě (%1) není uveden v žádném seznamu stop na kartě: %2.</numerusform>
+            <numerusform>%Ln soubory ve složce médií na kartě (%1) nejsou uvedeny v žádném seznamu stop na kartě: %2.</numerusform>
+            <numerusform>%Ln souborů ve složce médií na kartě (%1) není uvedeno v žádném seznamu stop na kartě: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo na kartě: %1; po dokončení přibližně %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 (%2) by byl odstraněn: neuvádí jej žádný seznam stop na kartě</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (překódováno do formátu %3, přibližně %4, místo souboru na kartě o velikosti %5)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (překódováno do formátu %3, přibližně %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, místo souboru na kartě o velikosti %4)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z karty (%2) by se odstranil %Ln soubor, celkem %1.</numerusform>
+            <numerusform>Z karty (%2) by se odstranily %Ln soubory, celkem %1.</numerusform>
+            <numerusform>Z karty (%2) by se odstranilo %Ln souborů, celkem %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartě (%2) by se znovu vytvořil %Ln soubor, jehož zdroj se změnil, celkem %1.</numerusform>
+            <numerusform>Na kartě (%2) by se znovu vytvořily %Ln soubory, jejichž zdroje se změnily, celkem %1.</numerusform>
+            <numerusform>Na kartě (%2) by se znovu vytvořilo %Ln souborů, jejichž zdroje se změnily, celkem %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartu (%3) by se zapsal %Ln soubor překódovaný do formátu %2, celkem přibližně %1.</numerusform>
+            <numerusform>Na kartu (%3) by se zapsaly %Ln soubory překódované do formátu %2, celkem přibližně %1.</numerusform>
+            <numerusform>Na kartu (%3) by se zapsalo %Ln souborů překódovaných do formátu %2, celkem přibližně %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na kartě (%1) není žádný seznam stop .asx, a proto z ní nebylo nic odstraněno: nic na ní neuvádí žádnou hudbu.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor nebyl překódován, protože jej nelze přečíst jako hudbu: %1</numerusform>
+            <numerusform>%Ln soubory nebyly překódovány, protože je nelze přečíst jako hudbu: %1</numerusform>
+            <numerusform>%Ln souborů nebylo překódováno, protože je nelze přečíst jako hudbu: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z karty (%2) byl odstraněn %Ln soubor (%1), který není uveden v žádném seznamu stop na kartě.</numerusform>
+            <numerusform>Z karty (%2) byly odstraněny %Ln soubory (%1), které nejsou uvedeny v žádném seznamu stop na kartě.</numerusform>
+            <numerusform>Z karty (%2) bylo odstraněno %Ln souborů (%1), které nejsou uvedeny v žádném seznamu stop na kartě.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartě (%2) byl znovu vytvořen %Ln soubor (%1), jehož zdroj se změnil.</numerusform>
+            <numerusform>Na kartě (%2) byly znovu vytvořeny %Ln soubory (%1), jejichž zdroje se změnily.</numerusform>
+            <numerusform>Na kartě (%2) bylo znovu vytvořeno %Ln souborů (%1), jejichž zdroje se změnily.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartu (%4) byl zapsán %Ln soubor překódovaný z %1 do formátu %2 (%3).</numerusform>
+            <numerusform>Na kartu (%4) byly zapsány %Ln soubory překódované z %1 do formátu %2 (%3).</numerusform>
+            <numerusform>Na kartu (%4) bylo zapsáno %Ln souborů překódovaných z %1 do formátu %2 (%3).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor se zde nepodařilo přečíst celý, a proto nebyl zkopírován: %1</numerusform>
+            <numerusform>%Ln soubory se zde nepodařilo přečíst celé, a proto nebyly zkopírovány: %1</numerusform>
+            <numerusform>%Ln souborů se zde nepodařilo přečíst celé, a proto nebylo zkopírováno: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor se nepodařilo překódovat: %1</numerusform>
+            <numerusform>%Ln soubory se nepodařilo překódovat: %1</numerusform>
+            <numerusform>%Ln souborů se nepodařilo překódovat: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor se nepodařilo zkopírovat; ostatní jsou na kartě.</numerusform>
+            <numerusform>%Ln soubory se nepodařilo zkopírovat; ostatní jsou na kartě.</numerusform>
+            <numerusform>%Ln souborů se nepodařilo zkopírovat; ostatní jsou na kartě.</numerusform>
         </translation>
     </message>
 </context>
@@ -437,7 +437,7 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Vyberte seznamy stop, typ média, který se má ponechat (WMA, MP3, WAV nebo jakýkoli jiný), a složku v zařízení, ve které je uložena hudba. Každý odkaz tohoto typu se zkrátí na své umístění v hudební složce a zapíše se do hudební složky zařízení, jeden soubor .asx pro každý seznam stop, v kódové stránce ANSI zařízení.</translation>
+        <translation>Vyberte seznamy stop, typ média, který se má ponechat (WMA, MP3, WAV nebo jakýkoli jiný), a složku v zařízení, ve které je uložena hudba. Každý odkaz tohoto typu se zkrátí na své umístění v hudební složce a zapíše se do složky médií v zařízení, jeden soubor .asx pro každý seznam stop, v kódové stránce ANSI zařízení.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -687,43 +687,43 @@ například WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(cesta o délce %Ln bajtu)</numerusform>
+            <numerusform>(cesta o délce %Ln bajtů)</numerusform>
+            <numerusform>(cesta o délce %Ln bajtů)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln mimo hudební složku (zadejte ji pomocí --music-root)</numerusform>
+            <numerusform>%Ln mimo hudební složku (zadejte ji pomocí --music-root)</numerusform>
+            <numerusform>%Ln mimo hudební složku (zadejte ji pomocí --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln jiného typu média</numerusform>
+            <numerusform>%Ln jiného typu média</numerusform>
+            <numerusform>%Ln jiného typu média</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln položka odkazuje na soubor %2, který zařízení neumí přehrát: přidejte --transcode</numerusform>
+            <numerusform>%1: %Ln položky odkazují na soubory %2, které zařízení neumí přehrát: přidejte --transcode</numerusform>
+            <numerusform>%1: %Ln položek odkazuje na soubory %2, které zařízení neumí přehrát: přidejte --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln položka odkazuje na soubor %2, který zařízení neumí přehrát</numerusform>
+            <numerusform>%1: %Ln položky odkazují na soubory %2, které zařízení neumí přehrát</numerusform>
+            <numerusform>%1: %Ln položek odkazuje na soubory %2, které zařízení neumí přehrát</numerusform>
         </translation>
     </message>
 </context>
@@ -754,7 +754,7 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Překódování: %1</translation>
     </message>
 </context>
 <context>
@@ -922,32 +922,32 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat kartu s hudbou v tomto počítači?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Znovu vytvořit %Ln soubor, jehož zdroj se změnil</numerusform>
+            <numerusform>Znovu vytvořit %Ln soubory, jejichž zdroje se změnily</numerusform>
+            <numerusform>Znovu vytvořit %Ln souborů, jejichž zdroje se změnily</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Odstranit ze složky médií %Ln soubor, který není uveden v žádném seznamu stop na kartě</numerusform>
+            <numerusform>Odstranit ze složky médií %Ln soubory, které nejsou uvedeny v žádném seznamu stop na kartě</numerusform>
+            <numerusform>Odstranit ze složky médií %Ln souborů, které nejsou uvedeny v žádném seznamu stop na kartě</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln soubor nebyl přidán do fronty.</numerusform>
+            <numerusform>%Ln soubory nebyly přidány do fronty.</numerusform>
+            <numerusform>%Ln souborů nebylo přidáno do fronty.</numerusform>
         </translation>
     </message>
 </context>

@@ -94,42 +94,42 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinchronizuoti kortelę (kaip --copy-music ir daugiau): kortelės failas, kurio šaltinis šiame kompiuteryje pasikeitė, iš naujo sukuriamas toje pačioje vietoje; už savo šaltinį naujesnis failas – niekada.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pašalinti iš kortelės medijos aplanko muziką, kurios nenurodo joks kortelės .asx grojaraštis (nieko, jei kortelėje nėra jokio .asx failo, ir nieko, išskyrus muziką).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiekvieną grojaraščiuose nurodytą muzikos failą įrašyti į kortelę (kaip --copy-music) taip, kad kiekvienas būtų atkuriamas: tai, ką įrenginys atkuria (MP3, WMA, 16 bitų WAV), – kaip yra, o kitus (FLAC, M4A, Ogg, Opus, ...) – perkodavus į medijos tipą, kuris tada turi būti mp3, wma arba wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitų sparta kbit/s, kuria --transcode perkoduoja į MP3 arba WMA (numatytoji: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiek failų --transcode perkoduoja vienu metu (numatytasis: procesoriaus branduolių skaičius, čia %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode perkoduoja į mp3, wma arba wav; -t %1 nėra nė vienas iš jų</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate reikšmė turi būti kbit/s skaičius nuo 32 iki 320, o ne %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs reikšmė turi būti skaičius nuo 1 iki 256, o ne %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>parinkčiai %1 reikia kortelės: nurodykite ją parinktimi --card DIR arba įrašykite grojaraščius į kortelę parinktimi --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -165,9 +165,9 @@ pavyzdžiui, WMA, MP3</translation>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>Į kortelę (%2) būtų nukopijuotas %Ln failas, %1.</numerusform>
-            <numerusform>Į kortelę (%2) būtų nukopijuoti %Ln failai, %1.</numerusform>
-            <numerusform>Į kortelę (%2) būtų nukopijuota %Ln failų, %1.</numerusform>
+            <numerusform>Į kortelę (%2) būtų nukopijuotas %Ln failas, iš viso %1.</numerusform>
+            <numerusform>Į kortelę (%2) būtų nukopijuoti %Ln failai, iš viso %1.</numerusform>
+            <numerusform>Į kortelę (%2) būtų nukopijuota %Ln failų, iš viso %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -236,178 +236,178 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortelė jau atnaujinta.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Taip pat perkoduoti %1 muziką, kurios įrenginys negali atkurti, į %2 (%Ln įrašas)</numerusform>
+            <numerusform>Taip pat perkoduoti %1 muziką, kurios įrenginys negali atkurti, į %2 (%Ln įrašai)</numerusform>
+            <numerusform>Taip pat perkoduoti %1 muziką, kurios įrenginys negali atkurti, į %2 (%Ln įrašų)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopijuojamas ir perkoduojamas failas %1 iš %Ln, %2 iš maždaug %3</numerusform>
+            <numerusform>Kopijuojamas ir perkoduojamas failas %1 iš %Ln, %2 iš maždaug %3</numerusform>
+            <numerusform>Kopijuojamas ir perkoduojamas failas %1 iš %Ln, %2 iš maždaug %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln iš jų kopijuojant bus perkoduotas į %1.</numerusform>
+            <numerusform>%Ln iš jų kopijuojant bus perkoduoti į %1.</numerusform>
+            <numerusform>%Ln iš jų kopijuojant bus perkoduota į %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kortelėje (%1) galima iš naujo sukurti %Ln failą, kurio šaltinis pasikeitė: %2.</numerusform>
+            <numerusform>Kortelėje (%1) galima iš naujo sukurti %Ln failus, kurių šaltiniai pasikeitė: %2.</numerusform>
+            <numerusform>Kortelėje (%1) galima iš naujo sukurti %Ln failų, kurių šaltiniai pasikeitė: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kortelės (%1) medijos aplanke yra %Ln failas, kurio nenurodo joks kortelės grojaraštis: %2.</numerusform>
+            <numerusform>Kortelės (%1) medijos aplanke yra %Ln failai, kurių nenurodo joks kortelės grojaraštis: %2.</numerusform>
+            <numerusform>Kortelės (%1) medijos aplanke yra %Ln failų, kurių nenurodo joks kortelės grojaraštis: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kortelėje laisva %1; baigus bus laisva maždaug %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Failas %1 (%2) būtų pašalintas: jo nenurodo joks kortelės grojaraštis</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (perkoduojama į %3, maždaug %4, vietoj kortelėje esančio %5 failo)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (perkoduojama į %3, maždaug %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, vietoj kortelėje esančio %4 failo)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Iš kortelės (%2) būtų pašalintas %Ln failas, iš viso %1.</numerusform>
+            <numerusform>Iš kortelės (%2) būtų pašalinti %Ln failai, iš viso %1.</numerusform>
+            <numerusform>Iš kortelės (%2) būtų pašalinta %Ln failų, iš viso %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kortelėje (%2) iš naujo būtų sukurtas %Ln failas, kurio šaltinis pasikeitė, iš viso %1.</numerusform>
+            <numerusform>Kortelėje (%2) iš naujo būtų sukurti %Ln failai, kurių šaltiniai pasikeitė, iš viso %1.</numerusform>
+            <numerusform>Kortelėje (%2) iš naujo būtų sukurta %Ln failų, kurių šaltiniai pasikeitė, iš viso %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Į kortelę (%3) būtų įrašytas %Ln failas, perkoduotas į %2, iš viso maždaug %1.</numerusform>
+            <numerusform>Į kortelę (%3) būtų įrašyti %Ln failai, perkoduoti į %2, iš viso maždaug %1.</numerusform>
+            <numerusform>Į kortelę (%3) būtų įrašyta %Ln failų, perkoduotų į %2, iš viso maždaug %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kortelėje (%1) nėra jokio .asx grojaraščio, todėl iš jos nieko nepašalinta: joje niekas nenurodo jokios muzikos.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Neperkoduotas %Ln failas, nes jo negalima perskaityti kaip muzikos: %1</numerusform>
+            <numerusform>Neperkoduoti %Ln failai, nes jų negalima perskaityti kaip muzikos: %1</numerusform>
+            <numerusform>Neperkoduota %Ln failų, nes jų negalima perskaityti kaip muzikos: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Iš kortelės (%2) pašalintas %Ln failas (%1), kurio nenurodo joks kortelės grojaraštis.</numerusform>
+            <numerusform>Iš kortelės (%2) pašalinti %Ln failai (%1), kurių nenurodo joks kortelės grojaraštis.</numerusform>
+            <numerusform>Iš kortelės (%2) pašalinta %Ln failų (%1), kurių nenurodo joks kortelės grojaraštis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kortelėje (%2) iš naujo sukurtas %Ln failas (%1), kurio šaltinis pasikeitė.</numerusform>
+            <numerusform>Kortelėje (%2) iš naujo sukurti %Ln failai (%1), kurių šaltiniai pasikeitė.</numerusform>
+            <numerusform>Kortelėje (%2) iš naujo sukurta %Ln failų (%1), kurių šaltiniai pasikeitė.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Į kortelę (%4) įrašytas %Ln failas, perkoduotas iš %1 į %2 (%3).</numerusform>
+            <numerusform>Į kortelę (%4) įrašyti %Ln failai, perkoduoti iš %1 į %2 (%3).</numerusform>
+            <numerusform>Į kortelę (%4) įrašyta %Ln failų, perkoduotų iš %1 į %2 (%3).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Šiame kompiuteryje nepavyko visiškai perskaityti %Ln failo, todėl jis nenukopijuotas: %1</numerusform>
+            <numerusform>Šiame kompiuteryje nepavyko visiškai perskaityti %Ln failų, todėl jie nenukopijuoti: %1</numerusform>
+            <numerusform>Šiame kompiuteryje nepavyko visiškai perskaityti %Ln failų, todėl jie nenukopijuoti: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nepavyko perkoduoti %Ln failo: %1</numerusform>
+            <numerusform>Nepavyko perkoduoti %Ln failų: %1</numerusform>
+            <numerusform>Nepavyko perkoduoti %Ln failų: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nepavyko nukopijuoti %Ln failo; kiti yra kortelėje.</numerusform>
+            <numerusform>Nepavyko nukopijuoti %Ln failų; kiti yra kortelėje.</numerusform>
+            <numerusform>Nepavyko nukopijuoti %Ln failų; kiti yra kortelėje.</numerusform>
         </translation>
     </message>
 </context>
@@ -437,7 +437,7 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Pasirinkite grojaraščius, paliekamą medijos tipą (WMA, MP3, WAV ar bet kurį kitą) ir įrenginio aplanką, kuriame laikoma muzika. Kiekviena to tipo nuoroda sutrumpinama iki jos vietos muzikos aplanke ir įrašoma į įrenginio muzikos aplanką – po vieną .asx failą kiekvienam grojaraščiui, įrenginio ANSI kodų puslapiu.</translation>
+        <translation>Pasirinkite grojaraščius, paliekamą medijos tipą (WMA, MP3, WAV ar bet kurį kitą) ir įrenginio aplanką, kuriame laikoma muzika. Kiekviena to tipo nuoroda sutrumpinama iki jos vietos muzikos aplanke ir įrašoma į įrenginio medijos aplanką – po vieną .asx failą kiekvienam grojaraščiui, įrenginio ANSI kodų puslapiu.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -564,7 +564,7 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>Jo XML deklaracijoje nurodyta koduotė &quot;%1&quot;, kurios čia perskaityti negalima</translation>
+        <translation>Jo XML deklaracijoje nurodyta koduotė „%1“, kurios čia perskaityti negalima</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -687,43 +687,43 @@ pavyzdžiui, WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%Ln baito ilgio kelias)</numerusform>
+            <numerusform>(%Ln baitų ilgio kelias)</numerusform>
+            <numerusform>(%Ln baitų ilgio kelias)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln už muzikos aplanko ribų (nurodykite jį parinktimi --music-root)</numerusform>
+            <numerusform>%Ln už muzikos aplanko ribų (nurodykite jį parinktimi --music-root)</numerusform>
+            <numerusform>%Ln už muzikos aplanko ribų (nurodykite jį parinktimi --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln kito medijos tipo</numerusform>
+            <numerusform>%Ln kito medijos tipo</numerusform>
+            <numerusform>%Ln kito medijos tipo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln įrašas nurodo %2 muziką, kurios įrenginys negali atkurti: pridėkite --transcode</numerusform>
+            <numerusform>%1: %Ln įrašai nurodo %2 muziką, kurios įrenginys negali atkurti: pridėkite --transcode</numerusform>
+            <numerusform>%1: %Ln įrašų nurodo %2 muziką, kurios įrenginys negali atkurti: pridėkite --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln įrašas nurodo %2 muziką, kurios įrenginys negali atkurti</numerusform>
+            <numerusform>%1: %Ln įrašai nurodo %2 muziką, kurios įrenginys negali atkurti</numerusform>
+            <numerusform>%1: %Ln įrašų nurodo %2 muziką, kurios įrenginys negali atkurti</numerusform>
         </translation>
     </message>
 </context>
@@ -754,7 +754,7 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perkoduojamas %1</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 sąrašai</translation>
+        <translation>Grojaraščiai aplanke</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -847,7 +847,7 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Nepavyksta parodyti grojaraščių aplanko &quot;%1&quot; turinio.</translation>
+        <translation>Nepavyksta parodyti grojaraščių aplanko „%1“ turinio.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -878,11 +878,11 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>Nepavyko perskaityti &quot;%1&quot;.</translation>
+        <translation>Nepavyko perskaityti „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>Nepavyko įrašyti &quot;%1&quot;.</translation>
+        <translation>Nepavyko įrašyti „%1“.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -895,16 +895,16 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>„%1“: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; nėra skaitomas grojaraštis (%2).</translation>
+        <translation>„%1“ nėra skaitomas grojaraštis (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; nėra kitų failų aplanke %2.</translation>
+        <translation>„%1“ nėra kitų failų aplanke %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -922,32 +922,32 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinchronizuoti kortelę su šio kompiuterio muzika?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Iš naujo sukurti %Ln failą, kurio šaltinis pasikeitė</numerusform>
+            <numerusform>Iš naujo sukurti %Ln failus, kurių šaltiniai pasikeitė</numerusform>
+            <numerusform>Iš naujo sukurti %Ln failų, kurių šaltiniai pasikeitė</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pašalinti iš medijos aplanko %Ln failą, kurio nenurodo joks kortelės grojaraštis</numerusform>
+            <numerusform>Pašalinti iš medijos aplanko %Ln failus, kurių nenurodo joks kortelės grojaraštis</numerusform>
+            <numerusform>Pašalinti iš medijos aplanko %Ln failų, kurių nenurodo joks kortelės grojaraštis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln failas neįtrauktas į eilę.</numerusform>
+            <numerusform>%Ln failai neįtraukti į eilę.</numerusform>
+            <numerusform>%Ln failų neįtraukta į eilę.</numerusform>
         </translation>
     </message>
 </context>
@@ -978,7 +978,7 @@ pavyzdžiui, WMA, MP3</translation>
     <message>
         <source>&amp;Close</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
-        <translation>&amp;Uždaryti</translation>
+        <translation>&amp;Užverti</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>

@@ -94,42 +94,42 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizuje kartę (jak --copy-music, a ponadto): plik na karcie, którego źródło na tym komputerze się zmieniło, jest tworzony ponownie w tym samym miejscu; plik nowszy od swojego źródła nigdy nie jest tworzony ponownie.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa z folderu multimediów na karcie muzykę, której nie wskazuje żadna lista odtwarzania .asx na karcie (nic, jeśli na karcie nie ma żadnego pliku .asx, i nic poza muzyką).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umieszcza na karcie każdy plik muzyczny wskazany w listach odtwarzania (jak --copy-music) tak, aby każdy dało się odtworzyć: to, co urządzenie odtwarza (MP3, WMA, 16-bitowy WAV), bez zmian, a resztę (FLAC, M4A, Ogg, Opus, ...) przekodowaną do typu multimediów, którym musi wtedy być mp3, wma lub wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepływność bitowa (w kbit/s) plików przekodowywanych przez --transcode do MP3 lub WMA (domyślnie 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba plików przekodowywanych jednocześnie przez --transcode (domyślnie: liczba rdzeni procesora, tutaj %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode przekodowuje do mp3, wma lub wav; -t %1 nie jest żadnym z nich</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate przyjmuje liczbę kbit/s od 32 do 320, a nie %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs przyjmuje liczbę od 1 do 256, a nie %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga karty: wskaż ją opcją --card DIR albo zapisz listy odtwarzania na karcie opcją --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -178,9 +178,9 @@ na przykład WMA, MP3</translation>
         <source>%Ln entries are not on this computer either: %1</source>
         <extracomment>%1 names the entries.</extracomment>
         <translation>
-            <numerusform>%Ln pozycja nie znajduje się również na tym komputerze: %1</numerusform>
-            <numerusform>%Ln pozycje nie znajdują się również na tym komputerze: %1</numerusform>
-            <numerusform>%Ln pozycji nie znajduje się również na tym komputerze: %1</numerusform>
+            <numerusform>Również na tym komputerze brakuje %Ln pozycji: %1</numerusform>
+            <numerusform>Również na tym komputerze brakuje %Ln pozycji: %1</numerusform>
+            <numerusform>Również na tym komputerze brakuje %Ln pozycji: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -236,178 +236,178 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta jest aktualna.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Przekoduj też muzykę %1, której urządzenie nie może odtworzyć, do formatu %2 (%Ln pozycja)</numerusform>
+            <numerusform>Przekoduj też muzykę %1, której urządzenie nie może odtworzyć, do formatu %2 (%Ln pozycje)</numerusform>
+            <numerusform>Przekoduj też muzykę %1, której urządzenie nie może odtworzyć, do formatu %2 (%Ln pozycji)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopiowanie i przekodowywanie pliku %1 z %Ln, %2 z około %3</numerusform>
+            <numerusform>Kopiowanie i przekodowywanie pliku %1 z %Ln, %2 z około %3</numerusform>
+            <numerusform>Kopiowanie i przekodowywanie pliku %1 z %Ln, %2 z około %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln z nich zostanie podczas kopiowania przekodowany do formatu %1.</numerusform>
+            <numerusform>%Ln z nich zostaną podczas kopiowania przekodowane do formatu %1.</numerusform>
+            <numerusform>%Ln z nich zostanie podczas kopiowania przekodowanych do formatu %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln plik na karcie (%1), którego źródło się zmieniło, można utworzyć ponownie: %2.</numerusform>
+            <numerusform>%Ln pliki na karcie (%1), których źródła się zmieniły, można utworzyć ponownie: %2.</numerusform>
+            <numerusform>%Ln plików na karcie (%1), których źródła się zmieniły, można utworzyć ponownie: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln plik w folderze multimediów na karcie (%1) nie jest wskazany w żadnej liście odtwarzania na karcie: %2.</numerusform>
+            <numerusform>%Ln pliki w folderze multimediów na karcie (%1) nie są wskazane w żadnej liście odtwarzania na karcie: %2.</numerusform>
+            <numerusform>%Ln plików w folderze multimediów na karcie (%1) nie jest wskazanych w żadnej liście odtwarzania na karcie: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wolne miejsce na karcie: %1; po zakończeniu około %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 (%2) zostałby usunięty: nie wskazuje go żadna lista odtwarzania na karcie</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (przekodowany do formatu %3, około %4, zamiast pliku na karcie o rozmiarze %5)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (przekodowany do formatu %3, około %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, zamiast pliku na karcie o rozmiarze %4)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z karty (%2) zostałby usunięty %Ln plik, łącznie %1.</numerusform>
+            <numerusform>Z karty (%2) zostałyby usunięte %Ln pliki, łącznie %1.</numerusform>
+            <numerusform>Z karty (%2) zostałoby usuniętych %Ln plików, łącznie %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na karcie (%2) zostałby ponownie utworzony %Ln plik, którego źródło się zmieniło, łącznie %1.</numerusform>
+            <numerusform>Na karcie (%2) zostałyby ponownie utworzone %Ln pliki, których źródła się zmieniły, łącznie %1.</numerusform>
+            <numerusform>Na karcie (%2) zostałoby ponownie utworzonych %Ln plików, których źródła się zmieniły, łącznie %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartę (%3) zostałby zapisany %Ln plik przekodowany do formatu %2, łącznie około %1.</numerusform>
+            <numerusform>Na kartę (%3) zostałyby zapisane %Ln pliki przekodowane do formatu %2, łącznie około %1.</numerusform>
+            <numerusform>Na kartę (%3) zostałoby zapisanych %Ln plików przekodowanych do formatu %2, łącznie około %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na karcie (%1) nie ma żadnej listy odtwarzania .asx, więc nic z niej nie usunięto: nic na niej nie wskazuje żadnej muzyki.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie przekodowano %Ln pliku, ponieważ nie można go odczytać jako muzyki: %1</numerusform>
+            <numerusform>Nie przekodowano %Ln plików, ponieważ nie można ich odczytać jako muzyki: %1</numerusform>
+            <numerusform>Nie przekodowano %Ln plików, ponieważ nie można ich odczytać jako muzyki: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Z karty (%2) usunięto %Ln plik (%1), którego nie wskazuje żadna lista odtwarzania na karcie.</numerusform>
+            <numerusform>Z karty (%2) usunięto %Ln pliki (%1), których nie wskazuje żadna lista odtwarzania na karcie.</numerusform>
+            <numerusform>Z karty (%2) usunięto %Ln plików (%1), których nie wskazuje żadna lista odtwarzania na karcie.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na karcie (%2) ponownie utworzono %Ln plik (%1), którego źródło się zmieniło.</numerusform>
+            <numerusform>Na karcie (%2) ponownie utworzono %Ln pliki (%1), których źródła się zmieniły.</numerusform>
+            <numerusform>Na karcie (%2) ponownie utworzono %Ln plików (%1), których źródła się zmieniły.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na kartę (%4) zapisano %Ln plik przekodowany z %1 do formatu %2 (%3).</numerusform>
+            <numerusform>Na kartę (%4) zapisano %Ln pliki przekodowane z %1 do formatu %2 (%3).</numerusform>
+            <numerusform>Na kartę (%4) zapisano %Ln plików przekodowanych z %1 do formatu %2 (%3).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie udało się w całości odczytać %Ln pliku na tym komputerze, więc nie został skopiowany: %1</numerusform>
+            <numerusform>Nie udało się w całości odczytać %Ln plików na tym komputerze, więc nie zostały skopiowane: %1</numerusform>
+            <numerusform>Nie udało się w całości odczytać %Ln plików na tym komputerze, więc nie zostały skopiowane: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie udało się przekodować %Ln pliku: %1</numerusform>
+            <numerusform>Nie udało się przekodować %Ln plików: %1</numerusform>
+            <numerusform>Nie udało się przekodować %Ln plików: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie udało się skopiować %Ln pliku; pozostałe są na karcie.</numerusform>
+            <numerusform>Nie udało się skopiować %Ln plików; pozostałe są na karcie.</numerusform>
+            <numerusform>Nie udało się skopiować %Ln plików; pozostałe są na karcie.</numerusform>
         </translation>
     </message>
 </context>
@@ -437,7 +437,7 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Wybierz listy odtwarzania, typ multimediów do zachowania (WMA, MP3, WAV lub dowolny inny) oraz folder na urządzeniu, w którym znajduje się muzyka. Każde odwołanie tego typu jest skracane do swojego położenia w folderze muzyki i zapisywane w folderze muzyki urządzenia, po jednym pliku .asx na każdą listę odtwarzania, w stronie kodowej ANSI urządzenia.</translation>
+        <translation>Wybierz listy odtwarzania, typ multimediów do zachowania (WMA, MP3, WAV lub dowolny inny) oraz folder na urządzeniu, w którym znajduje się muzyka. Każde odwołanie tego typu jest skracane do swojego położenia w folderze muzyki i zapisywane w folderze multimediów urządzenia, po jednym pliku .asx na każdą listę odtwarzania, w stronie kodowej ANSI urządzenia.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -687,43 +687,43 @@ na przykład WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(ścieżka o długości %Ln bajta)</numerusform>
+            <numerusform>(ścieżka o długości %Ln bajtów)</numerusform>
+            <numerusform>(ścieżka o długości %Ln bajtów)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln spoza folderu muzyki (wskaż go opcją --music-root)</numerusform>
+            <numerusform>%Ln spoza folderu muzyki (wskaż go opcją --music-root)</numerusform>
+            <numerusform>%Ln spoza folderu muzyki (wskaż go opcją --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln innego typu multimediów</numerusform>
+            <numerusform>%Ln innego typu multimediów</numerusform>
+            <numerusform>%Ln innego typu multimediów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln pozycja wskazuje plik %2, którego urządzenie nie może odtworzyć: dodaj --transcode</numerusform>
+            <numerusform>%1: %Ln pozycje wskazują pliki %2, których urządzenie nie może odtworzyć: dodaj --transcode</numerusform>
+            <numerusform>%1: %Ln pozycji wskazuje pliki %2, których urządzenie nie może odtworzyć: dodaj --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln pozycja wskazuje plik %2, którego urządzenie nie może odtworzyć</numerusform>
+            <numerusform>%1: %Ln pozycje wskazują pliki %2, których urządzenie nie może odtworzyć</numerusform>
+            <numerusform>%1: %Ln pozycji wskazuje pliki %2, których urządzenie nie może odtworzyć</numerusform>
         </translation>
     </message>
 </context>
@@ -754,7 +754,7 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Przekodowywanie: %1</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ na przykład WMA, MP3</translation>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Listy Windows Media Player 9</translation>
+        <translation>Listy odtwarzania w folderze</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -812,7 +812,7 @@ na przykład WMA, MP3</translation>
     <message>
         <source>Media Location :</source>
         <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Folder muzyki:</translation>
+        <translation>Folder multimediów:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -922,32 +922,32 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zsynchronizować kartę z muzyką na tym komputerze?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Utwórz ponownie %Ln plik, którego źródło się zmieniło</numerusform>
+            <numerusform>Utwórz ponownie %Ln pliki, których źródła się zmieniły</numerusform>
+            <numerusform>Utwórz ponownie %Ln plików, których źródła się zmieniły</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Usuń z folderu multimediów %Ln plik, którego nie wskazuje żadna lista odtwarzania na karcie</numerusform>
+            <numerusform>Usuń z folderu multimediów %Ln pliki, których nie wskazuje żadna lista odtwarzania na karcie</numerusform>
+            <numerusform>Usuń z folderu multimediów %Ln plików, których nie wskazuje żadna lista odtwarzania na karcie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie dodano %Ln pliku do kolejki.</numerusform>
+            <numerusform>Nie dodano %Ln plików do kolejki.</numerusform>
+            <numerusform>Nie dodano %Ln plików do kolejki.</numerusform>
         </translation>
     </message>
 </context>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>Папка музыки, в которой списки воспроизведения, кроме WPL, указывают свои файлы, в том виде, в каком они ее записывают (/home/ana/Music, &apos;D:\Music&apos;): у элементов внутри нее путь обрезается по этой папке (по умолчанию: правила со страницы руководства).</translation>
+        <translation>Папка музыки, в которой списки воспроизведения, кроме WPL, указывают свои файлы, в том виде, в каком они ее записывают (/home/ana/Music, &apos;D:\Music&apos;): у элементов внутри нее отбрасывается часть пути до этой папки включительно (по умолчанию: правила со страницы руководства).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -94,42 +94,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировать карту (как --copy-music, и не только): файл на карте, источник которого на этом компьютере изменился, создается заново на том же месте; файл новее своего источника — никогда.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить из папки мультимедиа на карте музыку, которую не указывает ни один список воспроизведения .asx на карте (ничего, если на карте нет ни одного файла .asx, и ничего, кроме музыки).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поместить на карту каждый музыкальный файл, указанный в списках воспроизведения (как --copy-music), так, чтобы воспроизводился каждый: то, что устройство воспроизводит (MP3, WMA, 16-битный WAV), — как есть, остальное (FLAC, M4A, Ogg, Opus, ...) — перекодированным в тип мультимедиа, которым тогда должен быть mp3, wma или wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Битрейт (в кбит/с) того, что --transcode перекодирует в MP3 или WMA (по умолчанию 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько файлов --transcode перекодирует одновременно (по умолчанию: число ядер процессора, здесь %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode перекодирует в mp3, wma или wav; -t %1 не является ни одним из них</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate принимает число кбит/с от 32 до 320, а не %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs принимает число от 1 до 256, а не %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужна карта: укажите ее с помощью --card DIR или запишите списки воспроизведения на карту с помощью --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -236,178 +236,178 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта в актуальном состоянии.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 кбит/с</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Также перекодировать музыку %1, которую устройство не может воспроизвести, в %2 (%Ln элемент)</numerusform>
+            <numerusform>Также перекодировать музыку %1, которую устройство не может воспроизвести, в %2 (%Ln элемента)</numerusform>
+            <numerusform>Также перекодировать музыку %1, которую устройство не может воспроизвести, в %2 (%Ln элементов)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Копирование и перекодирование файла %1 из %Ln, %2 из примерно %3</numerusform>
+            <numerusform>Копирование и перекодирование файла %1 из %Ln, %2 из примерно %3</numerusform>
+            <numerusform>Копирование и перекодирование файла %1 из %Ln, %2 из примерно %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln из них при копировании будет перекодирован в %1.</numerusform>
+            <numerusform>%Ln из них при копировании будут перекодированы в %1.</numerusform>
+            <numerusform>%Ln из них при копировании будут перекодированы в %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл на карте (%1), источник которого изменился, можно создать заново: %2.</numerusform>
+            <numerusform>%Ln файла на карте (%1), источники которых изменились, можно создать заново: %2.</numerusform>
+            <numerusform>%Ln файлов на карте (%1), источники которых изменились, можно создать заново: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл в папке мультимедиа на карте (%1) не указан ни в одном списке воспроизведения на ней: %2.</numerusform>
+            <numerusform>%Ln файла в папке мультимедиа на карте (%1) не указаны ни в одном списке воспроизведения на ней: %2.</numerusform>
+            <numerusform>%Ln файлов в папке мультимедиа на карте (%1) не указаны ни в одном списке воспроизведения на ней: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Свободно на карте: %1; после завершения — около %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 (%2) был бы удален: его не указывает ни один список воспроизведения на карте</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (перекодирование в %3, около %4, вместо файла на карте размером %5)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (перекодирование в %3, около %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, вместо файла на карте размером %4)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>С карты (%2) был бы удален %Ln файл, всего %1.</numerusform>
+            <numerusform>С карты (%2) были бы удалены %Ln файла, всего %1.</numerusform>
+            <numerusform>С карты (%2) было бы удалено %Ln файлов, всего %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карте (%2) был бы заново создан %Ln файл, источник которого изменился, всего %1.</numerusform>
+            <numerusform>На карте (%2) были бы заново созданы %Ln файла, источники которых изменились, всего %1.</numerusform>
+            <numerusform>На карте (%2) было бы заново создано %Ln файлов, источники которых изменились, всего %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карту (%3) был бы записан %Ln файл, перекодированный в %2, всего около %1.</numerusform>
+            <numerusform>На карту (%3) были бы записаны %Ln файла, перекодированных в %2, всего около %1.</numerusform>
+            <numerusform>На карту (%3) было бы записано %Ln файлов, перекодированных в %2, всего около %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>На карте (%1) нет ни одного списка воспроизведения .asx, поэтому с нее ничего не удалено: на ней нет ничего, что указывало бы на музыку.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл не перекодирован, так как его невозможно прочитать как музыку: %1</numerusform>
+            <numerusform>%Ln файла не перекодированы, так как их невозможно прочитать как музыку: %1</numerusform>
+            <numerusform>%Ln файлов не перекодировано, так как их невозможно прочитать как музыку: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>С карты (%2) удален %Ln файл (%1), не указанный ни в одном списке воспроизведения на карте.</numerusform>
+            <numerusform>С карты (%2) удалено %Ln файла (%1), не указанных ни в одном списке воспроизведения на карте.</numerusform>
+            <numerusform>С карты (%2) удалено %Ln файлов (%1), не указанных ни в одном списке воспроизведения на карте.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карте (%2) заново создан %Ln файл (%1), источник которого изменился.</numerusform>
+            <numerusform>На карте (%2) заново создано %Ln файла (%1), источники которых изменились.</numerusform>
+            <numerusform>На карте (%2) заново создано %Ln файлов (%1), источники которых изменились.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На карту (%4) записан %Ln файл, перекодированный из %1 в %2 (%3).</numerusform>
+            <numerusform>На карту (%4) записано %Ln файла, перекодированных из %1 в %2 (%3).</numerusform>
+            <numerusform>На карту (%4) записано %Ln файлов, перекодированных из %1 в %2 (%3).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл не удалось полностью прочитать на этом компьютере, поэтому он не скопирован: %1</numerusform>
+            <numerusform>%Ln файла не удалось полностью прочитать на этом компьютере, поэтому они не скопированы: %1</numerusform>
+            <numerusform>%Ln файлов не удалось полностью прочитать на этом компьютере, поэтому они не скопированы: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не удалось перекодировать %Ln файл: %1</numerusform>
+            <numerusform>Не удалось перекодировать %Ln файла: %1</numerusform>
+            <numerusform>Не удалось перекодировать %Ln файлов: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не удалось скопировать %Ln файл; остальные записаны на карту.</numerusform>
+            <numerusform>Не удалось скопировать %Ln файла; остальные записаны на карту.</numerusform>
+            <numerusform>Не удалось скопировать %Ln файлов; остальные записаны на карту.</numerusform>
         </translation>
     </message>
 </context>
@@ -437,7 +437,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Выберите списки воспроизведения, тип мультимедиа, который нужно сохранить (WMA, MP3, WAV или любой другой), и папку на устройстве, в которой хранится музыка. Каждая ссылка этого типа сокращается до своего расположения внутри папки музыки и записывается в папку музыки устройства — по одному файлу .asx на каждый список воспроизведения, в кодовой странице ANSI устройства.</translation>
+        <translation>Выберите списки воспроизведения, тип мультимедиа, который нужно сохранить (WMA, MP3, WAV или любой другой), и папку на устройстве, в которой хранится музыка. Каждая ссылка этого типа сокращается до своего расположения внутри папки музыки и записывается в папку мультимедиа на устройстве — по одному файлу .asx на каждый список воспроизведения, в кодовой странице ANSI устройства.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -669,11 +669,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation>кодовая страница ANSI языкового стандарта пользователя; кодовая страница системы %1 не является кодовой страницей ANSI</translation>
+        <translation>кодовая страница ANSI локали пользователя; кодовая страница системы %1 не является кодовой страницей ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation>кодовая страница системы %1 не является кодовой страницей ANSI, и у языкового стандарта пользователя ее тоже нет</translation>
+        <translation>кодовая страница системы %1 не является кодовой страницей ANSI, и в локали пользователя ее тоже нет</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
@@ -687,43 +687,43 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(путь длиной %Ln байт)</numerusform>
+            <numerusform>(путь длиной %Ln байта)</numerusform>
+            <numerusform>(путь длиной %Ln байт)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln вне папки музыки (укажите ее с помощью --music-root)</numerusform>
+            <numerusform>%Ln вне папки музыки (укажите ее с помощью --music-root)</numerusform>
+            <numerusform>%Ln вне папки музыки (укажите ее с помощью --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln другого типа мультимедиа</numerusform>
+            <numerusform>%Ln другого типа мультимедиа</numerusform>
+            <numerusform>%Ln другого типа мультимедиа</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln элемент указывает на музыку %2, которую устройство не может воспроизвести: добавьте --transcode</numerusform>
+            <numerusform>%1: %Ln элемента указывают на музыку %2, которую устройство не может воспроизвести: добавьте --transcode</numerusform>
+            <numerusform>%1: %Ln элементов указывают на музыку %2, которую устройство не может воспроизвести: добавьте --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln элемент указывает на музыку %2, которую устройство не может воспроизвести</numerusform>
+            <numerusform>%1: %Ln элемента указывают на музыку %2, которую устройство не может воспроизвести</numerusform>
+            <numerusform>%1: %Ln элементов указывают на музыку %2, которую устройство не может воспроизвести</numerusform>
         </translation>
     </message>
 </context>
@@ -754,7 +754,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекодирование: %1</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Списки Windows Media Player 9</translation>
+        <translation>Списки в папке</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -812,7 +812,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Media Location :</source>
         <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Папка музыки:</translation>
+        <translation>Папка устройства:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -922,32 +922,32 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировать карту с музыкой на этом компьютере?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Заново создать %Ln файл, источник которого изменился</numerusform>
+            <numerusform>Заново создать %Ln файла, источники которых изменились</numerusform>
+            <numerusform>Заново создать %Ln файлов, источники которых изменились</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Удалить из папки мультимедиа %Ln файл, не указанный ни в одном списке воспроизведения на карте</numerusform>
+            <numerusform>Удалить из папки мультимедиа %Ln файла, не указанных ни в одном списке воспроизведения на карте</numerusform>
+            <numerusform>Удалить из папки мультимедиа %Ln файлов, не указанных ни в одном списке воспроизведения на карте</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл не добавлен в очередь.</numerusform>
+            <numerusform>%Ln файла не добавлены в очередь.</numerusform>
+            <numerusform>%Ln файлов не добавлено в очередь.</numerusform>
         </translation>
     </message>
 </context>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>Папка музики, у якій списки відтворення, крім WPL, вказують свої файли, у тому вигляді, у якому вони її записують (/home/ana/Music, &apos;D:\Music&apos;): в елементів усередині неї шлях обрізається по цій папці (за замовчуванням: правила зі сторінки посібника).</translation>
+        <translation>Папка музики, у якій списки відтворення, крім WPL, вказують свої файли, у тому вигляді, у якому вони її записують (/home/ana/Music, &apos;D:\Music&apos;): в елементів усередині неї відкидається частина шляху до цієї папки включно (за замовчуванням: правила зі сторінки посібника).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -94,42 +94,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізувати картку (як --copy-music, і не лише): файл на картці, джерело якого на цьому комп’ютері змінилося, створюється заново на тому самому місці; файл, новіший за своє джерело, — ніколи.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити з папки мультимедіа на картці музику, яку не вказує жоден список відтворення .asx на картці (нічого, якщо на картці немає жодного файлу .asx, і нічого, крім музики).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Помістити на картку кожен музичний файл, вказаний у списках відтворення (як --copy-music), так, щоб відтворювався кожен: те, що пристрій відтворює (MP3, WMA, 16-бітний WAV), — як є, решту (FLAC, M4A, Ogg, Opus, ...) — перекодованою в тип мультимедіа, яким тоді має бути mp3, wma або wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Бітрейт (у кбіт/с) того, що --transcode перекодовує в MP3 або WMA (за замовчуванням 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Скільки файлів --transcode перекодовує одночасно (за замовчуванням: кількість ядер процесора, тут %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode перекодовує в mp3, wma або wav; -t %1 не є жодним із них</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate приймає число кбіт/с від 32 до 320, а не %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs приймає число від 1 до 256, а не %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 потрібна картка: вкажіть її за допомогою --card DIR або запишіть списки відтворення на картку за допомогою --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -236,178 +236,178 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картка в актуальному стані.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 кбіт/с</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Також перекодувати музику %1, яку пристрій не може відтворити, у %2 (%Ln елемент)</numerusform>
+            <numerusform>Також перекодувати музику %1, яку пристрій не може відтворити, у %2 (%Ln елементи)</numerusform>
+            <numerusform>Також перекодувати музику %1, яку пристрій не може відтворити, у %2 (%Ln елементів)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Копіювання та перекодування файлу %1 з %Ln, %2 з приблизно %3</numerusform>
+            <numerusform>Копіювання та перекодування файлу %1 з %Ln, %2 з приблизно %3</numerusform>
+            <numerusform>Копіювання та перекодування файлу %1 з %Ln, %2 з приблизно %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln з них під час копіювання буде перекодовано в %1.</numerusform>
+            <numerusform>%Ln з них під час копіювання буде перекодовано в %1.</numerusform>
+            <numerusform>%Ln з них під час копіювання буде перекодовано в %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл на картці (%1), джерело якого змінилося, можна створити заново: %2.</numerusform>
+            <numerusform>%Ln файли на картці (%1), джерела яких змінилися, можна створити заново: %2.</numerusform>
+            <numerusform>%Ln файлів на картці (%1), джерела яких змінилися, можна створити заново: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл у папці мультимедіа на картці (%1) не вказаний у жодному списку відтворення на ній: %2.</numerusform>
+            <numerusform>%Ln файли в папці мультимедіа на картці (%1) не вказані в жодному списку відтворення на ній: %2.</numerusform>
+            <numerusform>%Ln файлів у папці мультимедіа на картці (%1) не вказані в жодному списку відтворення на ній: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вільно на картці: %1; після завершення — близько %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 (%2) було б видалено: його не вказує жоден список відтворення на картці</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (перекодування в %3, близько %4, замість файлу на картці розміром %5)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (перекодування в %3, близько %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, замість файлу на картці розміром %4)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>З картки (%2) було б видалено %Ln файл, усього %1.</numerusform>
+            <numerusform>З картки (%2) було б видалено %Ln файли, усього %1.</numerusform>
+            <numerusform>З картки (%2) було б видалено %Ln файлів, усього %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картці (%2) було б заново створено %Ln файл, джерело якого змінилося, усього %1.</numerusform>
+            <numerusform>На картці (%2) було б заново створено %Ln файли, джерела яких змінилися, усього %1.</numerusform>
+            <numerusform>На картці (%2) було б заново створено %Ln файлів, джерела яких змінилися, усього %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картку (%3) було б записано %Ln файл, перекодований у %2, усього близько %1.</numerusform>
+            <numerusform>На картку (%3) було б записано %Ln файли, перекодовані у %2, усього близько %1.</numerusform>
+            <numerusform>На картку (%3) було б записано %Ln файлів, перекодованих у %2, усього близько %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>На картці (%1) немає жодного списку відтворення .asx, тому з неї нічого не видалено: на ній немає нічого, що вказувало б на музику.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не перекодовано %Ln файл, оскільки його неможливо прочитати як музику: %1</numerusform>
+            <numerusform>Не перекодовано %Ln файли, оскільки їх неможливо прочитати як музику: %1</numerusform>
+            <numerusform>Не перекодовано %Ln файлів, оскільки їх неможливо прочитати як музику: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>З картки (%2) видалено %Ln файл (%1), не вказаний у жодному списку відтворення на картці.</numerusform>
+            <numerusform>З картки (%2) видалено %Ln файли (%1), не вказані в жодному списку відтворення на картці.</numerusform>
+            <numerusform>З картки (%2) видалено %Ln файлів (%1), не вказаних у жодному списку відтворення на картці.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картці (%2) заново створено %Ln файл (%1), джерело якого змінилося.</numerusform>
+            <numerusform>На картці (%2) заново створено %Ln файли (%1), джерела яких змінилися.</numerusform>
+            <numerusform>На картці (%2) заново створено %Ln файлів (%1), джерела яких змінилися.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>На картку (%4) записано %Ln файл, перекодований з %1 у %2 (%3).</numerusform>
+            <numerusform>На картку (%4) записано %Ln файли, перекодовані з %1 у %2 (%3).</numerusform>
+            <numerusform>На картку (%4) записано %Ln файлів, перекодованих з %1 у %2 (%3).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln файл не вдалося повністю прочитати на цьому комп’ютері, тому його не скопійовано: %1</numerusform>
+            <numerusform>%Ln файли не вдалося повністю прочитати на цьому комп’ютері, тому їх не скопійовано: %1</numerusform>
+            <numerusform>%Ln файлів не вдалося повністю прочитати на цьому комп’ютері, тому їх не скопійовано: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не вдалося перекодувати %Ln файл: %1</numerusform>
+            <numerusform>Не вдалося перекодувати %Ln файли: %1</numerusform>
+            <numerusform>Не вдалося перекодувати %Ln файлів: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не вдалося скопіювати %Ln файл; решту записано на картку.</numerusform>
+            <numerusform>Не вдалося скопіювати %Ln файли; решту записано на картку.</numerusform>
+            <numerusform>Не вдалося скопіювати %Ln файлів; решту записано на картку.</numerusform>
         </translation>
     </message>
 </context>
@@ -437,7 +437,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Виберіть списки відтворення, тип мультимедіа, який потрібно зберегти (WMA, MP3, WAV або будь-який інший), і папку на пристрої, у якій зберігається музика. Кожне посилання цього типу скорочується до свого розташування всередині папки музики й записується до папки музики пристрою — по одному файлу .asx на кожен список відтворення, у кодовій сторінці ANSI пристрою.</translation>
+        <translation>Виберіть списки відтворення, тип мультимедіа, який потрібно зберегти (WMA, MP3, WAV або будь-який інший), і папку на пристрої, у якій зберігається музика. Кожне посилання цього типу скорочується до свого розташування всередині папки музики й записується до папки мультимедіа на пристрої — по одному файлу .asx на кожен список відтворення, у кодовій сторінці ANSI пристрою.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -669,11 +669,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>the ANSI code page of the user&apos;s locale; the system&apos;s code page %1 is not an ANSI code page</source>
-        <translation>кодова сторінка ANSI регіональних параметрів користувача; кодова сторінка системи %1 не є кодовою сторінкою ANSI</translation>
+        <translation>кодова сторінка ANSI локалі користувача; кодова сторінка системи %1 не є кодовою сторінкою ANSI</translation>
     </message>
     <message>
         <source>the system&apos;s code page %1 is not an ANSI code page, nor has the user&apos;s locale one</source>
-        <translation>кодова сторінка системи %1 не є кодовою сторінкою ANSI, і в регіональних параметрах користувача її теж немає</translation>
+        <translation>кодова сторінка системи %1 не є кодовою сторінкою ANSI, і в локалі користувача її теж немає</translation>
     </message>
     <message>
         <source>from the locale %1 (%2)</source>
@@ -687,43 +687,43 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(шлях завдовжки %Ln байт)</numerusform>
+            <numerusform>(шлях завдовжки %Ln байти)</numerusform>
+            <numerusform>(шлях завдовжки %Ln байтів)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln поза папкою музики (вкажіть її за допомогою --music-root)</numerusform>
+            <numerusform>%Ln поза папкою музики (вкажіть її за допомогою --music-root)</numerusform>
+            <numerusform>%Ln поза папкою музики (вкажіть її за допомогою --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln іншого типу мультимедіа</numerusform>
+            <numerusform>%Ln іншого типу мультимедіа</numerusform>
+            <numerusform>%Ln іншого типу мультимедіа</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln елемент вказує на музику %2, яку пристрій не може відтворити: додайте --transcode</numerusform>
+            <numerusform>%1: %Ln елементи вказують на музику %2, яку пристрій не може відтворити: додайте --transcode</numerusform>
+            <numerusform>%1: %Ln елементів вказують на музику %2, яку пристрій не може відтворити: додайте --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln елемент вказує на музику %2, яку пристрій не може відтворити</numerusform>
+            <numerusform>%1: %Ln елементи вказують на музику %2, яку пристрій не може відтворити</numerusform>
+            <numerusform>%1: %Ln елементів вказують на музику %2, яку пристрій не може відтворити</numerusform>
         </translation>
     </message>
 </context>
@@ -754,7 +754,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекодування: %1</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Списки Windows Media Player 9</translation>
+        <translation>Списки в папці</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -812,12 +812,12 @@ i.e. WMA, MP3</source>
     <message>
         <source>Media Location :</source>
         <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Папка музики:</translation>
+        <translation>Папка пристрою:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>&amp;Перетворіть</translation>
+        <translation>&amp;Виконати</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -922,32 +922,32 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізувати картку з музикою на цьому комп’ютері?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Заново створити %Ln файл, джерело якого змінилося</numerusform>
+            <numerusform>Заново створити %Ln файли, джерела яких змінилися</numerusform>
+            <numerusform>Заново створити %Ln файлів, джерела яких змінилися</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Видалити з папки мультимедіа %Ln файл, не вказаний у жодному списку відтворення на картці</numerusform>
+            <numerusform>Видалити з папки мультимедіа %Ln файли, не вказані в жодному списку відтворення на картці</numerusform>
+            <numerusform>Видалити з папки мультимедіа %Ln файлів, не вказаних у жодному списку відтворення на картці</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не додано до черги %Ln файл.</numerusform>
+            <numerusform>Не додано до черги %Ln файли.</numerusform>
+            <numerusform>Не додано до черги %Ln файлів.</numerusform>
         </translation>
     </message>
 </context>
