@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>Επι&amp;κόλληση</translation>
+        <translation>Επικό&amp;λληση</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>ไม่(&amp;N)</translation>
+        <translation>ไม่ใช่(&amp;N)</translation>
     </message>
     <message>
         <source>Close</source>

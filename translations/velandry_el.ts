@@ -61,7 +61,7 @@
         <source>Please select a media type
 i.e. WMA, MP3</source>
         <translation>Επιλέξτε έναν τύπο πολυμέσων
-όπως WMA, MP3</translation>
+π.χ. WMA, MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
@@ -93,42 +93,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Συγχρονισμός της κάρτας (όπως το --copy-music, και επιπλέον): ένα αρχείο της κάρτας του οποίου η πηγή άλλαξε εδώ δημιουργείται ξανά στη θέση του· ένα αρχείο νεότερο από την πηγή του δεν δημιουργείται ποτέ ξανά.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Αφαίρεση της μουσικής κάτω από τον φάκελο πολυμέσων της κάρτας που δεν αναφέρει καμία λίστα αναπαραγωγής .asx της κάρτας (δεν αφαιρείται τίποτα αν η κάρτα δεν περιέχει κανένα .asx, και ποτέ τίποτα άλλο εκτός από μουσική).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοποθέτηση στην κάρτα κάθε αρχείου μουσικής που αναφέρουν οι λίστες αναπαραγωγής (όπως με το --copy-music), ώστε να αναπαράγονται όλα: όσα αναπαράγει η συσκευή (MP3, WMA, WAV 16 bit) ως έχουν, τα υπόλοιπα (FLAC, M4A, Ogg, Opus, ...) κωδικοποιημένα στον τύπο πολυμέσων, ο οποίος τότε είναι mp3, wma ή wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο ρυθμός bit όσων κωδικοποιεί το --transcode σε MP3 ή WMA, σε kbit/s (προεπιλογή: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσα αρχεία κωδικοποιεί ταυτόχρονα το --transcode (προεπιλογή: όσοι είναι οι πυρήνες του επεξεργαστή, εδώ %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>το --transcode κωδικοποιεί σε mp3, wma ή wav· το -t %1 δεν είναι κανένα από αυτά</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>το --bitrate δέχεται αριθμό kbit/s από 32 έως 320, όχι %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>το --jobs δέχεται αριθμό από 1 έως 256, όχι %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 χρειάζεται την κάρτα: ορίστε την με --card DIR ή γράψτε τις λίστες αναπαραγωγής στην κάρτα με --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -227,163 +227,163 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κάρτα είναι ενημερωμένη.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 στα %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Να κωδικοποιηθεί επίσης η %Ln καταχώρηση αρχείου %1 που δεν μπορεί να αναπαραγάγει η συσκευή, σε %2</numerusform>
+            <numerusform>Να κωδικοποιηθούν επίσης οι %Ln καταχωρήσεις αρχείων %1 που δεν μπορεί να αναπαραγάγει η συσκευή, σε %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Αντιγραφή και κωδικοποίηση αρχείου %1 από %Ln, %2 από περίπου %3</numerusform>
+            <numerusform>Αντιγραφή και κωδικοποίηση αρχείου %1 από %Ln, %2 από περίπου %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln από αυτά κωδικοποιείται σε %1 κατά τη μεταφορά.</numerusform>
+            <numerusform>%Ln από αυτά κωδικοποιούνται σε %1 κατά τη μεταφορά.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln αρχείο της κάρτας (%1) του οποίου άλλαξε η πηγή μπορεί να δημιουργηθεί ξανά: %2.</numerusform>
+            <numerusform>%Ln αρχεία της κάρτας (%1) των οποίων άλλαξαν οι πηγές μπορούν να δημιουργηθούν ξανά: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln αρχείο κάτω από τον φάκελο πολυμέσων της κάρτας (%1) δεν αναφέρεται σε καμία λίστα αναπαραγωγής της κάρτας: %2.</numerusform>
+            <numerusform>%Ln αρχεία κάτω από τον φάκελο πολυμέσων της κάρτας (%1) δεν αναφέρονται σε καμία λίστα αναπαραγωγής της κάρτας: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ελεύθερος χώρος στην κάρτα: %1· περίπου %2 μετά την ολοκλήρωση.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Θα αφαιρούνταν το %1 (%2): δεν το αναφέρει καμία λίστα αναπαραγωγής της κάρτας</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (κωδικοποίηση σε %3, περίπου %4, στη θέση του αρχείου των %5 της κάρτας)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (κωδικοποίηση σε %3, περίπου %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, στη θέση του αρχείου των %4 της κάρτας)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Θα αφαιρούνταν %Ln αρχείο, %1, από την κάρτα (%2).</numerusform>
+            <numerusform>Θα αφαιρούνταν %Ln αρχεία, %1, από την κάρτα (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Θα δημιουργούνταν ξανά %Ln αρχείο του οποίου άλλαξε η πηγή, %1, στην κάρτα (%2).</numerusform>
+            <numerusform>Θα δημιουργούνταν ξανά %Ln αρχεία των οποίων άλλαξαν οι πηγές, %1, στην κάρτα (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Θα κωδικοποιούνταν %Ln αρχείο, περίπου %1, σε %2 στην κάρτα (%3).</numerusform>
+            <numerusform>Θα κωδικοποιούνταν %Ln αρχεία, περίπου %1, σε %2 στην κάρτα (%3).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Η κάρτα (%1) δεν περιέχει καμία λίστα αναπαραγωγής .asx, επομένως δεν αφαιρέθηκε τίποτα από αυτήν: τίποτα σε αυτήν δεν αναφέρει μουσική.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν κωδικοποιήθηκε %Ln αρχείο, επειδή δεν μπορεί να διαβαστεί ως μουσική: %1</numerusform>
+            <numerusform>Δεν κωδικοποιήθηκαν %Ln αρχεία, επειδή δεν μπορούν να διαβαστούν ως μουσική: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Αφαιρέθηκε από την κάρτα (%2) %Ln αρχείο (%1), το οποίο δεν αναφέρει καμία λίστα αναπαραγωγής της κάρτας.</numerusform>
+            <numerusform>Αφαιρέθηκαν από την κάρτα (%2) %Ln αρχεία (%1), τα οποία δεν αναφέρει καμία λίστα αναπαραγωγής της κάρτας.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δημιουργήθηκε ξανά στην κάρτα (%2) %Ln αρχείο (%1) του οποίου άλλαξε η πηγή.</numerusform>
+            <numerusform>Δημιουργήθηκαν ξανά στην κάρτα (%2) %Ln αρχεία (%1) των οποίων άλλαξαν οι πηγές.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Κωδικοποιήθηκε %Ln αρχείο από %1 σε %2 (%3) στην κάρτα (%4).</numerusform>
+            <numerusform>Κωδικοποιήθηκαν %Ln αρχεία από %1 σε %2 (%3) στην κάρτα (%4).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln αρχείο δεν ήταν δυνατό να διαβαστεί ολόκληρο εδώ και δεν αντιγράφηκε: %1</numerusform>
+            <numerusform>%Ln αρχεία δεν ήταν δυνατό να διαβαστούν ολόκληρα εδώ και δεν αντιγράφηκαν: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν ήταν δυνατή η κωδικοποίηση %Ln αρχείου: %1</numerusform>
+            <numerusform>Δεν ήταν δυνατή η κωδικοποίηση %Ln αρχείων: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν ήταν δυνατή η αντιγραφή %Ln αρχείου· τα υπόλοιπα βρίσκονται στην κάρτα.</numerusform>
+            <numerusform>Δεν ήταν δυνατή η αντιγραφή %Ln αρχείων· τα υπόλοιπα βρίσκονται στην κάρτα.</numerusform>
         </translation>
     </message>
 </context>
@@ -540,7 +540,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>Η δήλωση XML ορίζει την κωδικοποίηση &quot;%1&quot;, η οποία δεν μπορεί να διαβαστεί εδώ</translation>
+        <translation>Η δήλωση XML ορίζει την κωδικοποίηση «%1», η οποία δεν μπορεί να διαβαστεί εδώ</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -655,38 +655,38 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(διαδρομή %Ln byte)</numerusform>
+            <numerusform>(διαδρομή %Ln byte)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln εκτός του φακέλου μουσικής (ορίστε τον με --music-root)</numerusform>
+            <numerusform>%Ln εκτός του φακέλου μουσικής (ορίστε τον με --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln άλλου τύπου πολυμέσων</numerusform>
+            <numerusform>%Ln άλλου τύπου πολυμέσων</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln καταχώρηση είναι αρχείο %2 που δεν μπορεί να αναπαραγάγει η συσκευή: προσθέστε --transcode</numerusform>
+            <numerusform>%1: %Ln καταχωρήσεις είναι αρχεία %2 που δεν μπορεί να αναπαραγάγει η συσκευή: προσθέστε --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln καταχώρηση είναι αρχείο %2 που δεν μπορεί να αναπαραγάγει η συσκευή</numerusform>
+            <numerusform>%1: %Ln καταχωρήσεις είναι αρχεία %2 που δεν μπορεί να αναπαραγάγει η συσκευή</numerusform>
         </translation>
     </message>
 </context>
@@ -717,7 +717,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Κωδικοποίηση του %1</translation>
     </message>
 </context>
 <context>
@@ -733,19 +733,19 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>Αρχείο(&amp;F)</translation>
+        <translation>&amp;Αρχείο</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>Έξοδος(&amp;E)</translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Βοήθεια(&amp;H)</translation>
+        <translation>&amp;Βοήθεια</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Πληροφορίες(&amp;A)</translation>
+        <translation>&amp;Πληροφορίες</translation>
     </message>
     <message>
         <source>Playlist Location :</source>
@@ -760,7 +760,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Λίστες Windows Media Player 9</translation>
+        <translation>Λίστες στον φάκελο</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -780,17 +780,17 @@ i.e. WMA, MP3</source>
     <message>
         <source>&amp;Convert</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>Έναρξη(&amp;C)</translation>
+        <translation>&amp;Εκτέλεση</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>Έξοδος(&amp;Q)</translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation>Η λίστα περιέχει</translation>
+        <translation>Η λίστα έχει</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
@@ -802,7 +802,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Remove from queue</source>
-        <translation>Κατάργηση από την ουρά</translation>
+        <translation>Αφαίρεση από την ουρά</translation>
     </message>
     <message>
         <source>Choose output folder</source>
@@ -810,7 +810,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Δεν είναι δυνατή η εμφάνιση των περιεχομένων του φακέλου λιστών αναπαραγωγής &quot;%1&quot;.</translation>
+        <translation>Δεν είναι δυνατή η εμφάνιση των περιεχομένων του φακέλου λιστών αναπαραγωγής «%1».</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -820,7 +820,7 @@ i.e. WMA, MP3</source>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
         <translation>Επιλέξτε έναν τύπο πολυμέσων<byte value="xd"/>
-όπως WMA, MP3</translation>
+π.χ. WMA, MP3</translation>
     </message>
     <message>
         <source>All Done</source>
@@ -840,11 +840,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>Δεν ήταν δυνατή η ανάγνωση του &quot;%1&quot;.</translation>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>Δεν ήταν δυνατή η εγγραφή του &quot;%1&quot;.</translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του «%1».</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -857,16 +857,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>«%1»: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>Το &quot;%1&quot; δεν είναι λίστα αναπαραγωγής που μπορεί να διαβαστεί (%2).</translation>
+        <translation>Το «%1» δεν είναι λίστα αναπαραγωγής που μπορεί να διαβαστεί (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>Το &quot;%1&quot; δεν βρίσκεται στον φάκελο των υπολοίπων, %2.</translation>
+        <translation>Το «%1» δεν βρίσκεται στον φάκελο των υπολοίπων, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -880,33 +880,33 @@ i.e. WMA, MP3</source>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation>Παράλειψη</translation>
+        <translation>Χωρίς αντιγραφή</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Να συγχρονιστεί η κάρτα με τη μουσική αυτού του υπολογιστή;</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Να δημιουργηθεί ξανά το %Ln αρχείο του οποίου άλλαξε η πηγή</numerusform>
+            <numerusform>Να δημιουργηθούν ξανά τα %Ln αρχεία των οποίων άλλαξαν οι πηγές</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Να αφαιρεθεί το %Ln αρχείο κάτω από τον φάκελο πολυμέσων που δεν αναφέρει καμία λίστα αναπαραγωγής της κάρτας</numerusform>
+            <numerusform>Να αφαιρεθούν τα %Ln αρχεία κάτω από τον φάκελο πολυμέσων που δεν αναφέρει καμία λίστα αναπαραγωγής της κάρτας</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Δεν προστέθηκε στην ουρά %Ln αρχείο.</numerusform>
+            <numerusform>Δεν προστέθηκαν στην ουρά %Ln αρχεία.</numerusform>
         </translation>
     </message>
 </context>
@@ -937,7 +937,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>&amp;Close</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI.</extracomment>
-        <translation>OK(&amp;C)</translation>
+        <translation>&amp;Κλείσιμο</translation>
     </message>
     <message>
         <source>Velandry, freeware</source>

@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>ปรับการ์ดให้ตรงกับเพลงบนเครื่องนี้ (เหมือน --copy-music และมากกว่านั้น): ไฟล์บนการ์ดที่ต้นฉบับบนเครื่องนี้เปลี่ยนไปจะถูกสร้างใหม่ในตำแหน่งเดิม ส่วนไฟล์ที่ใหม่กว่าต้นฉบับจะไม่ถูกสร้างใหม่เลย</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบเพลงที่อยู่ภายใต้โฟลเดอร์สื่อบนการ์ดซึ่งไม่มีรายการเล่น .asx ใดบนการ์ดอ้างถึง (จะไม่ลบสิ่งใดหากการ์ดไม่มีไฟล์ .asx เลย และจะไม่ลบสิ่งอื่นนอกจากเพลง)</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>นำไฟล์เพลงทุกไฟล์ที่รายการเล่นอ้างถึงลงในการ์ด (เหมือนที่ --copy-music ทำ) เพื่อให้เล่นได้ทุกไฟล์: ไฟล์ที่อุปกรณ์เล่นได้ (MP3, WMA, WAV 16 บิต) จะคัดลอกตามเดิม ส่วนไฟล์อื่น (FLAC, M4A, Ogg, Opus, ...) จะเข้ารหัสเป็นชนิดสื่อ ซึ่งในกรณีนี้ต้องเป็น mp3, wma หรือ wav</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>บิตเรตของไฟล์ที่ --transcode เข้ารหัสเป็น MP3 หรือ WMA หน่วยเป็น kbit/s (ค่าเริ่มต้น 128)</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนไฟล์ที่ --transcode เข้ารหัสพร้อมกัน (ค่าเริ่มต้น: จำนวนคอร์ของโปรเซสเซอร์ ซึ่งบนเครื่องนี้คือ %1)</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode เข้ารหัสเป็น mp3, wma หรือ wav เท่านั้น แต่ -t %1 ไม่ใช่ชนิดใดในนั้น</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate ต้องเป็นจำนวน kbit/s ตั้งแต่ 32 ถึง 320 ไม่ใช่ %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs ต้องเป็นตัวเลขตั้งแต่ 1 ถึง 256 ไม่ใช่ %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ต้องใช้การ์ด: ระบุการ์ดด้วย --card DIR หรือเขียนรายการเล่นลงในการ์ดด้วย --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>ข้อมูลบนการ์ดเป็นปัจจุบันแล้ว</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ที่ %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เข้ารหัส %Ln รายการที่เป็นไฟล์ %1 ซึ่งอุปกรณ์เล่นไม่ได้ เป็น %2 ด้วย</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>กำลังคัดลอกและเข้ารหัสไฟล์ที่ %1 จาก %Ln ไฟล์ (%2 จากประมาณ %3)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ในจำนวนนี้ %Ln ไฟล์จะถูกเข้ารหัสเป็น %1 ระหว่างการคัดลอก</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไฟล์บนการ์ด (%1) ที่ต้นฉบับเปลี่ยนไปจำนวน %Ln ไฟล์สามารถสร้างใหม่ได้: ขนาด %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไฟล์ภายใต้โฟลเดอร์สื่อของการ์ด (%1) จำนวน %Ln ไฟล์ไม่มีรายการเล่นใดบนการ์ดอ้างถึง: ขนาด %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>พื้นที่ว่างบนการ์ด: %1 และจะเหลือประมาณ %2 เมื่อเสร็จ</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>จะลบ %1 (%2): ไม่มีรายการเล่นใดบนการ์ดอ้างถึงไฟล์นี้</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (เข้ารหัสเป็น %3 ประมาณ %4 แทนที่ไฟล์ขนาด %5 บนการ์ด)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (เข้ารหัสเป็น %3 ประมาณ %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3 แทนที่ไฟล์ขนาด %4 บนการ์ด)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จะลบ %Ln ไฟล์ (%1) ออกจากการ์ด (%2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จะสร้างไฟล์ที่ต้นฉบับเปลี่ยนไป %Ln ไฟล์ (%1) ขึ้นใหม่บนการ์ด (%2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>จะเข้ารหัส %Ln ไฟล์ (ประมาณ %1) เป็น %2 ลงในการ์ด (%3)</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>การ์ด (%1) ไม่มีรายการเล่น .asx จึงไม่ได้ลบสิ่งใดออกจากการ์ด: ไม่มีสิ่งใดบนการ์ดที่อ้างถึงเพลงใดเลย</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่ได้เข้ารหัส %Ln ไฟล์ เนื่องจากไม่สามารถอ่านเป็นเพลงได้: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ลบ %Ln ไฟล์ (%1) ที่ไม่มีรายการเล่นใดบนการ์ดอ้างถึงออกจากการ์ด (%2) แล้ว</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>สร้างไฟล์ที่ต้นฉบับเปลี่ยนไป %Ln ไฟล์ (%1) ขึ้นใหม่บนการ์ด (%2) แล้ว</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เข้ารหัส %Ln ไฟล์จาก %1 เป็น %2 (%3) ลงในการ์ด (%4) แล้ว</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่สามารถอ่าน %Ln ไฟล์บนเครื่องนี้ได้ครบถ้วน จึงไม่ได้คัดลอก: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่สามารถเข้ารหัส %Ln ไฟล์ได้: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่สามารถคัดลอก %Ln ไฟล์ได้ ไฟล์อื่นๆ อยู่บนการ์ดแล้ว</numerusform>
         </translation>
     </message>
 </context>
@@ -516,7 +516,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>การประกาศ XML ระบุการเข้ารหัส &quot;%1&quot; ซึ่งโปรแกรมนี้อ่านไม่ได้</translation>
+        <translation>การประกาศ XML ระบุการเข้ารหัส “%1” ซึ่งโปรแกรมนี้อ่านไม่ได้</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(เส้นทางขนาด %Ln ไบต์)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>อยู่นอกโฟลเดอร์เพลง %Ln รายการ (ระบุโฟลเดอร์ด้วย --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>เป็นสื่อชนิดอื่น %Ln รายการ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln รายการเป็นไฟล์ %2 ที่อุปกรณ์เล่นไม่ได้: เพิ่ม --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln รายการเป็นไฟล์ %2 ที่อุปกรณ์เล่นไม่ได้</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>กำลังเข้ารหัส %1</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>รายการ Windows Media Player 9</translation>
+        <translation>รายการเล่นในโฟลเดอร์</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -773,11 +773,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>ไม่สามารถแสดงรายการในโฟลเดอร์รายการเล่น &quot;%1&quot; ได้</translation>
+        <translation>ไม่สามารถแสดงรายการในโฟลเดอร์รายการเล่น “%1” ได้</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation>ไม่มีโฟลเดอร์นี้อยู่ หรือไม่ใช่โฟลเดอร์</translation>
+        <translation>สิ่งที่ระบุไม่มีอยู่ หรือไม่ใช่โฟลเดอร์</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
@@ -802,11 +802,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>ไม่สามารถอ่าน &quot;%1&quot; ได้</translation>
+        <translation>ไม่สามารถอ่าน “%1” ได้</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>ไม่สามารถเขียน &quot;%1&quot; ได้</translation>
+        <translation>ไม่สามารถเขียน “%1” ได้</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2</translation>
+        <translation>“%1”: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; ไม่ใช่รายการเล่นที่อ่านได้ (%2)</translation>
+        <translation>“%1” ไม่ใช่รายการเล่นที่อ่านได้ (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; ไม่ได้อยู่ในโฟลเดอร์เดียวกับไฟล์อื่นๆ ซึ่งคือ %2</translation>
+        <translation>“%1” ไม่ได้อยู่ในโฟลเดอร์เดียวกับไฟล์อื่นๆ ซึ่งคือ %2</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณต้องการปรับการ์ดให้ตรงกับเพลงบนคอมพิวเตอร์เครื่องนี้หรือไม่</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>สร้างไฟล์ที่ต้นฉบับเปลี่ยนไป %Ln ไฟล์ขึ้นใหม่</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ลบ %Ln ไฟล์ภายใต้โฟลเดอร์สื่อที่ไม่มีรายการเล่นใดบนการ์ดอ้างถึง</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ไม่ได้เพิ่ม %Ln ไฟล์ลงในคิว</numerusform>
         </translation>
     </message>
 </context>

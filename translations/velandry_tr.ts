@@ -92,42 +92,42 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kart eşitlenir (--copy-music seçeneğinin yaptığı ve daha fazlası): karttaki, kaynağı burada değişmiş bir dosya kendi yerinde yeniden oluşturulur; kaynağından daha yeni olan bir dosya ise hiçbir zaman yeniden oluşturulmaz.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Karttaki ortam klasörünün altında bulunan ve karttaki hiçbir .asx çalma listesinin belirtmediği müzik kaldırılır (kartta hiç .asx yoksa hiçbir şey kaldırılmaz; müzik dışında hiçbir şey de kaldırılmaz).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalma listelerinin belirttiği her müzik dosyası, hepsi çalınabilsin diye karta konur (--copy-music seçeneğinin yaptığı gibi): cihazın çaldıkları (MP3, WMA, 16 bit WAV) olduğu gibi, geri kalanlar (FLAC, M4A, Ogg, Opus, ...) ortam türü biçiminde kodlanarak; ortam türü bu durumda mp3, wma veya wav olur.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode seçeneğinin MP3 veya WMA olarak kodladığı dosyaların bit hızı, kbit/s cinsinden (varsayılan: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--transcode seçeneğinin aynı anda kodladığı dosya sayısı (varsayılan: işlemcinin çekirdek sayısı, burada %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode yalnızca mp3, wma veya wav olarak kodlar; -t %1 bunlardan biri değil</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate 32 ile 320 arasında bir kbit/s değeri alır, %1 değil</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs 1 ile 256 arasında bir sayı alır, %1 değil</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için kart gerekiyor: kartı --card DIR ile belirtin ya da çalma listelerini --output-folder DIR ile karta yazın</translation>
     </message>
 </context>
 <context>
@@ -159,7 +159,7 @@ i.e. WMA, MP3</source>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln dosya (%1) karta (%2) kopyalanırdı.</numerusform>
+            <numerusform>%Ln dosya (%1) karta (%2) kopyalanacak.</numerusform>
         </translation>
     </message>
     <message>
@@ -182,13 +182,13 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%Ln öğe kopyalanmadı, çünkü burada bu ada sahip, ortam türünde normal bir dosya yok ya da kartta öğenin klasörüyle aynı adı taşıyan bir dosya var: %1</numerusform>
+            <numerusform>%Ln öğe kopyalanmadı, çünkü burada öğenin adını taşıyan ve ortam türünden olan normal bir dosya yok ya da kartta öğenin klasörüyle aynı adda bir dosya var: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%Ln dosya kopyalanmadı, çünkü yolları üzerindeki bir klasör, kartın dışına çıkan bir bağlantı: %1</numerusform>
+            <numerusform>%Ln dosya kopyalanmadı, çünkü yolu üzerindeki bir klasör, kartın dışına çıkan bir bağlantı: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -218,148 +218,148 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kart güncel durumda.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 kbit/s %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cihazın çalamadığı %1 dosyası olan %Ln öğeyi de %2 olarak kodla</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kopyalanıyor ve kodlanıyor: %Ln dosyadan %1. dosya, %2 / yaklaşık %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bunlardan %Ln tanesi aktarılırken %1 olarak kodlanır.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Karttaki (%1), kaynağı değişmiş %Ln dosya yeniden oluşturulabilir: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kartın (%1) ortam klasörü altındaki %Ln dosyayı karttaki hiçbir çalma listesi belirtmiyor: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kartta %1 boş alan var; işlem bitince yaklaşık %2 olacak.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) kaldırılacak: karttaki hiçbir çalma listesi bu dosyayı belirtmiyor</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3 olarak kodlanmış, yaklaşık %4, karttaki %5 boyutundaki dosyanın yerine)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3 olarak kodlanmış, yaklaşık %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, karttaki %4 boyutundaki dosyanın yerine)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya (%1) karttan (%2) kaldırılacak.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kaynağı değişmiş %Ln dosya (%1) kartta (%2) yeniden oluşturulacak.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya (yaklaşık %1) %2 olarak kodlanıp karta (%3) yazılacak.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kartta (%1) hiç .asx çalma listesi yok, bu yüzden karttan hiçbir şey kaldırılmadı: karttaki hiçbir şey herhangi bir müziği belirtmiyor.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya kodlanmadı, çünkü müzik olarak okunamıyor: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Karttaki hiçbir çalma listesinin belirtmediği %Ln dosya (%1) karttan (%2) kaldırıldı.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kaynağı değişmiş %Ln dosya (%1) kartta (%2) yeniden oluşturuldu.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya (%3) %1 biçiminden %2 biçimine kodlanarak karta (%4) yazıldı.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya burada eksiksiz okunamadı ve kopyalanmadı: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya kodlanamadı: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya kopyalanamadı; diğerleri kartta.</numerusform>
         </translation>
     </message>
 </context>
@@ -516,7 +516,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>XML bildirimi &quot;%1&quot; kodlamasını belirtiyor; bu kodlama burada okunamıyor</translation>
+        <translation>XML bildirimi “%1” kodlamasını belirtiyor; bu kodlama burada okunamıyor</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -623,33 +623,33 @@ i.e. WMA, MP3</source>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%Ln baytlık bir yol)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>müzik klasörü dışında %Ln öğe (klasörü --music-root ile belirtin)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>başka bir ortam türünden %Ln öğe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: cihazın çalamadığı %2 dosyası olan %Ln öğe var: --transcode ekleyin</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: cihazın çalamadığı %2 dosyası olan %Ln öğe var</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kodlanıyor</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ i.e. WMA, MP3</source>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9 listeleri</translation>
+        <translation>Klasördeki çalma listeleri</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -773,11 +773,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>&quot;%1&quot; çalma listesi klasörünün içeriği listelenemiyor.</translation>
+        <translation>“%1” çalma listesi klasörünün içeriği listelenemiyor.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation>Klasör mevcut değil veya bir klasör değil.</translation>
+        <translation>Belirtilen konum mevcut değil veya bir klasör değil.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
@@ -802,11 +802,11 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>&quot;%1&quot; okunamadı.</translation>
+        <translation>“%1” okunamadı.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>&quot;%1&quot; yazılamadı.</translation>
+        <translation>“%1” yazılamadı.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ i.e. WMA, MP3</source>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>“%1”: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; okunabilir bir çalma listesi değil (%2).</translation>
+        <translation>“%1” okunabilir bir çalma listesi değil (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot;, diğerlerinin bulunduğu %2 klasöründe değil.</translation>
+        <translation>“%1”, diğerlerinin bulunduğu %2 klasöründe değil.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -846,26 +846,26 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kart bu bilgisayardaki müzikle eşitlensin mi?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kaynağı değişmiş %Ln dosyayı yeniden oluştur</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ortam klasörünün altında olup karttaki hiçbir çalma listesinin belirtmediği %Ln dosyayı kaldır</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dosya kuyruğa eklenmedi.</numerusform>
         </translation>
     </message>
 </context>

@@ -92,42 +92,42 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Đồng bộ thẻ (như --copy-music, và hơn thế nữa): tệp trên thẻ có tệp nguồn ở máy này đã thay đổi sẽ được tạo lại tại chỗ; tệp mới hơn tệp nguồn của nó thì không bao giờ bị tạo lại.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Xóa nhạc bên dưới thư mục phương tiện trên thẻ mà không danh sách phát .asx nào trên thẻ trỏ tới (không xóa gì nếu thẻ không có tệp .asx nào, và không bao giờ xóa thứ gì ngoài nhạc).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lấy mọi tệp nhạc mà danh sách phát trỏ tới và đưa lên thẻ (như --copy-music) sao cho tệp nào cũng phát được: những tệp thiết bị phát được (MP3, WMA, WAV 16 bit) được giữ nguyên, các tệp còn lại (FLAC, M4A, Ogg, Opus, ...) được mã hóa sang loại phương tiện, khi đó phải là mp3, wma hoặc wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tốc độ bit của các tệp mà --transcode mã hóa sang MP3 hoặc WMA, tính bằng kbit/s (mặc định 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Số tệp mà --transcode mã hóa cùng lúc (mặc định: số nhân của bộ xử lý, trên máy này là %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode chỉ mã hóa sang mp3, wma hoặc wav; -t %1 không phải loại nào trong số đó</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate nhận một số kbit/s từ 32 đến 320, không phải %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs nhận một số từ 1 đến 256, không phải %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cần có thẻ: hãy chỉ định thẻ bằng --card DIR, hoặc ghi danh sách phát lên thẻ bằng --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -182,13 +182,13 @@ ví dụ: WMA, MP3</translation>
     <message numerus="yes">
         <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%Ln mục không được sao chép vì trên máy này không có tệp thông thường nào thuộc loại phương tiện đó mang tên của chúng, hoặc trên thẻ có một tệp trùng tên với thư mục của chúng: %1</numerusform>
+            <numerusform>%Ln mục không được sao chép vì trên máy này không có tệp thông thường nào thuộc loại phương tiện đó mang đúng tên mục, hoặc trên thẻ có một tệp trùng tên với thư mục chứa mục đó: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%Ln tệp không được sao chép vì một thư mục trên đường dẫn tới chúng là liên kết trỏ ra ngoài thẻ: %1</numerusform>
+            <numerusform>%Ln tệp không được sao chép vì một thư mục trên đường dẫn tới tệp là liên kết trỏ ra ngoài thẻ: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -218,148 +218,148 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Thẻ đã được cập nhật đầy đủ.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ở %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đồng thời mã hóa %Ln mục là tệp %1 mà thiết bị không phát được sang %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đang sao chép và mã hóa tệp %1 trong tổng số %Ln tệp, %2 trong tổng số khoảng %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trong đó có %Ln tệp được mã hóa sang %1 trong khi sao chép.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp trên thẻ (%1) có thể được tạo lại vì tệp nguồn đã thay đổi: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp bên dưới thư mục phương tiện của thẻ (%1) không được danh sách phát nào trên thẻ trỏ tới: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dung lượng trống trên thẻ: %1; khoảng %2 sau khi hoàn tất.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) sẽ bị xóa: không có danh sách phát nào trên thẻ trỏ tới tệp này</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (mã hóa sang %3, khoảng %4, thay cho tệp %5 trên thẻ)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (mã hóa sang %3, khoảng %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, thay cho tệp %4 trên thẻ)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp, tổng cộng %1, sẽ bị xóa khỏi thẻ (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp có tệp nguồn đã thay đổi, tổng cộng %1, sẽ được tạo lại trên thẻ (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp, khoảng %1, sẽ được mã hóa sang %2 rồi ghi lên thẻ (%3).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Thẻ (%1) không có danh sách phát .asx nào, nên không có gì bị xóa khỏi thẻ: không có gì trên thẻ trỏ tới nhạc nào.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp không được mã hóa vì không đọc được dưới dạng nhạc: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đã xóa khỏi thẻ (%2) %Ln tệp (%1) không được danh sách phát nào trên thẻ trỏ tới.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đã tạo lại trên thẻ (%2) %Ln tệp (%1) có tệp nguồn đã thay đổi.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Đã mã hóa %Ln tệp từ %1 sang %2 (%3) và ghi lên thẻ (%4).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp không đọc được trọn vẹn trên máy này và không được sao chép: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Không thể mã hóa %Ln tệp: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Không thể sao chép %Ln tệp; các tệp khác đã có trên thẻ.</numerusform>
         </translation>
     </message>
 </context>
@@ -516,7 +516,7 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>Khai báo XML của tệp ghi bảng mã &quot;%1&quot;, là bảng mã chương trình không đọc được</translation>
+        <translation>Khai báo XML của tệp ghi bảng mã “%1”, là bảng mã chương trình không đọc được</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -623,33 +623,33 @@ ví dụ: WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(một đường dẫn dài %Ln byte)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln mục nằm ngoài thư mục nhạc (hãy chỉ định thư mục đó bằng --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln mục thuộc loại phương tiện khác</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln mục là tệp %2 mà thiết bị không phát được: hãy thêm --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln mục là tệp %2 mà thiết bị không phát được</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Đang mã hóa %1</translation>
     </message>
 </context>
 <context>
@@ -718,12 +718,12 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Playlist contains :</source>
         <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
-        <translation>Danh sách chứa:</translation>
+        <translation>Loại tệp cần giữ:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Tệp Windows Media Player 9</translation>
+        <translation>Danh sách phát trong thư mục</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -733,12 +733,12 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Output Location :</source>
         <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Thư mục đích:</translation>
+        <translation>Thư mục đầu ra:</translation>
     </message>
     <message>
         <source>Media Location :</source>
         <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Thư mục nhạc:</translation>
+        <translation>Thư mục thiết bị:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -753,7 +753,7 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation>Danh sách phát chứa</translation>
+        <translation>Loại tệp cần giữ</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
@@ -773,11 +773,11 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Không thể liệt kê nội dung thư mục danh sách phát &quot;%1&quot;.</translation>
+        <translation>Không thể liệt kê nội dung thư mục danh sách phát “%1”.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation>Thư mục không tồn tại hoặc đó không phải là thư mục.</translation>
+        <translation>Vị trí được chỉ định không tồn tại hoặc không phải là thư mục.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
@@ -802,11 +802,11 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>Không thể đọc &quot;%1&quot;.</translation>
+        <translation>Không thể đọc “%1”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>Không thể ghi &quot;%1&quot;.</translation>
+        <translation>Không thể ghi “%1”.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -819,16 +819,16 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>“%1”: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; không phải là danh sách phát đọc được (%2).</translation>
+        <translation>“%1” không phải là danh sách phát đọc được (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; không nằm trong thư mục của các tệp khác, %2.</translation>
+        <translation>“%1” không nằm trong thư mục của các tệp khác, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -842,30 +842,30 @@ ví dụ: WMA, MP3</translation>
     <message>
         <source>Don&apos;t copy</source>
         <extracomment>A button: leave the card as it is.</extracomment>
-        <translation>Bỏ qua</translation>
+        <translation>Không sao chép</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bạn có muốn đồng bộ thẻ với nhạc trên máy tính này không?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tạo lại %Ln tệp có tệp nguồn đã thay đổi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Xóa %Ln tệp bên dưới thư mục phương tiện mà không danh sách phát nào trên thẻ trỏ tới</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln tệp không được đưa vào hàng đợi.</numerusform>
         </translation>
     </message>
 </context>
