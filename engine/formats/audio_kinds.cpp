@@ -1,6 +1,7 @@
 #include "engine/formats/audio_kinds.h"
 
-#include <cstring>
+#include <bit>
+#include <string>
 
 namespace velandry {
 
@@ -16,29 +17,46 @@ bool isAlphanumeric(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// Whether `text` starts with `extension`, letter case ignored.
-bool startsWith(QByteArrayView text, const char *extension)
-{
-    const auto length = qsizetype(std::strlen(extension));
-    if (text.size() < length)
-        return false;
-    for (qsizetype i = 0; i < length; ++i) {
-        if (lower(text[i]) != extension[i])
-            return false;
+// Each kind's extension's length, for the scan that asks at every full stop.
+constexpr auto kLengths = [] {
+    std::array<qsizetype, kAudioKinds.size()> lengths{};
+    for (std::size_t kind = 0; kind < kAudioKinds.size(); ++kind)
+        lengths[kind] = qsizetype(std::char_traits<char>::length(kAudioKinds[kind].extension));
+    return lengths;
+}();
+
+// The kinds whose extension starts with each byte, either letter case: most
+// full stops in a playlist are followed by none.
+constexpr auto kStartingWith = [] {
+    std::array<AudioKinds, 256> starting{};
+    for (std::size_t kind = 0; kind < kAudioKinds.size(); ++kind) {
+        const auto first = static_cast<unsigned char>(kAudioKinds[kind].extension[0]);
+        starting[first] |= AudioKinds(1) << kind;
+        starting[first - ('a' - 'A')] |= AudioKinds(1) << kind;
     }
-    return true;
-}
+    return starting;
+}();
 
 } // namespace
 
 int audioKindAt(QByteArrayView text)
 {
+    if (text.isEmpty())
+        return -1;
+    AudioKinds candidates = kStartingWith[static_cast<unsigned char>(text.front())];
     int found = -1;
     qsizetype longest = 0;
-    for (int kind = 0; kind < int(kAudioKinds.size()); ++kind) {
+    while (candidates) {
+        const int kind = std::countr_zero(candidates);
+        candidates &= candidates - 1;
         const char *extension = kAudioKinds[std::size_t(kind)].extension;
-        const auto length = qsizetype(std::strlen(extension));
-        if (length > longest && startsWith(text, extension) && (text.size() == length || !isAlphanumeric(text[length]))) {
+        const qsizetype length = kLengths[std::size_t(kind)];
+        if (length <= longest || text.size() < length)
+            continue;
+        qsizetype i = 1;
+        while (i < length && lower(text[i]) == extension[i])
+            ++i;
+        if (i == length && (text.size() == length || !isAlphanumeric(text[length]))) {
             found = kind;
             longest = length;
         }
@@ -53,7 +71,7 @@ int audioKindOf(QByteArrayView name)
         return -1;
     const QByteArrayView extension = name.sliced(dot + 1);
     const int kind = audioKindAt(extension);
-    return kind >= 0 && qsizetype(std::strlen(kAudioKinds[std::size_t(kind)].extension)) == extension.size() ? kind : -1;
+    return kind >= 0 && kLengths[std::size_t(kind)] == extension.size() ? kind : -1;
 }
 
 QStringList audioKindNames(AudioKinds kinds)
