@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation>Medientyp, der beibehalten wird, ohne den Punkt (WMA, MP3, WAV, ...).</translation>
+        <translation>Beizubehaltender Medientyp, ohne Punkt (WMA, MP3, WAV, ...).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation>Ordner auf dem Gerät, der jedem Pfad vorangestellt wird (Standard: %1).</translation>
+        <translation>Medienordner auf dem Gerät, der jedem Pfad vorangestellt wird (Standard: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
@@ -26,11 +26,11 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>Der Musikordner, in dem Wiedergabelisten außer WPL ihre Dateien angeben, so geschrieben wie in ihnen (/home/ana/Music, &apos;D:\Music&apos;): Einträge darunter werden an dieser Stelle gekürzt (Standard: die Regeln der Manpage).</translation>
+        <translation>Der Musikordner, unter dem Wiedergabelisten (außer WPL) ihre Dateien angeben, so geschrieben wie dort (/home/ana/Music, &apos;D:\Music&apos;): Einträge darunter werden an dieser Stelle gekürzt (Standard: die Regeln der Manpage).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
-        <translation>Die Speicherkarte, wie dieses System sie sieht (/media/ana/CARD, E:\): Jeder Eintrag wird auf ihr gesucht, und fehlende werden gemeldet (Standard: das Laufwerk des Ausgabeordners, sofern es eine Karte ist, die den Medienordner enthält).</translation>
+        <translation>Die Speicherkarte, wie dieses System sie sieht (/media/ana/CARD, E:\): Jeder Eintrag wird auf ihr gesucht, fehlende werden gemeldet (Standard: das Laufwerk des Ausgabeordners, sofern es eine Karte ist, die den Medienordner enthält).</translation>
     </message>
     <message>
         <source>Print nothing for playlists that convert cleanly.</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>Weitere Informationen erhalten Sie mit &apos;--help&apos;.</translation>
+        <translation>Weitere Informationen erhalten Sie mit „--help“.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -60,8 +60,8 @@
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation>Bitte wählen Sie einen Medientyp aus
-zum Beispiel WMA, MP3</translation>
+        <translation>Bitte wählen Sie einen Medientyp aus,
+z. B. WMA oder MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
@@ -85,7 +85,7 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation>Nach den Wiedergabelisten die darin genannten Dateien, die auf der Karte fehlen, auf die Karte kopieren, jede an die Stelle, an der das Gerät sie öffnet, und zwar von dem Ort, den die Wiedergabeliste angibt, oder aus dem Musikstammordner (--music-root, sonst der Musikordner des Benutzers).</translation>
+        <translation>Nach den Wiedergabelisten die darin genannten Dateien, die auf der Karte fehlen, auf die Karte kopieren, jede an die Stelle, an der das Gerät sie öffnet; gesucht wird jede dort, wo die Wiedergabeliste sie angibt, oder unterhalb des Musikordners (--music-root, sonst der Musikordner des Benutzers).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
@@ -93,42 +93,42 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte mit der Musik auf diesem Computer abgleichen (wie --copy-music und mehr): Eine Datei auf der Karte, deren Quelle sich hier geändert hat, wird an ihrer Stelle neu erstellt; eine Datei, die neuer als ihre Quelle ist, nie.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musik unterhalb des Medienordners der Karte entfernen, die keine .asx-Wiedergabeliste auf der Karte nennt (gar nichts, wenn die Karte keine .asx-Datei enthält, und nie etwas anderes als Musik).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Musikdatei, die die Wiedergabelisten nennen, so auf die Karte bringen (wie --copy-music), dass jede abgespielt wird: was das Gerät abspielt (MP3, WMA, 16-Bit-WAV), unverändert, den Rest (FLAC, M4A, Ogg, Opus, ...) in den Medientyp codiert, der dann mp3, wma oder wav ist.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitrate dessen, was --transcode in MP3 oder WMA codiert, in kbit/s (Standard: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Dateien --transcode gleichzeitig codiert (Standard: die Anzahl der Prozessorkerne, hier %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode codiert in mp3, wma oder wav; -t %1 ist keiner dieser Typen</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate erwartet eine Zahl in kbit/s von 32 bis 320, nicht %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs erwartet eine Zahl von 1 bis 256, nicht %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht die Karte: Geben Sie sie mit --card DIR an, oder schreiben Sie die Wiedergabelisten mit --output-folder DIR auf die Karte</translation>
     </message>
 </context>
 <context>
@@ -152,7 +152,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>%1 free on the card.</source>
         <extracomment>%1 is a size.</extracomment>
-        <translation>Freier Speicher auf der Karte: %1.</translation>
+        <translation>Freier Speicherplatz auf der Karte: %1.</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3)</source>
@@ -162,13 +162,13 @@ zum Beispiel WMA, MP3</translation>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln Datei, %1, würde auf die Karte (%2) kopiert.</numerusform>
-            <numerusform>%Ln Dateien, %1, würden auf die Karte (%2) kopiert.</numerusform>
+            <numerusform>%Ln Datei (%1) würde auf die Karte (%2) kopiert.</numerusform>
+            <numerusform>%Ln Dateien (%1) würden auf die Karte (%2) kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card&apos;s file system does not tell how much is free on it.</source>
-        <translation>Das Dateisystem der Karte gibt nicht an, wie viel Speicher auf ihr frei ist.</translation>
+        <translation>Das Dateisystem der Karte gibt nicht an, wie viel Speicherplatz auf ihr frei ist.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries are not on this computer either: %1</source>
@@ -227,163 +227,163 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Auch %Ln Eintrag, den das Gerät nicht abspielen kann (%1), in %2 codieren</numerusform>
+            <numerusform>Auch die %Ln Einträge, die das Gerät nicht abspielen kann (%1), in %2 codieren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Datei %1 von %Ln wird kopiert oder codiert, %2 von etwa %3</numerusform>
+            <numerusform>Datei %1 von %Ln wird kopiert oder codiert, %2 von etwa %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln davon wird dabei in %1 codiert.</numerusform>
+            <numerusform>%Ln davon werden dabei in %1 codiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei auf der Karte (%1), deren Quelle sich geändert hat, kann neu erstellt werden: %2.</numerusform>
+            <numerusform>%Ln Dateien auf der Karte (%1), deren Quellen sich geändert haben, können neu erstellt werden: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei unterhalb des Medienordners der Karte (%1) wird von keiner Wiedergabeliste auf der Karte genannt: %2.</numerusform>
+            <numerusform>%Ln Dateien unterhalb des Medienordners der Karte (%1) werden von keiner Wiedergabeliste auf der Karte genannt: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher auf der Karte: %1; danach etwa %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) würde entfernt: Keine Wiedergabeliste auf der Karte nennt diese Datei</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (in %3 codiert, etwa %4, anstelle der %5 großen Datei auf der Karte)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (in %3 codiert, etwa %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, anstelle der %4 großen Datei auf der Karte)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei, %1, würde von der Karte (%2) entfernt.</numerusform>
+            <numerusform>%Ln Dateien, %1, würden von der Karte (%2) entfernt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei mit geänderter Quelle, %1, würde auf der Karte (%2) neu erstellt.</numerusform>
+            <numerusform>%Ln Dateien mit geänderter Quelle, %1, würden auf der Karte (%2) neu erstellt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei, etwa %1, würde in %2 codiert auf die Karte (%3) geschrieben.</numerusform>
+            <numerusform>%Ln Dateien, etwa %1, würden in %2 codiert auf die Karte (%3) geschrieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte (%1) enthält keine .asx-Wiedergabeliste, daher wurde nichts von ihr entfernt: Nichts auf ihr nennt Musik.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei wurde nicht codiert, da sie sich nicht als Musik lesen lässt: %1</numerusform>
+            <numerusform>%Ln Dateien wurden nicht codiert, da sie sich nicht als Musik lesen lassen: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei (%1), die keine Wiedergabeliste auf der Karte nennt, wurde von der Karte (%2) entfernt.</numerusform>
+            <numerusform>%Ln Dateien (%1), die keine Wiedergabeliste auf der Karte nennt, wurden von der Karte (%2) entfernt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei mit geänderter Quelle (%1) wurde auf der Karte (%2) neu erstellt.</numerusform>
+            <numerusform>%Ln Dateien mit geänderter Quelle (%1) wurden auf der Karte (%2) neu erstellt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei wurde von %1 in %2 codiert (%3) und auf die Karte (%4) geschrieben.</numerusform>
+            <numerusform>%Ln Dateien wurden von %1 in %2 codiert (%3) und auf die Karte (%4) geschrieben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei konnte hier nicht vollständig gelesen werden und wurde nicht kopiert: %1</numerusform>
+            <numerusform>%Ln Dateien konnten hier nicht vollständig gelesen werden und wurden nicht kopiert: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei konnte nicht codiert werden: %1</numerusform>
+            <numerusform>%Ln Dateien konnten nicht codiert werden: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei konnte nicht kopiert werden; die übrigen sind auf der Karte.</numerusform>
+            <numerusform>%Ln Dateien konnten nicht kopiert werden; die übrigen sind auf der Karte.</numerusform>
         </translation>
     </message>
 </context>
@@ -405,15 +405,15 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>Convert Windows Media Player playlists for Pocket PC</source>
-        <translation>Windows Media Player-Wiedergabelisten für Pocket PC konvertieren</translation>
+        <translation>Wiedergabelisten von Windows Media Player für Pocket PC konvertieren</translation>
     </message>
     <message>
         <source>Velandry turns playlists (Windows Media Player&apos;s WPL, M3U and M3U8, PLS, XSPF, ASX and Zune playlists) into ASX 3.0 playlists that the Windows Media Player for Pocket PC plays from a storage card.</source>
-        <translation>Velandry wandelt Wiedergabelisten (WPL von Windows Media Player, M3U und M3U8, PLS, XSPF, ASX sowie Zune-Wiedergabelisten) in ASX 3.0-Wiedergabelisten um, die Windows Media Player für Pocket PC von einer Speicherkarte abspielt.</translation>
+        <translation>Velandry konvertiert Wiedergabelisten (WPL von Windows Media Player, M3U und M3U8, PLS, XSPF, ASX sowie Zune-Wiedergabelisten) in ASX-3.0-Wiedergabelisten, die Windows Media Player für Pocket PC von einer Speicherkarte abspielt.</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Wählen Sie die Wiedergabelisten, den beizubehaltenden Medientyp (WMA, MP3, WAV oder einen anderen) und den Ordner auf dem Gerät, der die Musik enthält. Jeder Verweis dieses Typs wird auf seinen Platz unterhalb des Musikordners gekürzt und unter den Musikordner des Geräts geschrieben, eine .asx-Datei je Wiedergabeliste, in der ANSI-Codepage des Geräts.</translation>
+        <translation>Wählen Sie die Wiedergabelisten, den beizubehaltenden Medientyp (WMA, MP3, WAV oder einen anderen) und den Ordner auf dem Gerät, der die Musik enthält. Jeder Verweis dieses Typs wird auf seinen Platz unterhalb des Musikordners gekürzt und unter den Medienordner des Geräts geschrieben, eine .asx-Datei je Wiedergabeliste, in der ANSI-Codepage des Geräts.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -443,35 +443,35 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>the text ends before its markup does</source>
         <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
-        <translation>der Text endet vor seinem Markup</translation>
+        <translation>die Datei bricht mitten in einem Tag oder Element ab</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
-        <translation>ein Kommentar wird nie geschlossen</translation>
+        <translation>ein Kommentar ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>a CDATA section is never closed</source>
-        <translation>ein CDATA-Abschnitt wird nie geschlossen</translation>
+        <translation>ein CDATA-Abschnitt ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>a processing instruction is never closed</source>
-        <translation>eine Verarbeitungsanweisung wird nie geschlossen</translation>
+        <translation>eine Verarbeitungsanweisung ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>a declaration is never closed</source>
-        <translation>eine Deklaration wird nie geschlossen</translation>
+        <translation>eine Deklaration ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>nach &quot;&lt;&quot; wurde ein Name erwartet</translation>
+        <translation>nach „&lt;“ wurde ein Name erwartet</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>nach dem Namen eines End-Tags wurde &quot;&gt;&quot; erwartet</translation>
+        <translation>nach dem Namen eines End-Tags wurde „&gt;“ erwartet</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>einem Attribut fehlen &quot;=&quot; und Wert</translation>
+        <translation>einem Attribut fehlen „=“ und Wert</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -484,7 +484,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation>Das %1-Markup kann nicht gelesen werden: Ein Tag in Zeile %2 wird nie geschlossen</translation>
+        <translation>Das %1-Markup kann nicht gelesen werden: Ein Tag in Zeile %2 ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
@@ -509,7 +509,7 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Ein gleichnamiger Ordner ist im Weg</translation>
+        <translation>Ein gleichnamiger Ordner steht im Weg</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
@@ -530,7 +530,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>Der Dateiname ist kein gültiges UTF-8, daher kann die Datei nicht geöffnet werden; benennen Sie sie um, etwa mit &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>Der Dateiname ist kein gültiges UTF-8, daher kann die Datei nicht geöffnet werden; benennen Sie sie um, etwa mit „convmv -f latin1 -t utf8 --notest“</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -540,7 +540,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>Die XML-Deklaration nennt die Codierung &quot;%1&quot;, die hier nicht gelesen werden kann</translation>
+        <translation>Die XML-Deklaration nennt die Zeichencodierung „%1“, die hier nicht gelesen werden kann</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -570,14 +570,14 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation>%1: nicht UTF-8, als Codepage %2 gelesen</translation>
+        <translation>%1: nicht in UTF-8, in Codepage %2 gelesen</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %Ln von %2 Einträgen enthält Zeichen außerhalb der Codepage %3, als &quot;?&quot; geschrieben</numerusform>
-            <numerusform>%1: %Ln von %2 Einträgen enthalten Zeichen außerhalb der Codepage %3, als &quot;?&quot; geschrieben</numerusform>
+            <numerusform>%1: %Ln von %2 Einträgen enthält Zeichen außerhalb der Codepage %3, als „?“ geschrieben</numerusform>
+            <numerusform>%1: %Ln von %2 Einträgen enthalten Zeichen außerhalb der Codepage %3, als „?“ geschrieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -627,8 +627,8 @@ zum Beispiel WMA, MP3</translation>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %Ln von %2 Einträgen wurde quer durch das Markup der Wiedergabeliste abgeschnitten und benennt keine echte Datei</numerusform>
-            <numerusform>%1: %Ln von %2 Einträgen wurden quer durch das Markup der Wiedergabeliste abgeschnitten und benennen keine echte Datei</numerusform>
+            <numerusform>%1: %Ln von %2 Einträgen reicht in das Markup der Wiedergabeliste hinein und bezeichnet keine echte Datei</numerusform>
+            <numerusform>%1: %Ln von %2 Einträgen reichen in das Markup der Wiedergabeliste hinein und bezeichnen keine echte Datei</numerusform>
         </translation>
     </message>
     <message>
@@ -655,38 +655,38 @@ zum Beispiel WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(ein Pfad mit %Ln Byte)</numerusform>
+            <numerusform>(ein Pfad mit %Ln Byte)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln außerhalb des Musikordners (geben Sie ihn mit --music-root an)</numerusform>
+            <numerusform>%Ln außerhalb des Musikordners (geben Sie ihn mit --music-root an)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln eines anderen Medientyps</numerusform>
+            <numerusform>%Ln eines anderen Medientyps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln Eintrag ist eine Datei vom Typ %2, die das Gerät nicht abspielen kann: Verwenden Sie --transcode</numerusform>
+            <numerusform>%1: %Ln Einträge sind Dateien vom Typ %2, die das Gerät nicht abspielen kann: Verwenden Sie --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln Eintrag ist eine Datei vom Typ %2, die das Gerät nicht abspielen kann</numerusform>
+            <numerusform>%1: %Ln Einträge sind Dateien vom Typ %2, die das Gerät nicht abspielen kann</numerusform>
         </translation>
     </message>
 </context>
@@ -717,7 +717,7 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird codiert</translation>
     </message>
 </context>
 <context>
@@ -755,12 +755,12 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Playlist contains :</source>
         <extracomment>A label before the media type box (the kind of entry to keep): 89 px of room at 96 DPI.</extracomment>
-        <translation>Liste enthält:</translation>
+        <translation>Medientyp:</translation>
     </message>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Windows Media Player 9-Listen</translation>
+        <translation>Wiedergabelisten im Ordner</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -780,7 +780,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>&amp;Convert</source>
         <extracomment>A button: about 57 px of room for its text at 96 DPI; the access key unique in the window.</extracomment>
-        <translation>&amp;Umwandeln</translation>
+        <translation>&amp;Konvertieren</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -790,7 +790,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation>Liste enthält</translation>
+        <translation>Medientyp der beizubehaltenden Einträge</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
@@ -810,7 +810,7 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Der Inhalt des Wiedergabelistenordners &quot;%1&quot; kann nicht angezeigt werden.</translation>
+        <translation>Der Inhalt des Ordners der Wiedergabelisten „%1“ kann nicht angezeigt werden.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -819,12 +819,12 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation>Bitte wählen Sie einen Medientyp aus<byte value="xd"/>
-zum Beispiel WMA, MP3</translation>
+        <translation>Bitte wählen Sie einen Medientyp aus,<byte value="xd"/>
+z. B. WMA oder MP3</translation>
     </message>
     <message>
         <source>All Done</source>
-        <translation>Alles erledigt</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -840,11 +840,11 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>&quot;%1&quot; konnte nicht gelesen werden.</translation>
+        <translation>„%1“ konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>&quot;%1&quot; konnte nicht geschrieben werden.</translation>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -857,16 +857,16 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>„%1“: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; ist keine lesbare Wiedergabeliste (%2).</translation>
+        <translation>„%1“ ist keine lesbare Wiedergabeliste (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; liegt nicht im Ordner der anderen, %2.</translation>
+        <translation>„%1“ liegt nicht im Ordner der anderen, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -884,29 +884,29 @@ zum Beispiel WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte mit der Musik auf diesem Computer abgleichen?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei mit geänderter Quelle neu erstellen</numerusform>
+            <numerusform>%Ln Dateien mit geänderter Quelle neu erstellen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei unterhalb des Medienordners entfernen, die keine Wiedergabeliste auf der Karte nennt</numerusform>
+            <numerusform>%Ln Dateien unterhalb des Medienordners entfernen, die keine Wiedergabeliste auf der Karte nennt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Datei wurde nicht in die Warteschlange aufgenommen.</numerusform>
+            <numerusform>%Ln Dateien wurden nicht in die Warteschlange aufgenommen.</numerusform>
         </translation>
     </message>
 </context>
@@ -927,7 +927,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>Please visit for updates, faq and help</source>
         <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
-        <translation>Besuchen Sie uns für Updates, FAQ und Hilfe</translation>
+        <translation>Updates, FAQ und Hilfe auf unserer Website</translation>
     </message>
     <message>
         <source>Revision History</source>
@@ -955,7 +955,7 @@ zum Beispiel WMA, MP3</translation>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
         <extracomment>Beside the donation picture: two lines of 263 px at 96 DPI.</extracomment>
-        <translation>Wenn Ihnen diese Software gefällt, unterstützen Sie gern ihre Weiterentwicklung</translation>
+        <translation>Wenn Ihnen diese Software nützlich ist, können Sie gern ihre Weiterentwicklung unterstützen</translation>
     </message>
 </context>
 </TS>

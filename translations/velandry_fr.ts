@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation>Dossier de l&apos;appareil écrit devant chaque chemin (par défaut&#xa0;: %1).</translation>
+        <translation>Dossier des médias de l&apos;appareil, écrit devant chaque chemin (par défaut&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>Le dossier de musique dans lequel les sélections autres que WPL désignent leurs fichiers, écrit comme elles l&apos;écrivent (/home/ana/Music, &apos;D:\Music&apos;)&#xa0;: les éléments situés dessous y sont coupés (par défaut&#xa0;: les règles de la page de manuel).</translation>
+        <translation>Le dossier de musique dans lequel les sélections autres que WPL désignent leurs fichiers, écrit comme elles l&apos;écrivent (/home/ana/Music, &apos;D:\Music&apos;)&#xa0;: le chemin des éléments situés sous ce dossier est coupé à cet endroit (par défaut&#xa0;: les règles de la page de manuel).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>Essayez &apos;--help&apos; pour plus d&apos;informations.</translation>
+        <translation>Essayez «&#xa0;--help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -60,8 +60,8 @@
     <message>
         <source>Please select a media type
 i.e. WMA, MP3</source>
-        <translation>Veuillez choisir un type de média
-par exemple WMA, MP3</translation>
+        <translation>Veuillez choisir un type de média,
+par exemple WMA ou MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
@@ -85,7 +85,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation>Après les sélections, copier sur la carte les fichiers qu&apos;elles désignent et qui n&apos;y sont pas, chacun là où l&apos;appareil l&apos;ouvre, depuis l&apos;emplacement indiqué par la sélection ou sous la racine de la musique (--music-root, sinon le dossier de musique de l&apos;utilisateur).</translation>
+        <translation>Après les sélections, copier sur la carte les fichiers qu&apos;elles désignent et qui n&apos;y sont pas, chacun là où l&apos;appareil l&apos;ouvre, depuis l&apos;emplacement indiqué par la sélection ou sous le dossier de musique (--music-root, sinon le dossier de musique de l&apos;utilisateur).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
@@ -93,42 +93,42 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser la carte (comme --copy-music, et davantage)&#xa0;: un fichier de la carte dont la source a changé sur cet ordinateur est recréé à sa place&#xa0;; un fichier plus récent que sa source ne l&apos;est jamais.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la musique située sous le dossier des médias de la carte qu&apos;aucune sélection .asx de la carte ne désigne (rien si la carte ne contient aucun fichier .asx, et jamais autre chose que de la musique).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer sur la carte chaque fichier de musique désigné par les sélections (comme --copy-music) de sorte que tous soient lisibles&#xa0;: ce que l&apos;appareil lit (MP3, WMA, WAV 16 bits) tel quel, le reste (FLAC, M4A, Ogg, Opus, ...) encodé dans le type de média, qui doit alors être mp3, wma ou wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit des fichiers que --transcode encode en MP3 ou WMA, en kbit/s (par défaut&#xa0;: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichiers que --transcode encode simultanément (par défaut&#xa0;: le nombre de cœurs du processeur, ici %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode encode en mp3, wma ou wav&#xa0;; -t %1 n&apos;en fait pas partie</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate attend un nombre de kbit/s compris entre 32 et 320, et non %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs attend un nombre compris entre 1 et 256, et non %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin de la carte&#xa0;: indiquez-la avec --card DIR, ou écrivez les sélections sur la carte avec --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -162,8 +162,8 @@ par exemple WMA, MP3</translation>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln fichier, %1, serait copié sur la carte (%2).</numerusform>
-            <numerusform>%Ln fichiers, %1, seraient copiés sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichier (%1) serait copié sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) seraient copiés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -188,15 +188,15 @@ par exemple WMA, MP3</translation>
     <message numerus="yes">
         <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%Ln élément n&apos;a pas été copié, car aucun fichier ordinaire du type de média ne porte son nom ici, ou un fichier de la carte porte le nom de son dossier&#xa0;: %1</numerusform>
-            <numerusform>%Ln éléments n&apos;ont pas été copiés, car aucun fichier ordinaire du type de média ne porte leur nom ici, ou un fichier de la carte porte le nom de leur dossier&#xa0;: %1</numerusform>
+            <numerusform>%Ln élément n&apos;a pas été copié, car aucun fichier ordinaire du type de média ne porte son nom ici, ou bien un fichier de la carte porte le nom de son dossier&#xa0;: %1</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas été copiés, car aucun fichier ordinaire du type de média ne porte leur nom ici, ou bien un fichier de la carte porte le nom de leur dossier&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not copied, as a folder on their way is a link that leads out of the card: %1</source>
         <translation>
-            <numerusform>%Ln fichier n&apos;a pas été copié, car un dossier de son chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
-            <numerusform>%Ln fichiers n&apos;ont pas été copiés, car un dossier de leur chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas été copié, car un dossier sur son chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas été copiés, car un dossier sur leur chemin est un lien qui mène hors de la carte&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -227,163 +227,163 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte est à jour.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Encoder aussi %Ln élément (fichier %1) que l&apos;appareil ne peut pas lire, en %2</numerusform>
+            <numerusform>Encoder aussi les %Ln éléments (fichiers %1) que l&apos;appareil ne peut pas lire, en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copie et encodage du fichier %1 sur %Ln, %2 sur environ %3</numerusform>
+            <numerusform>Copie et encodage du fichier %1 sur %Ln, %2 sur environ %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln d&apos;entre eux est encodé en %1 au passage.</numerusform>
+            <numerusform>%Ln d&apos;entre eux sont encodés en %1 au passage.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier de la carte (%1) dont la source a changé peut être recréé&#xa0;: %2.</numerusform>
+            <numerusform>%Ln fichiers de la carte (%1) dont la source a changé peuvent être recréés&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier situé sous le dossier des médias de la carte (%1) n&apos;est désigné par aucune sélection de la carte&#xa0;: %2.</numerusform>
+            <numerusform>%Ln fichiers situés sous le dossier des médias de la carte (%1) ne sont désignés par aucune sélection de la carte&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre sur la carte&#xa0;: %1&#xa0;; environ %2 après l&apos;opération.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) serait supprimé&#xa0;: aucune sélection de la carte ne le désigne</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (encodé en %3, environ %4, à la place du fichier de %5 de la carte)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (encodé en %3, environ %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, à la place du fichier de %4 de la carte)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) serait supprimé de la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) seraient supprimés de la carte (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) dont la source a changé serait recréé sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) dont la source a changé seraient recréés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (environ %1) serait encodé en %2 sur la carte (%3).</numerusform>
+            <numerusform>%Ln fichiers (environ %1) seraient encodés en %2 sur la carte (%3).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carte (%1) ne contient aucune sélection .asx, rien n&apos;y a donc été supprimé&#xa0;: rien sur la carte ne désigne de musique.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier n&apos;a pas été encodé, car il ne peut pas être lu comme de la musique&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas été encodés, car ils ne peuvent pas être lus comme de la musique&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) qu&apos;aucune sélection de la carte ne désigne a été supprimé de la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) qu&apos;aucune sélection de la carte ne désigne ont été supprimés de la carte (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier (%1) dont la source a changé a été recréé sur la carte (%2).</numerusform>
+            <numerusform>%Ln fichiers (%1) dont la source a changé ont été recréés sur la carte (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier %1 (%3) a été encodé en %2 sur la carte (%4).</numerusform>
+            <numerusform>%Ln fichiers %1 (%3) ont été encodés en %2 sur la carte (%4).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier n&apos;a pas pu être lu entièrement ici et n&apos;a pas été copié&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être lus entièrement ici et n&apos;ont pas été copiés&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier n&apos;a pas pu être encodé&#xa0;: %1</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être encodés&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier n&apos;a pas pu être copié&#xa0;; les autres sont sur la carte.</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être copiés&#xa0;; les autres sont sur la carte.</numerusform>
         </translation>
     </message>
 </context>
@@ -413,7 +413,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Choisissez les sélections, le type de média à conserver (WMA, MP3, WAV ou tout autre) et le dossier de l&apos;appareil qui contient la musique. Chaque référence de ce type est réduite à sa place sous le dossier de musique et écrite sous le dossier de musique de l&apos;appareil, un fichier .asx par sélection, dans la page de codes ANSI de l&apos;appareil.</translation>
+        <translation>Choisissez les sélections, le type de média à conserver (WMA, MP3, WAV ou tout autre) et le dossier de l&apos;appareil qui contient la musique. Chaque référence de ce type est réduite à son chemin sous le dossier de musique et écrite sous le dossier des médias de l&apos;appareil, un fichier .asx par sélection, dans la page de codes ANSI de l&apos;appareil.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -443,7 +443,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>the text ends before its markup does</source>
         <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
-        <translation>le texte se termine avant son balisage</translation>
+        <translation>le texte s&apos;arrête avant la fin de son balisage</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
@@ -463,15 +463,15 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>un nom était attendu après &quot;&lt;&quot;</translation>
+        <translation>un nom était attendu après «&#xa0;&lt;&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>&quot;&gt;&quot; était attendu après le nom d&apos;une balise de fin</translation>
+        <translation>«&#xa0;&gt;&#xa0;» était attendu après le nom d&apos;une balise de fin</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>un attribut n&apos;a ni &quot;=&quot; ni valeur</translation>
+        <translation>un attribut n&apos;a ni «&#xa0;=&#xa0;» ni valeur</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -530,7 +530,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide, le fichier ne peut donc pas être ouvert&#xa0;; renommez-le, par exemple avec &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>Son nom n&apos;est pas de l&apos;UTF-8 valide, le fichier ne peut donc pas être ouvert&#xa0;; renommez-le, par exemple avec «&#xa0;convmv -f latin1 -t utf8 --notest&#xa0;»</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
@@ -540,12 +540,12 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>Sa déclaration XML indique l&apos;encodage &quot;%1&quot;, qui ne peut pas être lu ici</translation>
+        <translation>Sa déclaration XML indique l&apos;encodage de caractères «&#xa0;%1&#xa0;», qui ne peut pas être lu ici</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
         <extracomment>%1 is the output file, %2 the other playlist.</extracomment>
-        <translation>Sa sortie, %1, a déjà été écrite à partir de %2 lors de cette conversion&#xa0;; renommez l&apos;une des deux sélections</translation>
+        <translation>Son fichier de sortie, %1, a déjà été écrit à partir de %2 lors de cette conversion&#xa0;; renommez l&apos;une des deux sélections</translation>
     </message>
     <message>
         <source>The file could not be read</source>
@@ -570,14 +570,14 @@ par exemple WMA, MP3</translation>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation>%1&#xa0;: pas en UTF-8, lue comme page de codes %2</translation>
+        <translation>%1&#xa0;: pas en UTF-8, lue avec la page de codes %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %Ln élément sur %2 contient des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
-            <numerusform>%1&#xa0;: %Ln éléments sur %2 contiennent des caractères hors de la page de codes %3, écrits &quot;?&quot;</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 contient des caractères hors de la page de codes %3, remplacés par «&#xa0;?&#xa0;»</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 contiennent des caractères hors de la page de codes %3, remplacés par «&#xa0;?&#xa0;»</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -627,8 +627,8 @@ par exemple WMA, MP3</translation>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %Ln élément sur %2 a été coupé à travers le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
-            <numerusform>%1&#xa0;: %Ln éléments sur %2 ont été coupés à travers le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %Ln élément sur %2 a été découpé à cheval sur le balisage de la sélection et ne désigne aucun fichier réel</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sur %2 ont été découpés à cheval sur le balisage de la sélection et ne désignent aucun fichier réel</numerusform>
         </translation>
     </message>
     <message>
@@ -655,38 +655,38 @@ par exemple WMA, MP3</translation>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(un chemin de %Ln octet)</numerusform>
+            <numerusform>(un chemin de %Ln octets)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln hors du dossier de musique (indiquez-le avec --music-root)</numerusform>
+            <numerusform>%Ln hors du dossier de musique (indiquez-le avec --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln d&apos;un autre type de média</numerusform>
+            <numerusform>%Ln d&apos;un autre type de média</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln élément est un fichier %2 que l&apos;appareil ne peut pas lire&#xa0;: ajoutez --transcode</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sont des fichiers %2 que l&apos;appareil ne peut pas lire&#xa0;: ajoutez --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %Ln élément est un fichier %2 que l&apos;appareil ne peut pas lire</numerusform>
+            <numerusform>%1&#xa0;: %Ln éléments sont des fichiers %2 que l&apos;appareil ne peut pas lire</numerusform>
         </translation>
     </message>
 </context>
@@ -694,7 +694,7 @@ par exemple WMA, MP3</translation>
     <name>velandry::BackgroundRun</name>
     <message>
         <source>Cancelling…</source>
-        <translation>Annulation…</translation>
+        <translation>Annulation en cours…</translation>
     </message>
     <message>
         <source>Converting %1</source>
@@ -717,7 +717,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage de %1</translation>
     </message>
 </context>
 <context>
@@ -760,7 +760,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Sélections Windows Media 9</translation>
+        <translation>Sélections du dossier</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -770,12 +770,12 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Output Location :</source>
         <extracomment>A label before the output folder field, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Sortie&#xa0;:</translation>
+        <translation>Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Media Location :</source>
         <extracomment>A label before the field of the folder on the device, right-aligned: at most 100 px wide at 96 DPI.</extracomment>
-        <translation>Médias&#xa0;:</translation>
+        <translation>Dossier médias&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
@@ -810,7 +810,7 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Le contenu du dossier de sélections &quot;%1&quot; ne peut pas être affiché.</translation>
+        <translation>Le contenu du dossier des sélections «&#xa0;%1&#xa0;» ne peut pas être affiché.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
@@ -819,8 +819,8 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
-        <translation>Veuillez choisir un type de média<byte value="xd"/>
-par exemple WMA, MP3</translation>
+        <translation>Veuillez choisir un type de média,<byte value="xd"/>
+par exemple WMA ou MP3</translation>
     </message>
     <message>
         <source>All Done</source>
@@ -834,17 +834,17 @@ par exemple WMA, MP3</translation>
     <message numerus="yes">
         <source>%Ln files were written before it.</source>
         <translation>
-            <numerusform>%Ln fichier a été écrit avant cela.</numerusform>
-            <numerusform>%Ln fichiers ont été écrits avant cela.</numerusform>
+            <numerusform>%Ln fichier a été écrit auparavant.</numerusform>
+            <numerusform>%Ln fichiers ont été écrits auparavant.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>&quot;%1&quot; n&apos;a pas pu être lu.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>&quot;%1&quot; n&apos;a pas pu être écrit.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -857,16 +857,16 @@ par exemple WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;&#xa0;: %2.</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; n&apos;est pas une sélection lisible (%2).</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une sélection lisible (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; n&apos;est pas dans le dossier des autres, %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas dans le dossier des autres, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -884,29 +884,29 @@ par exemple WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser la carte avec la musique de cet ordinateur&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recréer %Ln fichier dont la source a changé</numerusform>
+            <numerusform>Recréer les %Ln fichiers dont la source a changé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %Ln fichier situé sous le dossier des médias qu&apos;aucune sélection de la carte ne désigne</numerusform>
+            <numerusform>Supprimer les %Ln fichiers situés sous le dossier des médias qu&apos;aucune sélection de la carte ne désigne</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier n&apos;a pas été ajouté à la file d&apos;attente.</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas été ajoutés à la file d&apos;attente.</numerusform>
         </translation>
     </message>
 </context>
@@ -927,7 +927,7 @@ par exemple WMA, MP3</translation>
     <message>
         <source>Please visit for updates, faq and help</source>
         <extracomment>The caption under the picture that links to the web site: 297 px of room at 96 DPI, one line.</extracomment>
-        <translation>Visitez-nous&#xa0;: mises à jour, FAQ et aide</translation>
+        <translation>Mises à jour, FAQ et aide sur notre site web</translation>
     </message>
     <message>
         <source>Revision History</source>
