@@ -9,24 +9,24 @@
     </message>
     <message>
         <source>Media type to keep, without its full stop (WMA, MP3, WAV, ...).</source>
-        <translation>Tipo de mídia a manter, sem o ponto (WMA, MP3, WAV, ...).</translation>
+        <translation>Tipo de mídia a manter, escrito sem o ponto (WMA, MP3, WAV etc.).</translation>
     </message>
     <message>
         <source>Folder on the device written before every path (default %1).</source>
-        <translation>Pasta do dispositivo gravada antes de cada caminho (padrão: %1).</translation>
+        <translation>Pasta de mídia do dispositivo, gravada antes de cada caminho (padrão: %1).</translation>
     </message>
     <message>
         <source>Folder for the .asx files (default: each playlist&apos;s own folder).</source>
-        <translation>Pasta para os arquivos .asx (padrão: a pasta de cada lista de reprodução).</translation>
+        <translation>Pasta para os arquivos .asx (padrão: a própria pasta de cada lista de reprodução).</translation>
     </message>
     <message>
         <source>ANSI code page of the .asx files, and of playlists that are not UTF-8: %1 (also as cp1250 or windows-1250). Default here: %2, %3.</source>
         <extracomment>%1 lists the code pages, %2 is the default&apos;s number, %3 why it is the default.</extracomment>
-        <translation>Página de código ANSI dos arquivos .asx e das listas de reprodução que não estão em UTF-8: %1 (também como cp1250 ou windows-1250). Padrão aqui: %2, %3.</translation>
+        <translation>Página de código ANSI dos arquivos .asx e das listas de reprodução que não estão em UTF-8: %1 (também na forma cp1250 ou windows-1250). Padrão neste sistema: %2, %3.</translation>
     </message>
     <message>
         <source>The music folder that playlists other than WPL name their files in, as they name it (/home/ana/Music, &apos;D:\Music&apos;): entries below it are cut there (default: the rules in the manual page).</source>
-        <translation>A pasta de música em que as listas de reprodução que não são WPL indicam seus arquivos, escrita como elas a escrevem (/home/ana/Music, &apos;D:\Music&apos;): os itens abaixo dela são cortados ali (padrão: as regras da página de manual).</translation>
+        <translation>A pasta de música em que as listas de reprodução que não são WPL indicam seus arquivos, escrita como elas a escrevem (/home/ana/Music, &apos;D:\Music&apos;): o caminho dos itens que estão dentro dela é cortado ali (padrão: as regras da página de manual).</translation>
     </message>
     <message>
         <source>The storage card as this system sees it (/media/ana/CARD, E:\): each entry is looked for on it, and those that are not there are told (default: the output folder&apos;s volume, where it is a card that holds the media folder).</source>
@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>Try &apos;--help&apos; for more information.</source>
-        <translation>Tente &apos;--help&apos; para obter mais informações.</translation>
+        <translation>Use “--help” para obter mais informações.</translation>
     </message>
     <message>
         <source>the media type is missing (--type TYPE)</source>
@@ -61,7 +61,7 @@
         <source>Please select a media type
 i.e. WMA, MP3</source>
         <translation>Selecione um tipo de mídia
-por exemplo, WMA, MP3</translation>
+por exemplo, WMA ou MP3</translation>
     </message>
     <message>
         <source>the output folder %1 does not exist</source>
@@ -75,8 +75,8 @@ por exemplo, WMA, MP3</translation>
         <source>%1 -&gt; %2 (%Ln entries)</source>
         <extracomment>%1 is the playlist, %2 the .asx file written.</extracomment>
         <translation>
-            <numerusform>%1 -&gt; %2 (%Ln item)</numerusform>
-            <numerusform>%1 -&gt; %2 (%Ln itens)</numerusform>
+            <numerusform>%1 -&gt; %2 (itens: %Ln)</numerusform>
+            <numerusform>%1 -&gt; %2 (itens: %Ln)</numerusform>
         </translation>
     </message>
     <message>
@@ -85,7 +85,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>After the playlists, copy the files they name that the card lacks onto it, each where the device opens it, from where the playlist names it or below the music root (--music-root, else the user&apos;s music folder).</source>
-        <translation>Depois das listas de reprodução, copiar para o cartão os arquivos que elas indicam e que faltam nele, cada um onde o dispositivo o abre, a partir de onde a lista de reprodução o indica ou abaixo da raiz de música (--music-root; se não, a pasta de música do usuário).</translation>
+        <translation>Depois de gravar as listas de reprodução, copiar para o cartão os arquivos que elas indicam e que faltam nele, cada um no lugar onde o dispositivo o abre, a partir de onde a lista de reprodução o indica ou de dentro da pasta raiz de música (--music-root; caso contrário, a pasta de música do usuário).</translation>
     </message>
     <message>
         <source>Write nothing at all (no playlist, no music, no folder): print what would be done.</source>
@@ -93,42 +93,42 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step (as --copy-music, and more): a file on the card whose source here changed is made again in its place; one newer than its source never is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o cartão sincronizado (como --copy-music, e mais): um arquivo do cartão cuja origem mudou neste computador é recriado no mesmo lugar; um arquivo mais recente que a sua origem, nunca.</translation>
     </message>
     <message>
         <source>Remove the music below the media folder on the card that no .asx playlist on the card names (nothing where the card holds no .asx, and nothing but music).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir da pasta de mídia do cartão as músicas que não constam em nenhuma lista de reprodução .asx do cartão (nada é excluído se o cartão não tiver nenhum .asx, e nunca nada além de músicas).</translation>
     </message>
     <message>
         <source>Take every music file the playlists name, and put it on the card (as --copy-music does) so that every one plays: what the device plays (MP3, WMA, 16-bit WAV) as it is, the rest (FLAC, M4A, Ogg, Opus, ...) encoded to the media type, which is then mp3, wma or wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar no cartão todos os arquivos de música que as listas de reprodução indicam (como faz --copy-music), para que todos possam ser reproduzidos: o que o dispositivo reproduz (MP3, WMA, WAV de 16 bits), como está; o restante (FLAC, M4A, Ogg, Opus etc.), codificado no tipo de mídia, que nesse caso deve ser mp3, wma ou wav.</translation>
     </message>
     <message>
         <source>The bit rate of what --transcode encodes to MP3 or WMA, in kbit/s (default 128).</source>
-        <translation type="unfinished"></translation>
+        <translation>A taxa de bits do que --transcode codifica em MP3 ou WMA, em kbit/s (padrão: 128).</translation>
     </message>
     <message>
         <source>How many files --transcode encodes at once (default: the processor&apos;s cores, here %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos arquivos --transcode codifica ao mesmo tempo (padrão: o número de núcleos do processador, aqui %1).</translation>
     </message>
     <message>
         <source>--transcode encodes to mp3, wma or wav; -t %1 is none of them</source>
         <extracomment>%1 is the media type given; the options and types stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--transcode codifica em mp3, wma ou wav; -t %1 não é nenhum deles</translation>
     </message>
     <message>
         <source>--bitrate takes a number of kbit/s from 32 to 320, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate aceita um valor em kbit/s de 32 a 320, não %1</translation>
     </message>
     <message>
         <source>--jobs takes a number from 1 to 256, not %1</source>
         <extracomment>%1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--jobs aceita um número de 1 a 256, não %1</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa do cartão: indique-o com --card DIR ou grave as listas de reprodução no cartão com --output-folder DIR</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@ por exemplo, WMA, MP3</translation>
         <source>%Ln files that the playlists name are not on the card (%1): %2 in all.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files.</extracomment>
         <translation>
-            <numerusform>%Ln arquivo indicado pelas listas de reprodução não está no cartão (%1): %2 no total.</numerusform>
+            <numerusform>%Ln arquivo indicado pelas listas de reprodução não está no cartão (%1): %2.</numerusform>
             <numerusform>%Ln arquivos indicados pelas listas de reprodução não estão no cartão (%1): %2 no total.</numerusform>
         </translation>
     </message>
@@ -162,8 +162,8 @@ por exemplo, WMA, MP3</translation>
         <source>%Ln files, %1, would be copied to the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln arquivo, %1, seria copiado para o cartão (%2).</numerusform>
-            <numerusform>%Ln arquivos, %1, seriam copiados para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivo (%1) seria copiado para o cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos (%1) seriam copiados para o cartão (%2).</numerusform>
         </translation>
     </message>
     <message>
@@ -181,15 +181,15 @@ por exemplo, WMA, MP3</translation>
     <message numerus="yes">
         <source>%Ln files were not copied, as the card&apos;s FAT file system holds no file of 4 GiB or more: %1</source>
         <translation>
-            <numerusform>%Ln arquivo não foi copiado, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
-            <numerusform>%Ln arquivos não foram copiados, pois o sistema de arquivos FAT do cartão não comporta arquivos de 4 GiB ou mais: %1</numerusform>
+            <numerusform>%Ln arquivo não foi copiado, pois o sistema de arquivos FAT do cartão não aceita arquivos de 4 GiB ou mais: %1</numerusform>
+            <numerusform>%Ln arquivos não foram copiados, pois o sistema de arquivos FAT do cartão não aceita arquivos de 4 GiB ou mais: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries were not copied, as no ordinary file of the media type has their name here, or a file on the card has the name of their folder: %1</source>
         <translation>
-            <numerusform>%Ln item não foi copiado, pois nenhum arquivo comum do tipo de mídia tem o nome dele aqui, ou um arquivo do cartão tem o nome da pasta dele: %1</numerusform>
-            <numerusform>%Ln itens não foram copiados, pois nenhum arquivo comum do tipo de mídia tem o nome deles aqui, ou um arquivo do cartão tem o nome da pasta deles: %1</numerusform>
+            <numerusform>%Ln item não foi copiado, pois não há neste computador nenhum arquivo comum do tipo de mídia com o nome dele, ou um arquivo do cartão tem o nome da pasta dele: %1</numerusform>
+            <numerusform>%Ln itens não foram copiados, pois não há neste computador nenhum arquivo comum do tipo de mídia com o nome deles, ou um arquivo do cartão tem o nome da pasta deles: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -203,8 +203,8 @@ por exemplo, WMA, MP3</translation>
         <source>Copied %Ln files (%1) to the card (%2).</source>
         <extracomment>%1 is the size copied, %2 the card&apos;s folder.</extracomment>
         <translation>
-            <numerusform>%Ln arquivo (%1) foi copiado para o cartão (%2).</numerusform>
-            <numerusform>%Ln arquivos (%1) foram copiados para o cartão (%2).</numerusform>
+            <numerusform>Arquivos copiados para o cartão (%2): %Ln (%1).</numerusform>
+            <numerusform>Arquivos copiados para o cartão (%2): %Ln (%1).</numerusform>
         </translation>
     </message>
     <message>
@@ -227,163 +227,163 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>The card is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cartão está atualizado.</translation>
     </message>
     <message>
         <source>%1 at %2 kbit/s</source>
         <extracomment>%1 is a kind of file (MP3, WMA), %2 a bit rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 kbit/s</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file, as the device names it, %2 the reason the system or a library gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Also encode the %Ln entries of %1 files the device cannot play, to %2</source>
         <extracomment>A check box. %Ln counts the entries, %1 lists their kinds (&quot;FLAC and M4A&quot;), %2 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Codificar também em %2 o arquivo %1 que o dispositivo não pode reproduzir (%Ln item)</numerusform>
+            <numerusform>Codificar também em %2 os arquivos %1 que o dispositivo não pode reproduzir (%Ln itens)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copying and encoding %1 of %Ln files, %2 of about %3</source>
         <extracomment>%1 is the file at hand, counted from 1; %Ln all the files; %2 and %3 sizes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Copiando e codificando o arquivo %1 de %Ln, %2 de cerca de %3</numerusform>
+            <numerusform>Copiando e codificando o arquivo %1 de %Ln, %2 de cerca de %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of them are encoded to %1 on the way.</source>
         <extracomment>%Ln counts the files to encode; %1 is what they are encoded to (&quot;MP3 at 128 kbit/s&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Destes, %Ln é codificado em %1 durante a cópia.</numerusform>
+            <numerusform>Destes, %Ln são codificados em %1 durante a cópia.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files on the card (%1) whose sources changed can be made again: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size of the files written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo do cartão (%1) cuja origem mudou pode ser recriado: %2.</numerusform>
+            <numerusform>%Ln arquivos do cartão (%1) cuja origem mudou podem ser recriados: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files below the card&apos;s media folder (%1) are named by no playlist on it: %2.</source>
         <extracomment>%1 is the card&apos;s folder, %2 the size they take.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo da pasta de mídia do cartão (%1) não consta em nenhuma das suas listas de reprodução: %2.</numerusform>
+            <numerusform>%Ln arquivos da pasta de mídia do cartão (%1) não constam em nenhuma das suas listas de reprodução: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 free on the card; about %2 once done.</source>
         <extracomment>%1 and %2 are sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espaço livre no cartão: %1; ao final, cerca de %2.</translation>
     </message>
     <message>
         <source>%1 (%2) would be removed: no playlist on the card names it</source>
         <extracomment>%1 is a file on the card, %2 its size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) seria excluído: não consta em nenhuma lista de reprodução do cartão</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4, in place of the card&apos;s %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (codificado em %3, cerca de %4, no lugar do arquivo de %5 do cartão)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (encoded to %3, about %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (codificado em %3, cerca de %4)</translation>
     </message>
     <message>
         <source>%1 -&gt; %2 (%3, in place of the card&apos;s %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 -&gt; %2 (%3, no lugar do arquivo de %4 do cartão)</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, %1, would be removed from the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo (%1) seria excluído do cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos (%1) seriam excluídos do cartão (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files whose sources changed, %1, would be made again on the card (%2).</source>
         <extracomment>%1 is a size, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo cuja origem mudou (%1) seria recriado no cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos cuja origem mudou (%1) seriam recriados no cartão (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files, about %1, would be encoded to %2 onto the card (%3).</source>
         <extracomment>%1 is a size, %2 what they are encoded to (&quot;MP3 at 128 kbit/s&quot;), %3 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo (cerca de %1) seria codificado em %2 para o cartão (%3).</numerusform>
+            <numerusform>%Ln arquivos (cerca de %1) seriam codificados em %2 para o cartão (%3).</numerusform>
         </translation>
     </message>
     <message>
         <source>The card (%1) holds no .asx playlist, so nothing was removed from it: nothing on it names any music.</source>
         <extracomment>%1 is the card&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cartão (%1) não contém nenhuma lista de reprodução .asx, por isso nada foi excluído dele: nada nele indica música alguma.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not encoded, as they cannot be read as music: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo não foi codificado, pois não pode ser lido como música: %1</numerusform>
+            <numerusform>%Ln arquivos não foram codificados, pois não podem ser lidos como música: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Removed %Ln files (%1) that no playlist on the card names from the card (%2).</source>
         <extracomment>%1 is the size freed, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo (%1) foi excluído do cartão (%2): não constava em nenhuma das suas listas de reprodução.</numerusform>
+            <numerusform>%Ln arquivos (%1) foram excluídos do cartão (%2): não constavam em nenhuma das suas listas de reprodução.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Made %Ln files whose sources changed again (%1) on the card (%2).</source>
         <extracomment>%1 is the size written, %2 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo cuja origem mudou (%1) foi recriado no cartão (%2).</numerusform>
+            <numerusform>%Ln arquivos cuja origem mudou (%1) foram recriados no cartão (%2).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoded %Ln files from %1 to %2 (%3) onto the card (%4).</source>
         <extracomment>%1 lists the kinds (&quot;FLAC and M4A&quot;), %2 what they became (&quot;MP3 at 128 kbit/s&quot;), %3 the size, %4 the card&apos;s folder.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo %1 foi codificado em %2 (%3) para o cartão (%4).</numerusform>
+            <numerusform>%Ln arquivos %1 foram codificados em %2 (%3) para o cartão (%4).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be read here whole, and were not copied: %1</source>
         <extracomment>%1 names the files, each with the reason where the system gave one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo não pôde ser lido por inteiro neste computador e não foi copiado: %1</numerusform>
+            <numerusform>%Ln arquivos não puderam ser lidos por inteiro neste computador e não foram copiados: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be encoded: %1</source>
         <extracomment>%1 names the files, each with the reason the decoder gave.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível codificar %Ln arquivo: %1</numerusform>
+            <numerusform>Não foi possível codificar %Ln arquivos: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files could not be copied; the others are on the card.</source>
         <extracomment>%Ln counts the files that could not be put on the card.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível copiar %Ln arquivo; os demais estão no cartão.</numerusform>
+            <numerusform>Não foi possível copiar %Ln arquivos; os demais estão no cartão.</numerusform>
         </translation>
     </message>
 </context>
@@ -413,7 +413,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Pick the playlists, the media type to keep (WMA, MP3, WAV or any other) and the folder on the device that holds the music. Every reference of that type is cut down to its place below the music folder and written under the device&apos;s music folder, one .asx file per playlist, in the ANSI code page of the device.</source>
-        <translation>Escolha as listas de reprodução, o tipo de mídia a manter (WMA, MP3, WAV ou qualquer outro) e a pasta do dispositivo que contém as músicas. Cada referência desse tipo é reduzida à sua posição abaixo da pasta de música e gravada sob a pasta de música do dispositivo, um arquivo .asx por lista de reprodução, na página de código ANSI do dispositivo.</translation>
+        <translation>Escolha as listas de reprodução, o tipo de mídia a manter (WMA, MP3, WAV ou qualquer outro) e a pasta do dispositivo que contém as músicas. Cada referência desse tipo é reduzida ao seu caminho dentro da pasta de música e gravada dentro da pasta de mídia do dispositivo, um arquivo .asx por lista de reprodução, na página de código ANSI do dispositivo.</translation>
     </message>
     <message>
         <source>The command-line converter velandry-convert does the same without a window.</source>
@@ -443,7 +443,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>the text ends before its markup does</source>
         <extracomment>An XML playlist whose text stops in the middle of a tag or element: the file is cut short.</extracomment>
-        <translation>o texto termina antes da sua marcação</translation>
+        <translation>o texto termina antes do fim da sua marcação</translation>
     </message>
     <message>
         <source>a comment is never closed</source>
@@ -463,15 +463,15 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>a name was expected after &quot;&lt;&quot;</source>
-        <translation>era esperado um nome depois de &quot;&lt;&quot;</translation>
+        <translation>era esperado um nome depois de “&lt;”</translation>
     </message>
     <message>
         <source>&quot;&gt;&quot; was expected after an end tag&apos;s name</source>
-        <translation>era esperado &quot;&gt;&quot; depois do nome de uma tag de fechamento</translation>
+        <translation>era esperado “&gt;” depois do nome de uma tag de fechamento</translation>
     </message>
     <message>
         <source>an attribute has no &quot;=&quot; and value</source>
-        <translation>um atributo não tem &quot;=&quot; nem valor</translation>
+        <translation>um atributo não tem “=” nem valor</translation>
     </message>
     <message>
         <source>an attribute&apos;s value is not in quotes</source>
@@ -484,7 +484,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Its %1 markup cannot be read: a tag on line %2 is never closed</source>
         <extracomment>%1 is the kind of playlist (ASX, WAX, WVX), %2 a line number.</extracomment>
-        <translation>A marcação %1 não pode ser lida: uma tag na linha %2 nunca é fechada</translation>
+        <translation>Não é possível ler a marcação %1: uma tag na linha %2 nunca é fechada</translation>
     </message>
     <message>
         <source>Its %1 markup holds no &lt;ASX&gt; element</source>
@@ -493,7 +493,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Its %1 markup cannot be read: line %2: %3</source>
         <extracomment>%1 is the kind of playlist (XSPF, ASX), %2 a line number, %3 what is wrong.</extracomment>
-        <translation>A marcação %1 não pode ser lida: linha %2: %3</translation>
+        <translation>Não é possível ler a marcação %1: linha %2: %3</translation>
     </message>
     <message>
         <source>It is a folder, not a playlist</source>
@@ -509,7 +509,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>A folder of that name is in the way</source>
-        <translation>Uma pasta com esse nome impede a gravação</translation>
+        <translation>Já existe uma pasta com esse nome</translation>
     </message>
     <message>
         <source>The file is write-protected</source>
@@ -530,17 +530,17 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Its name is not valid UTF-8, so it cannot be opened; rename it, for instance with &quot;convmv -f latin1 -t utf8 --notest&quot;</source>
         <extracomment>The command in quotes stays as it is.</extracomment>
-        <translation>O nome não é UTF-8 válido, por isso o arquivo não pode ser aberto; renomeie-o, por exemplo com &quot;convmv -f latin1 -t utf8 --notest&quot;</translation>
+        <translation>O nome não é UTF-8 válido, por isso o arquivo não pode ser aberto; renomeie-o, por exemplo com “convmv -f latin1 -t utf8 --notest”</translation>
     </message>
     <message>
         <source>It is not a playlist of a kind read here (%1)</source>
         <extracomment>%1 lists the kinds: WPL, ZPL, M3U, ...</extracomment>
-        <translation>Não é uma lista de reprodução de um tipo suportado (%1)</translation>
+        <translation>Não é uma lista de reprodução de um tipo compatível (%1)</translation>
     </message>
     <message>
         <source>Its XML declaration names the encoding &quot;%1&quot;, which cannot be read here</source>
         <extracomment>%1 is the encoding&apos;s name as the playlist gives it, e.g. &quot;x-mac-roman&quot;.</extracomment>
-        <translation>A declaração XML indica a codificação &quot;%1&quot;, que não pode ser lida aqui</translation>
+        <translation>A declaração XML indica a codificação de caracteres “%1”, que não pode ser lida aqui</translation>
     </message>
     <message>
         <source>Its output, %1, was written from %2 in this run; rename one of the two playlists</source>
@@ -570,14 +570,14 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>%1: not UTF-8, read as code page %2</source>
         <extracomment>%1 is the playlist, %2 a code page&apos;s number.</extracomment>
-        <translation>%1: não está em UTF-8, lida como página de código %2</translation>
+        <translation>%1: não está em UTF-8; lida com a página de código %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln of %2 entries hold characters outside code page %3, written as &quot;?&quot;</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 a code page&apos;s number.</extracomment>
         <translation>
-            <numerusform>%1: %Ln de %2 itens contém caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
-            <numerusform>%1: %Ln de %2 itens contêm caracteres fora da página de código %3, gravados como &quot;?&quot;</numerusform>
+            <numerusform>%1: %Ln de %2 itens contém caracteres fora da página de código %3, gravados como “?”</numerusform>
+            <numerusform>%1: %Ln de %2 itens contêm caracteres fora da página de código %3, gravados como “?”</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -598,8 +598,8 @@ por exemplo, WMA, MP3</translation>
         <source>%1: %Ln of %2 entries left out: %3</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries, %3 the reasons: &quot;2 web addresses, 3 outside the music folder&quot;.</extracomment>
         <translation>
-            <numerusform>%1: %Ln de %2 itens omitido: %3</numerusform>
-            <numerusform>%1: %Ln de %2 itens omitidos: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens foi omitido: %3</numerusform>
+            <numerusform>%1: %Ln de %2 itens foram omitidos: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -627,8 +627,8 @@ por exemplo, WMA, MP3</translation>
         <source>%1: %Ln of %2 entries were cut across the playlist&apos;s markup and name no real file</source>
         <extracomment>%1 is the playlist, %Ln of %2 entries. The plain scan of a WPL took a path that runs across the playlist&apos;s XML tags (it holds &apos;&quot;&apos;, &apos;&lt;&apos; or &apos;&gt;&apos;), so it is no file&apos;s name.</extracomment>
         <translation>
-            <numerusform>%1: %Ln de %2 itens foi cortado através da marcação da lista de reprodução e não indica nenhum arquivo real</numerusform>
-            <numerusform>%1: %Ln de %2 itens foram cortados através da marcação da lista de reprodução e não indicam nenhum arquivo real</numerusform>
+            <numerusform>%1: %Ln de %2 itens foi lido atravessando a marcação da lista de reprodução e não indica nenhum arquivo real</numerusform>
+            <numerusform>%1: %Ln de %2 itens foram lidos atravessando a marcação da lista de reprodução e não indicam nenhum arquivo real</numerusform>
         </translation>
     </message>
     <message>
@@ -646,47 +646,47 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>from the locale %1 (%2)</source>
         <extracomment>%1 is a locale&apos;s name (&quot;ja_JP.UTF-8&quot;), %2 the variable that set it (LANG).</extracomment>
-        <translation>da localidade %1 (%2)</translation>
+        <translation>segundo a localidade %1 (%2)</translation>
     </message>
     <message>
         <source>no locale is set</source>
-        <translation>nenhuma localidade está definida</translation>
+        <translation>nenhuma localidade definida</translation>
     </message>
     <message numerus="yes">
         <source>(a path of %Ln bytes)</source>
         <extracomment>An entry too long to name, by its size in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(um caminho de %Ln byte)</numerusform>
+            <numerusform>(um caminho de %Ln bytes)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln outside the music folder (name it with --music-root)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fora da pasta de música (indique-a com --music-root)</numerusform>
+            <numerusform>%Ln fora da pasta de música (indique-a com --music-root)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of another media type</source>
         <extracomment>Entries left out: files of another media type than the one chosen.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln de outro tipo de mídia</numerusform>
+            <numerusform>%Ln de outro tipo de mídia</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play: add --transcode</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln item é um arquivo %2 que o dispositivo não pode reproduzir: adicione --transcode</numerusform>
+            <numerusform>%1: %Ln itens são arquivos %2 que o dispositivo não pode reproduzir: adicione --transcode</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln entries are %2 files the device cannot play</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %Ln item é um arquivo %2 que o dispositivo não pode reproduzir</numerusform>
+            <numerusform>%1: %Ln itens são arquivos %2 que o dispositivo não pode reproduzir</numerusform>
         </translation>
     </message>
 </context>
@@ -717,7 +717,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificando %1</translation>
     </message>
 </context>
 <context>
@@ -760,7 +760,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Window Media Player 9 Playlists</source>
         <extracomment>The heading of the list of playlists in the folder (every kind of playlist, not only WPL): 161 px of room at 96 DPI.</extracomment>
-        <translation>Listas do Windows Media 9</translation>
+        <translation>Listas da pasta</translation>
     </message>
     <message>
         <source>Playlists to be converted</source>
@@ -810,17 +810,17 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>The playlist folder &quot;%1&quot; cannot be listed.</source>
-        <translation>Não é possível listar a pasta de listas de reprodução &quot;%1&quot;.</translation>
+        <translation>Não é possível listar a pasta de listas de reprodução “%1”.</translation>
     </message>
     <message>
         <source>It does not exist or is not a folder.</source>
-        <translation>Ela não existe ou não é uma pasta.</translation>
+        <translation>Não existe ou não é uma pasta.</translation>
     </message>
     <message>
         <source>Please select a media type<byte value="xd"/>
 i.e. WMA, MP3</source>
         <translation>Selecione um tipo de mídia<byte value="xd"/>
-por exemplo, WMA, MP3</translation>
+por exemplo, WMA ou MP3</translation>
     </message>
     <message>
         <source>All Done</source>
@@ -840,11 +840,11 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>Não foi possível ler &quot;%1&quot;.</translation>
+        <translation>Não foi possível ler “%1”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
-        <translation>Não foi possível gravar &quot;%1&quot;.</translation>
+        <translation>Não foi possível gravar “%1”.</translation>
     </message>
     <message>
         <source>Select your Playlist directory</source>
@@ -857,16 +857,16 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file, %2 why it was not queued.</extracomment>
-        <translation>&quot;%1&quot;: %2.</translation>
+        <translation>“%1”: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a readable playlist (%2).</source>
         <extracomment>%2 lists the kinds of playlist: *.wpl, *.zpl, ...</extracomment>
-        <translation>&quot;%1&quot; não é uma lista de reprodução legível (%2).</translation>
+        <translation>“%1” não é uma lista de reprodução legível (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the folder of the others, %2.</source>
-        <translation>&quot;%1&quot; não está na pasta dos outros, %2.</translation>
+        <translation>“%1” não está na mesma pasta que os outros arquivos, %2.</translation>
     </message>
     <message>
         <source>Copy the music that the playlists name onto the card?</source>
@@ -884,29 +884,29 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Keep the card in step with the music on this computer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar o cartão com as músicas deste computador?</translation>
     </message>
     <message numerus="yes">
         <source>Make again the %Ln files whose sources changed</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recriar %Ln arquivo cuja origem mudou</numerusform>
+            <numerusform>Recriar os %Ln arquivos cuja origem mudou</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Remove the %Ln files below the media folder that no playlist on the card names</source>
         <extracomment>A check box: %Ln counts the files.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Excluir %Ln arquivo da pasta de mídia que não consta em nenhuma lista de reprodução do cartão</numerusform>
+            <numerusform>Excluir os %Ln arquivos da pasta de mídia que não constam em nenhuma lista de reprodução do cartão</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln files were not queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo não foi adicionado à fila.</numerusform>
+            <numerusform>%Ln arquivos não foram adicionados à fila.</numerusform>
         </translation>
     </message>
 </context>
@@ -932,7 +932,7 @@ por exemplo, WMA, MP3</translation>
     <message>
         <source>Revision History</source>
         <extracomment>The heading of the history box: 217 px of room at 96 DPI.</extracomment>
-        <translation>Histórico de revisões</translation>
+        <translation>Histórico de versões</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -950,7 +950,7 @@ por exemplo, WMA, MP3</translation>
     </message>
     <message>
         <source>Help towards future developments</source>
-        <translation>Ajudar em desenvolvimentos futuros</translation>
+        <translation>Contribua com o desenvolvimento futuro</translation>
     </message>
     <message>
         <source>If you feel that this software is worth using, please feel free to help towards future developments</source>
