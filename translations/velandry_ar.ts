@@ -132,6 +132,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>يحتاج %1 إلى البطاقة: حدّدها باستخدام --card DIR، أو اكتب قوائم التشغيل على البطاقة باستخدام --output-folder DIR</translation>
     </message>
 </context>
@@ -1072,6 +1073,14 @@ i.e. WMA, MP3</source>
             <numerusform>تعذّرت إضافة %Ln ملفًا إلى قائمة الانتظار.</numerusform>
             <numerusform>تعذّرت إضافة %Ln ملف إلى قائمة الانتظار.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>عدم التحديث</translation>
     </message>
 </context>
 <context>

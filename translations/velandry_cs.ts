@@ -129,6 +129,7 @@ například WMA, MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 vyžaduje kartu: zadejte ji pomocí --card DIR, nebo zapište seznamy stop na kartu pomocí --output-folder DIR</translation>
     </message>
 </context>
@@ -949,6 +950,14 @@ například WMA, MP3</translation>
             <numerusform>%Ln soubory nebyly přidány do fronty.</numerusform>
             <numerusform>%Ln souborů nebylo přidáno do fronty.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Neaktualizovat</translation>
     </message>
 </context>
 <context>

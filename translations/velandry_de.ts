@@ -128,6 +128,7 @@ z. B. WMA oder MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 braucht die Karte: Geben Sie sie mit --card DIR an, oder schreiben Sie die Wiedergabelisten mit --output-folder DIR auf die Karte</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ z. B. WMA oder MP3</translation>
             <numerusform>%Ln Datei wurde nicht in die Warteschlange aufgenommen.</numerusform>
             <numerusform>%Ln Dateien wurden nicht in die Warteschlange aufgenommen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Nicht aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>το %1 χρειάζεται την κάρτα: ορίστε την με --card DIR ή γράψτε τις λίστες αναπαραγωγής στην κάρτα με --output-folder DIR</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ i.e. WMA, MP3</source>
             <numerusform>Δεν προστέθηκε στην ουρά %Ln αρχείο.</numerusform>
             <numerusform>Δεν προστέθηκαν στην ουρά %Ln αρχεία.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Ενημέρωση</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Χωρίς ενημέρωση</translation>
     </message>
 </context>
 <context>

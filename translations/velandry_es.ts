@@ -128,6 +128,7 @@ por ejemplo, WMA o MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 necesita la tarjeta: indíquela con --card DIR o escriba las listas de reproducción en la tarjeta con --output-folder DIR</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ por ejemplo, WMA o MP3</translation>
             <numerusform>%Ln archivo no se agregó a la cola.</numerusform>
             <numerusform>%Ln archivos no se agregaron a la cola.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>No actualizar</translation>
     </message>
 </context>
 <context>

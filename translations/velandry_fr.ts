@@ -128,6 +128,7 @@ par exemple WMA ou MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 a besoin de la carte&#xa0;: indiquez-la avec --card DIR, ou écrivez les sélections sur la carte avec --output-folder DIR</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ par exemple WMA ou MP3</translation>
             <numerusform>%Ln fichier n&apos;a pas été ajouté à la file d&apos;attente.</numerusform>
             <numerusform>%Ln fichiers n&apos;ont pas été ajoutés à la file d&apos;attente.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Ne pas mettre à jour</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>האפשרות %1 דורשת את הכרטיס: יש לציין אותו באמצעות --card DIR, או לכתוב את רשימות ההשמעה לכרטיס באמצעות --output-folder DIR</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ i.e. WMA, MP3</source>
             <numerusform>%Ln מהקבצים לא נוסף לתור.</numerusform>
             <numerusform>%Ln קבצים לא נוספו לתור.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>עדכון</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>לא לעדכן</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 にはカードが必要です: --card DIR でカードを指定するか、--output-folder DIR でプレイリストの出力先をカードにしてください</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>%Ln 個のファイルをキューに追加しませんでした。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>更新しない</translation>
     </message>
 </context>
 <context>

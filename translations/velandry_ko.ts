@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1에는 카드가 필요합니다. --card DIR로 카드를 지정하거나 --output-folder DIR로 재생 목록을 카드에 기록하십시오.</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>파일 %Ln개를 대기열에 추가하지 않았습니다.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>업데이트 안 함</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,7 @@ pavyzdžiui, WMA, MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>parinkčiai %1 reikia kortelės: nurodykite ją parinktimi --card DIR arba įrašykite grojaraščius į kortelę parinktimi --output-folder DIR</translation>
     </message>
 </context>
@@ -949,6 +950,14 @@ pavyzdžiui, WMA, MP3</translation>
             <numerusform>%Ln failai neįtraukti į eilę.</numerusform>
             <numerusform>%Ln failų neįtraukta į eilę.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atnaujinti</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Neatnaujinti</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,7 @@ na przykład WMA, MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 wymaga karty: wskaż ją opcją --card DIR albo zapisz listy odtwarzania na karcie opcją --output-folder DIR</translation>
     </message>
 </context>
@@ -949,6 +950,14 @@ na przykład WMA, MP3</translation>
             <numerusform>Nie dodano %Ln plików do kolejki.</numerusform>
             <numerusform>Nie dodano %Ln plików do kolejki.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Nie aktualizuj</translation>
     </message>
 </context>
 <context>

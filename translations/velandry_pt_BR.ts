@@ -128,6 +128,7 @@ por exemplo, WMA ou MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 precisa do cartão: indique-o com --card DIR ou grave as listas de reprodução no cartão com --output-folder DIR</translation>
     </message>
 </context>
@@ -908,6 +909,14 @@ por exemplo, WMA ou MP3</translation>
             <numerusform>%Ln arquivo não foi adicionado à fila.</numerusform>
             <numerusform>%Ln arquivos não foram adicionados à fila.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Não atualizar</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>для %1 нужна карта: укажите ее с помощью --card DIR или запишите списки воспроизведения на карту с помощью --output-folder DIR</translation>
     </message>
 </context>
@@ -949,6 +950,14 @@ i.e. WMA, MP3</source>
             <numerusform>%Ln файла не добавлены в очередь.</numerusform>
             <numerusform>%Ln файлов не добавлено в очередь.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Не обновлять</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 ต้องใช้การ์ด: ระบุการ์ดด้วย --card DIR หรือเขียนรายการเล่นลงในการ์ดด้วย --output-folder DIR</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>ไม่ได้เพิ่ม %Ln ไฟล์ลงในคิว</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>ไม่อัปเดต</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 için kart gerekiyor: kartı --card DIR ile belirtin ya da çalma listelerini --output-folder DIR ile karta yazın</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>%Ln dosya kuyruğa eklenmedi.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Güncelle</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Güncelleme</translation>
     </message>
 </context>
 <context>

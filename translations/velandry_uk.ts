@@ -129,6 +129,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>для %1 потрібна картка: вкажіть її за допомогою --card DIR або запишіть списки відтворення на картку за допомогою --output-folder DIR</translation>
     </message>
 </context>
@@ -949,6 +950,14 @@ i.e. WMA, MP3</source>
             <numerusform>Не додано до черги %Ln файли.</numerusform>
             <numerusform>Не додано до черги %Ln файлів.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Не оновлювати</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ ví dụ: WMA, MP3</translation>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 cần có thẻ: hãy chỉ định thẻ bằng --card DIR, hoặc ghi danh sách phát lên thẻ bằng --output-folder DIR</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ ví dụ: WMA, MP3</translation>
         <translation>
             <numerusform>%Ln tệp không được đưa vào hàng đợi.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Cập nhật</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>Không cập nhật</translation>
     </message>
 </context>
 <context>

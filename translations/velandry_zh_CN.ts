@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 需要存储卡：请用 --card DIR 指定存储卡，或用 --output-folder DIR 将播放列表写到存储卡上</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>%Ln 个文件未加入队列。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>不更新</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,7 @@ i.e. WMA, MP3</source>
     </message>
     <message>
         <source>%1 needs the card: name it with --card DIR, or write the playlists onto the card with --output-folder DIR</source>
+        <extracomment>%1 is the option given: --copy-music, --transcode, --sync or --tidy.</extracomment>
         <translation>%1 需要儲存卡：請以 --card DIR 指定儲存卡，或以 --output-folder DIR 將播放清單寫到儲存卡上</translation>
     </message>
 </context>
@@ -867,6 +868,14 @@ i.e. WMA, MP3</source>
         <translation>
             <numerusform>%Ln 個檔案未加入佇列。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Don&apos;t update</source>
+        <translation>不要更新</translation>
     </message>
 </context>
 <context>

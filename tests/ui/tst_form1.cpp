@@ -945,6 +945,16 @@ void Form1Test::copyTheMusic()
     QVERIFY(!messages_.asked[0].choices[0].ticked);
     QVERIFY(QFileInfo::exists(card + QStringLiteral("/My Music/Old/old.mp3")));
 
+    // Again, with nothing left to copy: the question only keeps the card in step.
+    messages_ = FakeMessages();
+    messages_.answers = {false};
+    QVERIFY(convert(*window));
+    QCOMPARE(messages_.asked.size(), 1);
+    QCOMPARE(messages_.asked[0].text, QStringLiteral("Keep the card in step with the music on this computer?"));
+    QCOMPARE(messages_.asked[0].yes, QStringLiteral("Update"));
+    QCOMPARE(messages_.asked[0].no, QStringLiteral("Don't update"));
+    QVERIFY(QFileInfo::exists(card + QStringLiteral("/My Music/Old/old.mp3")));
+
     // The copy of a large file cancelled in its progress dialog: no half file.
     messages_ = FakeMessages();
     messages_.answers = {true};

@@ -431,13 +431,17 @@ void Form1::offerTheMusic(const ConversionReport &report)
         leftOut += leftOutLines(plan);
         planned += planLines(plan);
     }
-    Question question{putting || !toEncode.isEmpty() ? tr("Copy the music that the playlists name onto the card?")
-                                                     : tr("Keep the card in step with the music on this computer?"),
+    // Where nothing is copied, the card's files are only made again or removed.
+    const bool copying = putting || !toEncode.isEmpty();
+    Question question{copying ? tr("Copy the music that the playlists name onto the card?")
+                              : tr("Keep the card in step with the music on this computer?"),
                       (details + leftOut).join(u'\n'),
                       //: A button: copy the music onto the card.
-                      tr("Copy"),
+                      copying ? tr("Copy")
+                              //: A button: make again or remove the files on the card as ticked.
+                              : tr("Update"),
                       //: A button: leave the card as it is.
-                      tr("Don't copy")};
+                      copying ? tr("Don't copy") : tr("Don't update")};
     question.details = planned.join(u'\n');
     constexpr int kBitrate = 128;
     // The choices, each where it has anything to do; a removal never ticked.
