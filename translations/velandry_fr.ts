@@ -751,7 +751,7 @@ par exemple WMA ou MP3</translation>
     <message>
         <source>Playlist Location :</source>
         <extracomment>A label before its field: at most 88 px wide at 96 DPI.</extracomment>
-        <translation>Sélections&#xa0;:</translation>
+        <translation>Dossier source&#xa0;:</translation>
     </message>
     <message>
         <source>Playlist contains :</source>
@@ -791,7 +791,7 @@ par exemple WMA ou MP3</translation>
     <message>
         <source>Playlist contains</source>
         <extracomment>What a screen reader calls the media type box: its label without the colon.</extracomment>
-        <translation>Contient</translation>
+        <translation>La sélection contient</translation>
     </message>
     <message>
         <source>Choose playlist folder</source>
