@@ -72,6 +72,7 @@ int putTheMusic(const ConversionReport &run, const PutOptions &options, QTextStr
             if (options.keepingInStep && !quiet)
                 out << upToDateLine() << "\n";
             warn(err, leftOutLines(plan));
+            reports.append(PlanReport{}); // each plan its report, for what is still missing
             continue;
         }
         if (dryRun) {

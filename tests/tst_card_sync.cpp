@@ -70,6 +70,7 @@ private Q_SLOTS:
     void tidyRemovesWhatNoPlaylistNames();
     void tidyNeedsPlaylistsOnTheCard();
     void toldMissingOnlyWhatIsMissing();
+    void cardsToldApart();
     void stoppedReplacementKeepsTheOldFile();
 
 private:
@@ -254,6 +255,36 @@ void CardSyncTest::toldMissingOnlyWhatIsMissing()
     QVERIFY2(told[0].contains(QStringLiteral("1 of 3 entries is not on the card"))
                  && told[0].endsWith(QStringLiteral("): My Music\\Rock\\Gone.mp3")),
              qPrintable(told[0]));
+}
+
+void CardSyncTest::cardsToldApart()
+{
+    // Two cards in one run, each playlist written beside itself: the first
+    // up to date, the second given a file. What is told still missing is
+    // held against each card's own plan.
+    QString why;
+    const QString a = dir_->filePath(QStringLiteral("A"));
+    const QString b = dir_->filePath(QStringLiteral("B"));
+    const auto first = Mounted::tmpfs(a, 1 << 20, why);
+    if (!first)
+        QSKIP(qPrintable(why));
+    const auto second = Mounted::tmpfs(b, 1 << 20, why);
+    if (!second)
+        QSKIP(qPrintable(why));
+    for (const QString &card : {a, b})
+        QDir().mkpath(card + QStringLiteral("/My Music"));
+    writeDated(music_ + QStringLiteral("/Rock/Three.mp3"), QByteArray(3000, '3'));
+    writeFile(a + QStringLiteral("/Road.m3u"), (music_ + QStringLiteral("/Rock/One.mp3\n")).toUtf8());
+    writeFile(b + QStringLiteral("/Trip.m3u"), (music_ + QStringLiteral("/Rock/Two.mp3\n")).toUtf8());
+    const QStringList run{QStringLiteral("-t"), QStringLiteral("mp3"), QStringLiteral("-r"), music_,
+                          QStringLiteral("--sync"), a + QStringLiteral("/Road.m3u"), b + QStringLiteral("/Trip.m3u")};
+    QCOMPARE(runConverter(run).status, 0);
+    writeFile(b + QStringLiteral("/Trip.m3u"),
+              (music_ + QStringLiteral("/Rock/Two.mp3\n") + music_ + QStringLiteral("/Rock/Three.mp3\n")).toUtf8());
+    const ConverterRun again = runConverter(run);
+    QVERIFY2(again.status == 0, qPrintable(again.err));
+    QCOMPARE(readFile(b + QStringLiteral("/My Music/Rock/Three.mp3")), QByteArray(3000, '3'));
+    QVERIFY2(!again.err.contains(QStringLiteral("not on the card")), qPrintable(again.err));
 }
 
 void CardSyncTest::stoppedReplacementKeepsTheOldFile()
