@@ -74,11 +74,14 @@ CardCheck::Verdict CardCheck::entry(const WrittenEntry &written)
         return Verdict::Playable;
     if (report_.unreadable || components.size() < 2)
         return Verdict::CardUnreadable;
-    last_ = CardEntry{onCard, path.startsWith(mediaFolder_) ? path.sliced(mediaFolder_.size()) : onCard, {}};
-    switch (card_->find(components, 1)) {
+    const FolderIndex::Found found = card_->find(components, 1);
+    if (found != FolderIndex::Found::Unreadable) {
+        lastPath_ = path;
+        lastOnCard_ = onCard;
+        lastPresent_ = found == FolderIndex::Found::Yes;
+    }
+    switch (found) {
     case FolderIndex::Found::Yes:
-        last_.present = true;
-        last_.onCardFile = card_->entry(components.mid(1)).value_or(FolderIndex::Entry{});
         return Verdict::OnCard;
     case FolderIndex::Found::Missing:
         note(report_.notOnCard, report_.notOnCardNames, onCard);
@@ -88,6 +91,16 @@ CardCheck::Verdict CardCheck::entry(const WrittenEntry &written)
         break;
     }
     return Verdict::CardUnreadable;
+}
+
+CardEntry CardCheck::lastEntry() const
+{
+    CardEntry entry{lastOnCard_, lastPath_.startsWith(mediaFolder_) ? lastPath_.sliced(mediaFolder_.size()) : lastOnCard_, {}};
+    if (lastPresent_) {
+        entry.present = true;
+        entry.onCardFile = card_->entry(lastOnCard_.split(u'\\', Qt::SkipEmptyParts)).value_or(FolderIndex::Entry{});
+    }
+    return entry;
 }
 
 Cards::Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot)
@@ -122,6 +135,11 @@ std::shared_ptr<FolderIndex> Cards::forOutput(const QString &outputPath)
         folders = nullptr;
     found_.insert(key, folders);
     return folders;
+}
+
+std::shared_ptr<FolderIndex> Cards::listed(const QString &card) const
+{
+    return found_.value(QDir::cleanPath(card));
 }
 
 } // namespace velandry

@@ -65,7 +65,7 @@ public:
     Verdict entry(const WrittenEntry &written);
 
     // The entry last told NotOnCard or OnCard, less its local path.
-    const CardEntry &lastEntry() const { return last_; }
+    CardEntry lastEntry() const;
 
     const CardReport &report() const { return report_; }
 
@@ -74,7 +74,11 @@ private:
     CodePage codePage_;
     QString mediaFolder_; // as the device reads it back
     CardReport report_;
-    CardEntry last_;
+    // The entry last told NotOnCard or OnCard: as the device reads it, and
+    // below the card. Made into a CardEntry only where one is asked for.
+    QString lastPath_;
+    QString lastOnCard_;
+    bool lastPresent_ = false;
 };
 
 // Which card a playlist written to `outputPath` is checked against: `card`
@@ -90,6 +94,8 @@ public:
     Cards(QString card, QString mediaFolder, VolumeRoot volumeRoot = {});
 
     std::shared_ptr<FolderIndex> forOutput(const QString &outputPath);
+    // The index of a card found for an output, by its root; null where none was.
+    std::shared_ptr<FolderIndex> listed(const QString &card) const;
 
     // The root of the volume that holds `folder` (QStorageInfo).
     static QString systemVolumeRoot(const QString &folder);

@@ -31,7 +31,6 @@ public:
     Result<void, files::Error> open();
     QFile &device() { return temporary_; }
     const QString &path() const { return path_; }
-    const QString &temporaryPath() const { return temporaryPath_; }
 
     enum class Replacing { No, Yes };
     struct Commit

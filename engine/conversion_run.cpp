@@ -323,7 +323,7 @@ QString outputPathOf(const ConversionRequest &request, const QString &name)
 namespace {
 
 // Step 4: what each card lacks, planned card by card.
-QList<MusicPlan> planTheMusic(const QList<PlaylistResult> &converted, const ConversionRequest &request)
+QList<MusicPlan> planTheMusic(const QList<PlaylistResult> &converted, const ConversionRequest &request, const Cards &cards)
 {
     QMap<QString, QList<CardEntry>> byCard;
     for (const PlaylistResult &result : converted) {
@@ -332,7 +332,7 @@ QList<MusicPlan> planTheMusic(const QList<PlaylistResult> &converted, const Conv
     }
     QList<MusicPlan> plans;
     for (auto card = byCard.cbegin(); card != byCard.cend(); ++card)
-        plans.append(planMusic(card.key(), card.value(), request));
+        plans.append(planMusic(card.key(), card.value(), request, cards.listed(card.key())));
     return plans;
 }
 
@@ -389,7 +389,7 @@ ConversionReport runConversion(const ConversionRequest &request, const ProgressC
             report.status = ConversionReport::Status::Cancelled;
             return report;
         }
-        report.music = planTheMusic(report.converted, request);
+        report.music = planTheMusic(report.converted, request, cards);
     }
     report.status = ConversionReport::Status::Completed;
     return report;

@@ -157,7 +157,6 @@ qint64 ChangedFile::writeData(const char *data, qint64 size)
 bool ChangedFile::commit()
 {
     if (comparing_ && existing_.size() == matched_) {
-        unchanged_ = true;
         existing_.close();
         return true;
     }

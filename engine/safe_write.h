@@ -76,8 +76,6 @@ public:
     bool openToWrite();
     // Puts what was written in the file's place where it differs.
     bool commit();
-    // Whether the file stood as written, and was left as it was.
-    bool unchanged() const { return unchanged_; }
     // The file being written, once a byte differed; null before.
     QFileDevice *writing() { return writing_ ? &output_.device() : nullptr; }
     const QString &systemError() const { return systemError_; }
@@ -94,7 +92,6 @@ private:
     QFile existing_; // while it matches what was written
     bool comparing_ = false;
     bool writing_ = false;
-    bool unchanged_ = false;
     qint64 matched_ = 0;
     QByteArray piece_;
     QString systemError_;

@@ -55,7 +55,9 @@ struct Making
 class Planner final
 {
 public:
-    Planner(const QString &card, const ConversionRequest &request) : request_(request), local_(musicSourceFolder(request)), onCard_(QDir::cleanPath(card))
+    Planner(const QString &card, const ConversionRequest &request, std::shared_ptr<FolderIndex> listed)
+        : request_(request), local_(musicSourceFolder(request)),
+          onCard_(listed ? std::move(listed) : std::make_shared<FolderIndex>(card))
     {
         plan_.card = QDir::cleanPath(card);
         const QStorageInfo volume(plan_.card);
@@ -95,7 +97,7 @@ private:
     const ConversionRequest &request_;
     MusicPlan plan_;
     LocalMusic local_;
-    FolderIndex onCard_;
+    std::shared_ptr<FolderIndex> onCard_;
     QString cardCanonical_;
     QString type_;
     std::optional<AudioTarget> target_;
@@ -173,7 +175,7 @@ void Planner::keepInStep(const CardEntry &entry, const Place &place, const QStri
     if ((there.size == file.size() && sameTime) || there.modifiedMs > modifiedMs + kFatTimeMs)
         return;
     const int kind = audioKindOf(entry.onCard.toUtf8());
-    CardAction action{CardAction::Kind::Copy, source, onCard_.spelled(place.names).join(u'/'), entry.onCard,
+    CardAction action{CardAction::Kind::Copy, source, onCard_->spelled(place.names).join(u'/'), entry.onCard,
                       file.size(), file.lastModified()};
     action.replaces = true;
     action.replacedBytes = there.size;
@@ -193,11 +195,8 @@ void Planner::keepInStep(const CardEntry &entry, const Place &place, const QStri
         encoded = made->kind == CardAction::Kind::Encode;
         stream = made->stream;
     }
-    if (!encoded) {
-        // A copy: made again where the size differs or the source is newer.
-        if (there.size == file.size() && modifiedMs <= there.modifiedMs + kFatTimeMs)
-            return;
-    } else {
+    // A copy is made again: its size differs or its source is newer (above).
+    if (encoded) {
         // An encoding is what this run asks for where its source's time is
         // the one it was given and it was made alike.
         const EncodedWith asked{*target_, *target_ == AudioTarget::Wav ? 0 : request_.bitrateKbps};
@@ -249,23 +248,23 @@ void Planner::putOnCard(const CardEntry &entry, const Place &place, const QStrin
     bool leadsOut = false;
     bool taken = false;
     for (qsizetype depth = 1; depth < place.names.size() && !leadsOut && !taken; ++depth) {
-        const std::optional<QString> folder = onCard_.locate(place.names.first(depth));
-        if (!folder)
+        const QStringList names = place.names.first(depth);
+        const std::optional<FolderIndex::Entry> there = onCard_->entry(names);
+        if (!there)
             break;
-        const QFileInfo there(*folder);
-        leadsOut = there.isSymLink() && !isInside(*folder, cardCanonical_);
-        taken = !there.isDir();
+        leadsOut = there->link && !isInside(*onCard_->locate(names), cardCanonical_);
+        taken = !there->folder;
     }
     if (leadsOut || taken)
         return skip(entry, place, leadsOut ? MusicPlan::LeftOut::LinkLeadsOut : MusicPlan::LeftOut::NotRegular);
-    if (onCard_.find(place.names) == FolderIndex::Found::Yes) {
+    if (onCard_->find(place.names) == FolderIndex::Found::Yes) {
         planned_.insert(place.key, -1);
         encodedOnly_.remove(place.key);
         return; // there after all
     }
     if (tooLarge(action))
         return skip(entry, place, MusicPlan::LeftOut::TooLargeForFat);
-    action.target = onCard_.spelled(place.names).join(u'/');
+    action.target = onCard_->spelled(place.names).join(u'/');
     planned_.insert(place.key, putting_.size());
     if (action.kind == CardAction::Kind::Encode)
         encodedOnly_.insert(place.key);
@@ -284,14 +283,14 @@ void Planner::tidy()
         return;
     mediaFolder.removeFirst(); // the card itself
     QList<QStringList> files;
-    filesBelow(onCard_, onCard_.spelled(mediaFolder + QStringList{QString()}).mid(0, mediaFolder.size()), files);
+    filesBelow(*onCard_, onCard_->spelled(mediaFolder + QStringList{QString()}).mid(0, mediaFolder.size()), files);
     for (const QStringList &names : std::as_const(files)) {
         const QString place = names.join(u'\\');
         const int kind = audioKindOf(names.last().toUtf8());
         if (kind < 0 || !kAudioKinds[std::size_t(kind)].deviceKind || planned_.contains(foldedName(place))
             || playlists.named.contains(foldedName(place)))
             continue;
-        const std::optional<FolderIndex::Entry> there = onCard_.entry(names);
+        const std::optional<FolderIndex::Entry> there = onCard_->entry(names);
         CardAction action{CardAction::Kind::Remove, {}, names.join(u'/'), place, there ? there->size : 0, {}};
         plan_.freed += action.bytes;
         removing_.append(std::move(action));
@@ -308,9 +307,10 @@ MusicPlan Planner::finish()
 
 } // namespace
 
-MusicPlan planMusic(const QString &card, const QList<CardEntry> &entries, const ConversionRequest &request)
+MusicPlan planMusic(const QString &card, const QList<CardEntry> &entries, const ConversionRequest &request,
+                    std::shared_ptr<FolderIndex> listed)
 {
-    Planner planner(card, request);
+    Planner planner(card, request, std::move(listed));
     for (const CardEntry &entry : entries)
         planner.add(entry);
     return planner.finish();

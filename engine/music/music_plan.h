@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace velandry {
@@ -95,8 +96,10 @@ struct MusicPlan
 // rate or to another kind, is made again in its place; a card file newer
 // than its source never is. And (`tidy`) the music below the media folder of
 // the kinds the device plays that neither these entries nor any .asx on the
-// card names is removed, where the card holds any .asx at all.
-MusicPlan planMusic(const QString &card, const QList<CardEntry> &missing, const ConversionRequest &request);
+// card names is removed, where the card holds any .asx at all. `listed` is
+// the run's index of the card where it has one; else the card is listed anew.
+MusicPlan planMusic(const QString &card, const QList<CardEntry> &missing, const ConversionRequest &request,
+                    std::shared_ptr<FolderIndex> listed = {});
 
 // The plan with only the actions chosen: its replacements where
 // `replacements`, its removals where `removals`; the sizes summed again.

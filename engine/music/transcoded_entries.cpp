@@ -25,7 +25,7 @@ bool playsAsKind(const AudioStream &stream, int kind)
 
 TranscodedEntries::TranscodedEntries(EntrySource &entries, AudioTarget target, const AudioEncoder &encoder,
                                      LocalMusic &local)
-    : entries_(entries), target_(target), targetExtension_('.' + extensionOf(target).toLatin1()), encoder_(encoder),
+    : entries_(entries), targetExtension_('.' + extensionOf(target).toLatin1()), encoder_(encoder),
       local_(local)
 {
 }

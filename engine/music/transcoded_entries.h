@@ -43,7 +43,6 @@ private:
     std::optional<AudioStream> probed(const QString &file);
 
     EntrySource &entries_;
-    AudioTarget target_;
     QByteArray targetExtension_; // ".mp3"
     const AudioEncoder &encoder_;
     LocalMusic &local_;
