@@ -59,7 +59,6 @@ private:
     AVSampleFormat format_ = AV_SAMPLE_FMT_NONE;
     uint8_t **buffer_ = nullptr;
     int bufferSamples_ = 0;
-    std::unique_ptr<uint8_t *[]> bufferPlanes_;
 
     qint64 decodedSamples_ = 0;
     qint64 expectedSamples_ = 0;

@@ -19,12 +19,21 @@ class CopyWording
     Q_DECLARE_TR_FUNCTIONS(CopyWording)
 };
 
-constexpr qsizetype kNamesShown = 5;
-
 // "A\x.mp3, B\y.mp3 and 3 more".
 QString namesOf(const QStringList &names)
 {
-    return namedList(names.first(qMin(kNamesShown, names.size())), names.size());
+    return namedList(names.first(qMin(CardReport::kNamesShown, names.size())), names.size());
+}
+
+// The card's free space, and where the plan frees some, what it leaves.
+QString freeSpaceLine(const MusicPlan &plan, bool leaving)
+{
+    if (leaving)
+        //: %1 and %2 are sizes.
+        return CopyWording::tr("%1 free on the card; about %2 once done.")
+            .arg(shownSize(*plan.free), shownSize(qMax<qint64>(0, *plan.free - plan.bytes + plan.freed)));
+    //: %1 is a size.
+    return CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free));
 }
 
 QString cardOf(const MusicPlan &plan)
@@ -164,12 +173,8 @@ QString planQuestionDetails(const MusicPlan &plan)
         lines.append(CopyWording::tr("%Ln files below the card's media folder (%1) are named by no playlist on it: %2.",
                                      nullptr, int(removed))
                          .arg(cardOf(plan), shownSize(removedBytes)));
-    if (plan.free && (replaced > 0 || removed > 0))
-        lines.append(CopyWording::tr("%1 free on the card; about %2 once done.")
-                         .arg(shownSize(*plan.free), shownSize(qMax<qint64>(0, *plan.free - plan.bytes + plan.freed))));
-    else if (plan.free)
-        //: %1 is a size.
-        lines.append(CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free)));
+    if (plan.free)
+        lines.append(freeSpaceLine(plan, replaced > 0 || removed > 0));
     return lines.join(u'\n');
 }
 
@@ -226,12 +231,8 @@ QStringList planLines(const MusicPlan &plan)
                          .arg(shownSize(encoded.bytes), encodingOf(plan), cardOf(plan)));
     if (!plan.free)
         lines.append(CopyWording::tr("The card's file system does not tell how much is free on it."));
-    else if (plan.freed > 0)
-        //: %1 and %2 are sizes.
-        lines.append(CopyWording::tr("%1 free on the card; about %2 once done.")
-                         .arg(shownSize(*plan.free), shownSize(qMax<qint64>(0, *plan.free - plan.bytes + plan.freed))));
     else
-        lines.append(CopyWording::tr("%1 free on the card.").arg(shownSize(*plan.free)));
+        lines.append(freeSpaceLine(plan, plan.freed > 0));
     return lines;
 }
 

@@ -361,9 +361,8 @@ void Form1::conversionEnded(const ConversionReport &report)
         // is not on the card is told then, after the copy.
         const bool offered = std::any_of(report.music.cbegin(), report.music.cend(),
                                          [](const MusicPlan &plan) { return !plan.actions.isEmpty(); })
-                             || std::any_of(report.converted.cbegin(), report.converted.cend(), [this](const PlaylistResult &result) {
-                                    return encoder_ && !result.card.card.isEmpty() && result.entries.otherAudio > 0;
-                                });
+                             || std::any_of(report.converted.cbegin(), report.converted.cend(),
+                                            [this](const PlaylistResult &result) { return offersEncoding(result); });
         messages_.show(this,
                        {Message::Icon::None, tr("All Done"), conversionWarnings(report.converted, {.notOnCard = !offered}).join(u'\n')},
                        [this, report] { offerTheMusic(report); });
@@ -412,7 +411,7 @@ void Form1::offerTheMusic(const ConversionReport &report)
     qsizetype entries = 0;
     AudioKinds kinds = 0;
     for (const PlaylistResult &result : report.converted) {
-        if (encoder_ && target && !result.card.card.isEmpty() && result.entries.otherAudio > 0) {
+        if (target && offersEncoding(result)) {
             toEncode.append(QFileInfo(result.inputPath).fileName());
             entries += result.entries.otherAudio;
             kinds |= result.entries.otherAudioKinds;
@@ -469,11 +468,11 @@ void Form1::offerTheMusic(const ConversionReport &report)
             runOver();
             return;
         }
-        replacing_ = answer.ticked.value(replaceChoiceAt, false);
-        removing_ = answer.ticked.value(removeChoiceAt, false);
+        const bool replacing = answer.ticked.value(replaceChoiceAt, false);
+        const bool removing = answer.ticked.value(removeChoiceAt, false);
         QList<MusicPlan> chosen;
         for (const MusicPlan &plan : plans) {
-            if (MusicPlan kept = chosenOf(plan, replacing_, removing_); !kept.actions.isEmpty())
+            if (MusicPlan kept = chosenOf(plan, replacing, removing); !kept.actions.isEmpty())
                 chosen.append(kept);
         }
         if (answer.ticked.value(encodeChoiceAt, false)) {
@@ -485,7 +484,7 @@ void Form1::offerTheMusic(const ConversionReport &report)
             again.transcode = true;
             again.bitrateKbps = kBitrate;
             again.encoder = encoder_;
-            encodingAfter_ = chosen;
+            encodingAfter_ = Encoding{chosen, replacing, removing};
             run_->convert(again);
             return;
         }
@@ -493,24 +492,36 @@ void Form1::offerTheMusic(const ConversionReport &report)
             runOver();
             return;
         }
-        const auto notFitting = std::find_if(chosen.cbegin(), chosen.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
-        if (notFitting != chosen.cend()) {
-            PlanReport doesNotFit;
-            doesNotFit.status = PlanReport::Status::DoesNotFit;
-            messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem, {}},
-                           [this] { runOver(); });
-            return;
-        }
-        run_->carryOut(chosen, encoder_, jobs_);
+        carryOutWhereItFits(chosen, false);
     });
+}
+
+bool Form1::offersEncoding(const PlaylistResult &result) const
+{
+    return encoder_ && !result.card.card.isEmpty() && result.entries.otherAudio > 0;
+}
+
+void Form1::carryOutWhereItFits(const QList<MusicPlan> &plans, bool leftOut)
+{
+    const auto notFitting = std::find_if(plans.cbegin(), plans.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
+    if (notFitting != plans.cend()) {
+        PlanReport doesNotFit;
+        doesNotFit.status = PlanReport::Status::DoesNotFit;
+        messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem,
+                              leftOut ? leftOutLines(*notFitting).join(u'\n') : QString()},
+                       [this] { runOver(); });
+        return;
+    }
+    run_->carryOut(plans, encoder_, jobs_);
 }
 
 void Form1::encodingPlanned(const ConversionReport &report)
 {
+    const Encoding before = *std::exchange(encodingAfter_, std::nullopt);
     QList<MusicPlan> chosen;
     for (const MusicPlan &plan : report.music)
-        chosen.append(chosenOf(plan, replacing_, removing_));
-    const QList<MusicPlan> plans = mergedPlans(*std::exchange(encodingAfter_, std::nullopt), chosen);
+        chosen.append(chosenOf(plan, before.replacing, before.removing));
+    const QList<MusicPlan> plans = mergedPlans(before.plans, chosen);
     // What the card lacks is told of the playlists as they stand now.
     for (const PlaylistResult &result : report.converted) {
         for (PlaylistResult &earlier : converted_) {
@@ -518,16 +529,7 @@ void Form1::encodingPlanned(const ConversionReport &report)
                 earlier = result;
         }
     }
-    const auto notFitting = std::find_if(plans.cbegin(), plans.cend(), [](const MusicPlan &plan) { return !plan.fits(); });
-    if (notFitting != plans.cend()) {
-        PlanReport doesNotFit;
-        doesNotFit.status = PlanReport::Status::DoesNotFit;
-        messages_.show(this, {Message::Icon::Critical, planReportWords(*notFitting, doesNotFit).problem,
-                              leftOutLines(*notFitting).join(u'\n')},
-                       [this] { runOver(); });
-        return;
-    }
-    run_->carryOut(plans, encoder_, jobs_);
+    carryOutWhereItFits(plans, true);
 }
 
 void Form1::musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports)
@@ -625,18 +627,6 @@ void Form1::mnuExit_Click()
     endProgram();
 }
 
-namespace {
-
-// Patterns of file names, each kept whole in words that read right to left.
-QStringList isolatedEach(QStringList patterns)
-{
-    for (QString &pattern : patterns)
-        pattern = isolated(pattern);
-    return patterns;
-}
-
-} // namespace
-
 void Form1::openPlaylists(const QStringList &paths)
 {
     if (paths.isEmpty() || run_->isRunning())
@@ -658,7 +648,7 @@ void Form1::openPlaylists(const QStringList &paths)
         if (!info.isFile() || !info.isReadable() || !formatOfName(info.fileName())) {
             //: %2 lists the kinds of playlist: *.wpl, *.zpl, ...
             refused.append(tr("\"%1\" is not a readable playlist (%2).")
-                               .arg(native, QLocale().createSeparatedList(isolatedEach(playlistNamePatterns()))));
+                               .arg(native, namedList(playlistNamePatterns(), playlistNamePatterns().size())));
             continue;
         }
         const QString itsFolder = withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath()));

@@ -128,6 +128,11 @@ private:
     void offerTheMusic(const ConversionReport &report);
     void musicEnded(const QList<MusicPlan> &plans, const QList<PlanReport> &reports);
     void encodingPlanned(const ConversionReport &report);
+    // Whether the music of a playlist written to a card can be encoded.
+    bool offersEncoding(const PlaylistResult &result) const;
+    // The plans carried out where they fit their cards; else why not, and
+    // with `leftOut` what they leave out.
+    void carryOutWhereItFits(const QList<MusicPlan> &plans, bool leftOut);
     void runOver();
 
     ShellServices &shell_;
@@ -141,10 +146,14 @@ private:
     const AudioEncoder *encoder_ = nullptr;
     int jobs_ = 1;
     // While the playlists with music to encode are written again: the plans
-    // of the run before, which the new ones join.
-    std::optional<QList<MusicPlan>> encodingAfter_;
-    bool replacing_ = false; // the files whose sources changed are made again, as answered
-    bool removing_ = false;  // the music no playlist names is removed, as answered
+    // of the run before, which the new ones join, and what was answered.
+    struct Encoding
+    {
+        QList<MusicPlan> plans;
+        bool replacing = false; // the files whose sources changed are made again
+        bool removing = false;  // the music no playlist names is removed
+    };
+    std::optional<Encoding> encodingAfter_;
 };
 
 } // namespace velandry
