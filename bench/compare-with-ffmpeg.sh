@@ -9,6 +9,8 @@
 # Run from the source root after scripts/test (or any release build):
 #   bench/compare-with-ffmpeg.sh [TRACKS] [SECONDS]
 set -euo pipefail
+RUNS=3
+source "$(dirname "$0")/timing.sh"
 build=${BUILD:-build/release}
 tracks=${1:-20}
 length=${2:-180}
@@ -31,34 +33,6 @@ for i in $(seq -w 1 "$tracks"); do
 done
 ls "$work"/music/*.flac >"$work/list.m3u"
 echo "$tracks tracks of $length s as FLAC: $(du -sh "$work/music" | cut -f1)"
-
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-seconds() { # wall-clock seconds of one run of a command, which must succeed
-  local start end status=0 log
-  log=$(mktemp)
-  start=$(date +%s.%N); "$@" >/dev/null 2>"$log" || status=$?; end=$(date +%s.%N)
-  if [ "$status" -ne 0 ]; then
-    cat "$log" >&2
-    echo "'$*' failed with status $status: no figure for it" >&2
-    return 1
-  fi
-  rm -f "$log"
-  echo "$start $end" | awk '{ printf "%.3f\n", $2 - $1 }'
-}
-side_by_side() { # COMMAND-A -- COMMAND-B: median seconds of each, in turns
-  local a=() b=() ta=() tb=() i t
-  while [ "$1" != -- ]; do a+=("$1"); shift; done
-  shift
-  b=("$@")
-  for i in 1 2 3; do
-    t=$(seconds "${a[@]}")
-    ta+=("$t")
-    t=$(seconds "${b[@]}")
-    tb+=("$t")
-  done
-  t_a=$(printf '%s\n' "${ta[@]}" | median)
-  t_b=$(printf '%s\n' "${tb[@]}" | median)
-}
 
 # A fresh card each time, or the second run finds the music there and encodes nothing.
 velandry() { # TYPE JOBS
@@ -93,6 +67,6 @@ for type in ${TYPES:-mp3 wma}; do
          "(ratio $(echo "$t_a $t_b" | awk '{ printf "%.2f", $1 / $2 }'))"
   done
   echo "$type: 2 jobs take $(echo "${took[2]} ${took[1]}" | awk '{ printf "%.2f", $1 / $2 }') of the time of 1"
-  peak=$(/usr/bin/time -f %M bash -c "velandry $type 1" 2>&1 >/dev/null | tail -1)
+  peak=$(peak_kib bash -c "velandry $type 1")
   echo "$type: peak memory of one job $((peak / 1024)) MiB"
 done

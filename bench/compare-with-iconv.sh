@@ -16,40 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 echo "$(nproc) cores; medians of 5 runs, A and B taking turns"
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-seconds() { # wall-clock seconds of one run of a command, which must succeed
-  local start end status=0 log
-  log=$(mktemp)
-  start=$(date +%s.%N); "$@" >/dev/null 2>"$log" || status=$?; end=$(date +%s.%N)
-  # A converter that failed or crashed is no fast converter. (iconv -c says 1
-  # for characters it left out, as it was asked to.)
-  if [ "$status" -ne 0 ] && ! { [ "$status" -eq 1 ] && [[ "$*" == *iconv* ]]; }; then
-    cat "$log" >&2
-    echo "'$*' failed with status $status: no figure for it" >&2
-    rm -f "$log"
-    return 1
-  fi
-  rm -f "$log"
-  echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }'
-}
-side_by_side() { # LABEL COMMAND-A -- COMMAND-B: median seconds of each, in turns
-  local a=() b=() ta=() tb=() i t
-  while [ "$1" != -- ]; do a+=("$1"); shift; done
-  shift
-  b=("$@")
-  for i in 1 2 3 4 5; do
-    t=$(seconds "${a[@]}")
-    ta+=("$t")
-    t=$(seconds "${b[@]}")
-    tb+=("$t")
-  done
-  t_a=$(printf '%s\n' "${ta[@]}" | median)
-  t_b=$(printf '%s\n' "${tb[@]}" | median)
-}
-peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
-# Processor seconds of one run (user and system): the wall clock also waits for
-# the disk to hold the finished file, which iconv's output never does.
-cpu_seconds() { /usr/bin/time -f '%U %S' "$@" 2>&1 >/dev/null | tail -1 | awk '{ printf "%.2f", $1 + $2 }'; }
+source "$(dirname "$0")/timing.sh"
 
 declare -A measured
 compare() { # MiB code-page iconv-target [ja]
